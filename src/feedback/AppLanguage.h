@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringList>
+
+// The user-interface languages, in table column order.
+enum class AppLanguage {
+    english,
+    simplifiedChinese,
+    traditionalChinese,
+    japanese,
+    korean,
+    french,
+    german,
+    spanish,
+    portuguese,
+};
+
+namespace AppLanguages {
+constexpr int count = 9;
+
+// Only the first, most preferred entry decides; anything unknown is English.
+AppLanguage fromPreferredLanguages(const QStringList &preferredLanguages);
+
+// Detected afresh on every call, so a changed system language shows without a restart.
+AppLanguage current();
+} // namespace AppLanguages

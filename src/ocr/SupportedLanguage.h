@@ -1,0 +1,43 @@
+#pragma once
+
+#include "settings/PreferredLanguageMode.h"
+
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+// The recognition languages the program knows, in declaration order.
+enum class SupportedLanguage {
+    english,
+    simplifiedChinese,
+    traditionalChinese,
+    french,
+    german,
+    italian,
+    japanese,
+    korean,
+    spanish,
+    portuguese,
+    turkish,
+};
+
+namespace SupportedLanguages {
+using Order = std::array<SupportedLanguage, 11>;
+
+const Order &allCases();
+const Order &latinFirst();
+const Order &cjkFirst();
+
+// BCP 47 identifier such as "en-US" or "zh-Hans".
+QString toRawValue(SupportedLanguage language);
+std::optional<SupportedLanguage> fromRawValue(const QString &rawValue);
+
+// Only the first preferred language decides between the two orders.
+const Order &automaticOrder(const QStringList &preferredLanguages);
+
+// The raw values a mode puts first; automatic reads the preferred languages given.
+QStringList visionLanguageHints(PreferredLanguageMode mode, const QStringList &preferredLanguages);
+// The same, with the system's preferred languages read now.
+QStringList visionLanguageHints(PreferredLanguageMode mode);
+} // namespace SupportedLanguages

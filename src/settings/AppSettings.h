@@ -1,0 +1,22 @@
+#pragma once
+
+#include "settings/HotKey.h"
+#include "settings/PreferredLanguageMode.h"
+
+#include <QByteArray>
+
+#include <optional>
+
+// The user's settings, persisted as one compact JSON document.
+struct AppSettings {
+    HotKey hotKey = HotKey::defaultTextCapture();
+    // Carried and persisted; recognised text always goes to the clipboard.
+    bool autoCopyEnabled = true;
+    PreferredLanguageMode preferredLanguageMode = PreferredLanguageMode::automatic;
+
+    QByteArray toJson() const;
+    // Strict: every member required with its exact type, or nothing at all is used.
+    static std::optional<AppSettings> fromJson(const QByteArray &json);
+
+    bool operator==(const AppSettings &) const = default;
+};

@@ -1,0 +1,35 @@
+#include "settings/AppSettingsStore.h"
+
+#include <QSettings>
+
+AppSettingsStore::AppSettingsStore(QString key, QString fileName)
+    : m_key(std::move(key))
+    , m_fileName(std::move(fileName))
+{
+}
+
+std::unique_ptr<QSettings> AppSettingsStore::openConfiguration(const QString &fileName)
+{
+    if (!fileName.isEmpty())
+        return std::make_unique<QSettings>(fileName, QSettings::IniFormat);
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("Tessarin"), QStringLiteral("Tessarin"));
+}
+
+AppSettings AppSettingsStore::load() const
+{
+    const QVariant stored = openConfiguration(m_fileName)->value(m_key);
+    if (stored.typeId() != QMetaType::QByteArray)
+        return AppSettings{};
+
+    AppSettings settings = AppSettings::fromJson(stored.toByteArray()).value_or(AppSettings{});
+    settings.autoCopyEnabled = true;
+    if (settings.hotKey.isRetiredTextShortcut())
+        settings.hotKey = HotKey::defaultTextCapture();
+    return settings;
+}
+
+void AppSettingsStore::save(const AppSettings &settings) const
+{
+    openConfiguration(m_fileName)->setValue(m_key, settings.toJson());
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "settings/HotKeyKey.h"
+
+#include <QJsonObject>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+// A shortcut: one digit key plus any combination of the four modifiers.
+struct HotKey {
+    HotKeyKey key = HotKeyKey::two;
+    bool command = true;
+    bool control = true;
+    bool option = false;
+    bool shift = false;
+
+    // Modifier bits of the mask; the platform layer translates them.
+    static constexpr std::uint32_t commandBit = 0x100;
+    static constexpr std::uint32_t shiftBit = 0x200;
+    static constexpr std::uint32_t optionBit = 0x800;
+    static constexpr std::uint32_t controlBit = 0x1000;
+
+    static HotKey defaultTextCapture();  // Control + Command + 2
+    static HotKey screenshotCapture();   // Control + Command + 1, fixed
+    // Command + Shift + 2 clashes with common screenshot tools; it is replaced wherever found.
+    bool isRetiredTextShortcut() const;
+
+    // "Control + Option + Shift + Command + 5": the only text form of a shortcut.
+    QString displayString() const;
+    std::uint32_t modifierMask() const;
+
+    QJsonObject toJson() const;
+    // All five members are required with their exact JSON types; others are ignored.
+    static std::optional<HotKey> fromJson(const QJsonValue &value);
+
+    bool operator==(const HotKey &) const = default;
+};

@@ -1,0 +1,220 @@
+#include "settings/AppSettingsStore.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QString key = QStringLiteral("tessarin.app-settings");
+
+QByteArray document(const QString &keyName, bool command, bool control, bool option, bool shift,
+                    const QString &mode, const QString &extra = {})
+{
+    return QStringLiteral(R"({"hotKey":{"key":"%1","command":%2,"control":%3,"option":%4,)"
+                          R"("shift":%5},"autoCopyEnabled":true,"preferredLanguageMode":"%6"%7})")
+        .arg(keyName, command ? "true" : "false", control ? "true" : "false",
+             option ? "true" : "false", shift ? "true" : "false", mode, extra)
+        .toUtf8();
+}
+
+AppSettings defaults()
+{
+    return AppSettings{};
+}
+} // namespace
+
+class AppSettingsStoreTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_file;
+
+    void store(const QVariant &value)
+    {
+        QSettings settings(m_file, QSettings::IniFormat);
+        settings.setValue(key, value);
+    }
+
+    QVariant stored() const { return QSettings(m_file, QSettings::IniFormat).value(key); }
+    AppSettingsStore subject() const { return AppSettingsStore(key, m_file); }
+
+private slots:
+    void init()
+    {
+        static int counter = 0;
+        m_file = m_dir.filePath(QStringLiteral("Tessarin-%1.conf").arg(++counter));
+    }
+
+    void nothingStoredGivesDefaultsAndWritesNothing()
+    {
+        const AppSettings loaded = subject().load();
+        QCOMPARE(loaded.hotKey, HotKey::defaultTextCapture());
+        QCOMPARE(loaded.hotKey.displayString(), QStringLiteral("Control + Command + 2"));
+        QVERIFY(loaded.autoCopyEnabled);
+        QCOMPARE(loaded.preferredLanguageMode, PreferredLanguageMode::automatic);
+        QVERIFY(!QFile::exists(m_file));
+    }
+
+    void savedRecordsReadBackEqual()
+    {
+        const AppSettings custom{HotKey{HotKeyKey::seven, false, true, true, true}, true,
+                                 PreferredLanguageMode::prioritizeCJK};
+        for (const AppSettings &record : {defaults(), custom}) {
+            subject().save(record);
+            QCOMPARE(subject().load(), record);
+        }
+    }
+
+    void savedDocumentIsCompactJsonWithAllMembers()
+    {
+        subject().save(defaults());
+        const QByteArray bytes = stored().toByteArray();
+        QVERIFY(!bytes.contains('\n') && !bytes.contains(": "));
+        const QJsonObject object = QJsonDocument::fromJson(bytes).object();
+        QCOMPARE(object.value("preferredLanguageMode").toString(), QStringLiteral("automatic"));
+        QCOMPARE(object.value("autoCopyEnabled").toBool(false), true);
+        const QJsonObject hotKey = object.value("hotKey").toObject();
+        QCOMPARE(hotKey.value("key").toString(), QStringLiteral("two"));
+        QCOMPARE(hotKey.keys(),
+                 QStringList({"command", "control", "key", "option", "shift"}));
+    }
+
+    void autoCopyIsForcedOnAndWrittenOnNextSave()
+    {
+        QByteArray bytes = document("four", true, false, false, false, "prioritizeLatin");
+        bytes.replace("\"autoCopyEnabled\":true", "\"autoCopyEnabled\":false");
+        store(bytes);
+        const AppSettings loaded = subject().load();
+        QVERIFY(loaded.autoCopyEnabled);
+        QCOMPARE(loaded.hotKey.key, HotKeyKey::four);
+        subject().save(loaded);
+        QVERIFY(stored().toByteArray().contains("\"autoCopyEnabled\":true"));
+    }
+
+    void validDocumentsAreReadAsStored_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<PreferredLanguageMode>("mode");
+        QTest::newRow("cjk mode") << document("two", true, true, false, false, "prioritizeCJK")
+                                  << "Control + Command + 2" << PreferredLanguageMode::prioritizeCJK;
+        QTest::newRow("command alone") << document("two", true, false, false, false, "automatic")
+                                       << "Command + 2" << PreferredLanguageMode::automatic;
+        QTest::newRow("no modifier") << document("seven", false, false, false, false, "automatic")
+                                     << "7" << PreferredLanguageMode::automatic;
+        QTest::newRow("cmd shift option 2")
+            << document("two", true, false, true, true, "automatic") << "Option + Shift + Command + 2"
+            << PreferredLanguageMode::automatic;
+        QTest::newRow("ctrl cmd shift 2")
+            << document("two", true, true, false, true, "automatic")
+            << "Control + Shift + Command + 2" << PreferredLanguageMode::automatic;
+        QTest::newRow("unknown members")
+            << document("nine", false, true, false, false, "prioritizeLatin",
+                        R"(,"theme":"dark","version":7,"hotKey2":{})")
+            << "Control + 9" << PreferredLanguageMode::prioritizeLatin;
+    }
+
+    void validDocumentsAreReadAsStored()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, display);
+        QFETCH(PreferredLanguageMode, mode);
+        store(bytes);
+        const AppSettings loaded = subject().load();
+        QCOMPARE(loaded.hotKey.displayString(), display);
+        QCOMPARE(loaded.preferredLanguageMode, mode);
+    }
+
+    void retiredShortcutIsCorrectedButNotWrittenBack()
+    {
+        const QByteArray bytes = document("two", true, false, false, true, "prioritizeLatin");
+        store(bytes);
+        const AppSettings loaded = subject().load();
+        QCOMPARE(loaded.hotKey, HotKey::defaultTextCapture());
+        QCOMPARE(loaded.preferredLanguageMode, PreferredLanguageMode::prioritizeLatin);
+        QCOMPARE(stored().toByteArray(), bytes);
+    }
+
+    void unreadableValuesGiveTheWholeDefaultRecordAndStayUntouched_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QByteArray noAutoCopy = document("five", true, true, false, false, "prioritizeLatin");
+        noAutoCopy.replace("\"autoCopyEnabled\":true,", "");
+        QByteArray noShift = document("five", true, true, false, false, "prioritizeLatin");
+        noShift.replace(",\"shift\":false", "");
+        QByteArray stringFlag = document("five", true, true, false, false, "prioritizeLatin");
+        stringFlag.replace("\"command\":true", "\"command\":\"true\"");
+        QByteArray numberFlag = document("five", true, true, false, false, "prioritizeLatin");
+        numberFlag.replace("\"command\":true", "\"command\":1");
+        QByteArray binary(4096, Qt::Uninitialized);
+        for (char &byte : binary)
+            byte = static_cast<char>(QRandomGenerator::global()->generate());
+        QByteArray huge(4 * 1024 * 1024, '[');
+
+        QTest::newRow("missing autoCopyEnabled") << QVariant(noAutoCopy);
+        QTest::newRow("missing shift") << QVariant(noShift);
+        QTest::newRow("key beyond nine") << QVariant(document("ten", true, true, false, false, "automatic"));
+        QTest::newRow("capitalised key") << QVariant(document("Five", true, true, false, false, "automatic"));
+        QTest::newRow("mode differs in case")
+            << QVariant(document("five", true, true, false, false, "PrioritizeLatin"));
+        QTest::newRow("flag as string") << QVariant(stringFlag);
+        QTest::newRow("flag as number") << QVariant(numberFlag);
+        QTest::newRow("hotKey as array")
+            << QVariant(QByteArray(R"({"hotKey":[],"autoCopyEnabled":true,"preferredLanguageMode":"automatic"})"));
+        QTest::newRow("top-level array") << QVariant(QByteArray("[1,2,3]"));
+        QTest::newRow("not json") << QVariant(QByteArray("hotKey=two"));
+        QTest::newRow("empty") << QVariant(QByteArray());
+        QTest::newRow("binary") << QVariant(binary);
+        QTest::newRow("huge") << QVariant(huge);
+        QTest::newRow("string, not data")
+            << QVariant(QString::fromUtf8(document("five", true, true, false, false, "prioritizeLatin")));
+        QTest::newRow("number") << QVariant(42);
+        QTest::newRow("list") << QVariant(QStringList{"a", "b"});
+    }
+
+    void unreadableValuesGiveTheWholeDefaultRecordAndStayUntouched()
+    {
+        QFETCH(QVariant, value);
+        store(value);
+        const QVariant before = stored();
+        QCOMPARE(subject().load(), defaults());
+        QCOMPARE(stored(), before);
+    }
+
+    void garbageConfigurationFileGivesDefaultsAndIsNotRewritten()
+    {
+        QFile file(m_file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray garbage(64 * 1024, '\0');
+        for (char &byte : garbage)
+            byte = static_cast<char>(QRandomGenerator::global()->generate());
+        file.write(garbage);
+        file.close();
+
+        QCOMPARE(subject().load(), defaults());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), garbage);
+    }
+
+    void unreachableConfigurationFolderIsSilent()
+    {
+        // A path through a regular file can be neither read nor written, even by root.
+        QFile blocker(m_dir.filePath(QStringLiteral("not-a-folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const AppSettingsStore store(key, blocker.fileName() + QStringLiteral("/Tessarin.conf"));
+        QCOMPARE(store.load(), defaults());
+        store.save(AppSettings{HotKey{HotKeyKey::three, true, false, false, false}, true,
+                               PreferredLanguageMode::prioritizeCJK});
+        QCOMPARE(store.load(), defaults());
+    }
+};
+
+QTEST_GUILESS_MAIN(AppSettingsStoreTest)
+#include "AppSettingsStoreTest.moc"

@@ -1,0 +1,91 @@
+#include "settings/HotKey.h"
+
+#include <QJsonDocument>
+#include <QTest>
+
+class HotKeyTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void displayStringOrdersModifiersControlOptionShiftCommand()
+    {
+        // Every one of the sixteen flag combinations, against an independently built text.
+        for (int flags = 0; flags < 16; ++flags) {
+            const HotKey hotKey{HotKeyKey::five, bool(flags & 8), bool(flags & 1), bool(flags & 2),
+                                bool(flags & 4)};
+            QStringList expected;
+            if (flags & 1)
+                expected << "Control";
+            if (flags & 2)
+                expected << "Option";
+            if (flags & 4)
+                expected << "Shift";
+            if (flags & 8)
+                expected << "Command";
+            expected << "5";
+            QCOMPARE(hotKey.displayString(), expected.join(" + "));
+        }
+        QCOMPARE(HotKey::defaultTextCapture().displayString(), QStringLiteral("Control + Command + 2"));
+        QCOMPARE(HotKey::screenshotCapture().displayString(), QStringLiteral("Control + Command + 1"));
+        QCOMPARE((HotKey{HotKeyKey::seven, false, false, false, false}.displayString()),
+                 QStringLiteral("7"));
+    }
+
+    void keysHaveTitlesRawValuesAndPositionalKeyCodes()
+    {
+        const QList<quint32> codes{29, 18, 19, 20, 21, 23, 22, 26, 28, 25};
+        const QStringList raw{"zero", "one", "two",   "three", "four",
+                              "five", "six", "seven", "eight", "nine"};
+        int digit = 0;
+        for (HotKeyKey key : HotKeyKeys::allCases()) {
+            QCOMPARE(HotKeyKeys::title(key), QString::number(digit));
+            QCOMPARE(HotKeyKeys::keyCode(key), codes[digit]);
+            QCOMPARE(HotKeyKeys::toRawValue(key), raw[digit]);
+            QCOMPARE(HotKeyKeys::fromRawValue(raw[digit]), std::optional(key));
+            QCOMPARE(HotKeyKeys::fromKeyCode(codes[digit]), std::optional(key));
+            ++digit;
+        }
+        QCOMPARE(digit, 10);
+        QCOMPARE(HotKeyKeys::fromRawValue("Two"), std::nullopt);
+        QCOMPARE(HotKeyKeys::fromRawValue("ten"), std::nullopt);
+        QCOMPARE(HotKeyKeys::fromKeyCode(24), std::nullopt);
+    }
+
+    void modifierMaskSumsTheFlagBits()
+    {
+        QCOMPARE(HotKey::defaultTextCapture().modifierMask(), 0x1100u);
+        QCOMPARE(HotKey::screenshotCapture().modifierMask(), 0x1100u);
+        QCOMPARE((HotKey{HotKeyKey::zero, true, true, true, true}.modifierMask()), 0x1B00u);
+        QCOMPARE((HotKey{HotKeyKey::zero, false, false, false, false}.modifierMask()), 0u);
+        QCOMPARE((HotKey{HotKeyKey::zero, false, false, true, true}.modifierMask()), 0xA00u);
+    }
+
+    void retiredShortcutIsExactlyCommandShiftTwo()
+    {
+        QVERIFY((HotKey{HotKeyKey::two, true, false, false, true}.isRetiredTextShortcut()));
+        QVERIFY(!(HotKey{HotKeyKey::two, true, true, false, true}.isRetiredTextShortcut()));
+        QVERIFY(!(HotKey{HotKeyKey::two, true, false, true, true}.isRetiredTextShortcut()));
+        QVERIFY(!(HotKey{HotKeyKey::three, true, false, false, true}.isRetiredTextShortcut()));
+    }
+
+    void jsonFormRoundTripsAndRejectsUnknownKeys()
+    {
+        const HotKey original{HotKeyKey::six, false, true, true, false};
+        QCOMPARE(HotKey::fromJson(original.toJson()), std::optional(original));
+
+        QJsonObject bad = original.toJson();
+        bad["key"] = "eleven";
+        QCOMPARE(HotKey::fromJson(bad), std::nullopt);
+        bad = original.toJson();
+        bad.remove("option");
+        QCOMPARE(HotKey::fromJson(bad), std::nullopt);
+        bad = original.toJson();
+        bad["shift"] = 0;
+        QCOMPARE(HotKey::fromJson(bad), std::nullopt);
+        QCOMPARE(HotKey::fromJson(QJsonValue("two")), std::nullopt);
+    }
+};
+
+QTEST_GUILESS_MAIN(HotKeyTest)
+#include "HotKeyTest.moc"
