@@ -1,0 +1,31 @@
+#pragma once
+
+#include "settings/PreferredLanguageMode.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+struct OCRRequest {
+    PreferredLanguageMode preferredLanguageMode = PreferredLanguageMode::automatic;
+
+    bool operator==(const OCRRequest &) const = default;
+};
+
+enum class OCRStatus : std::uint8_t { success, noText, failed };
+
+enum class OCRFailureReason : std::uint8_t { none, captureFailed, recognitionFailed, unexpected };
+
+struct OCRResult {
+    // Lines joined with a line feed, no trailing line feed.
+    QString text;
+    // One code of the dominant language ("und" when unknown) on success; empty otherwise.
+    QStringList detectedLanguages;
+    std::int64_t durationMilliseconds = 0;
+    double confidence = 0;
+    OCRStatus status = OCRStatus::noText;
+    OCRFailureReason failureReason = OCRFailureReason::none;
+
+    bool operator==(const OCRResult &) const = default;
+};

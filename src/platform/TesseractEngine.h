@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ocr/TextRecognitionEngine.h"
+
+#include <QString>
+
+#include <memory>
+
+// Tesseract behind the engine interface. Initialised engines are kept per configuration
+// (languages and dictionaries) and reused; several threads may recognise at once.
+class TesseractEngine : public TextRecognitionEngine
+{
+public:
+    // An empty path means the system's tessdata folder (or TESSDATA_PREFIX).
+    explicit TesseractEngine(QString tessdataPath = {});
+    ~TesseractEngine() override;
+
+    QStringList supportedRecognitionLanguages(const TextRecognitionSettings &settings) override;
+    std::vector<TextObservation> perform(const QImage &image,
+                                         const TextRecognitionSettings &settings) override;
+
+    // Initialises the engine these settings need, so the first real use does not pay for it.
+    void warmUp(const TextRecognitionSettings &settings);
+
+    static QString defaultTessdataPath();
+    // "en-US" -> "eng"; empty for identifiers the program does not know.
+    static QString tesseractLanguage(const QString &identifier);
+
+private:
+    class Private;
+    std::unique_ptr<Private> d;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+#include <QStringList>
+
+// Renders lines of text the way a screen shows them, for recognition tests and benchmarks.
+struct TextRenderer {
+    QString family = QStringLiteral("Noto Sans");
+    int pixelSize = 16;   // logical pixels
+    int scale = 1;        // device pixels per logical pixel
+    bool dark = false;    // light text on a dark background
+
+    // Throws std::runtime_error when the font family is not installed: a test on a
+    // substitute font would prove nothing.
+    QImage render(const QStringList &lines) const;
+};
