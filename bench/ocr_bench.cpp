@@ -4,6 +4,7 @@
 //       run the rendered corpus in all three modes and against a plain Tesseract baseline
 //       in the same run, and print error rates, passes and latencies.
 #include "Corpus.h"
+#include "TextDistance.h"
 
 #include "ocr/SupportedLanguage.h"
 #include "ocr/TesseractOCRProvider.h"
@@ -25,23 +26,6 @@ namespace {
 
 QTextStream out(stdout);
 
-int editDistance(const QList<uint> &a, const QList<uint> &b)
-{
-    std::vector<int> row(size_t(b.size()) + 1);
-    for (size_t j = 0; j < row.size(); ++j)
-        row[j] = int(j);
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        int diagonal = row[0];
-        row[0] = int(i);
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            const int above = row[size_t(j)];
-            row[size_t(j)] = std::min({above + 1, row[size_t(j - 1)] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row.back();
-}
-
 struct Measure {
     qint64 errors = 0;
     qint64 characters = 0;
@@ -52,10 +36,10 @@ struct Measure {
 
     void add(const CorpusSample &sample, const QString &text, double ms, int passCount)
     {
-        const QList<uint> truth = sample.truth.toUcs4();
-        const int distance = editDistance(text.toUcs4(), truth);
+        const qsizetype truth = sample.truth.toUcs4().size();
+        const int distance = textDistance(text, sample.truth);
         (sample.pixelSize >= 14 ? errors : smallErrors) += distance;
-        (sample.pixelSize >= 14 ? characters : smallCharacters) += truth.size();
+        (sample.pixelSize >= 14 ? characters : smallCharacters) += truth;
         passes += passCount;
         milliseconds.push_back(ms);
     }

@@ -2,11 +2,13 @@
 
 #include "app/MenuBarIcon.h"
 #include "feedback/Localization.h"
+#include "ocr/TesseractOCRProvider.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QPalette>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 AppController &AppController::shared()
 {
@@ -20,6 +22,7 @@ AppController::AppController(AppSettingsStore settingsStore, QObject *parent)
     , m_settingsStore(std::move(settingsStore))
     , m_settings(m_settingsStore.load())
     , m_lastResultSummary(L::text(LocalizedKey::ready))
+    , m_ocrProvider(std::make_unique<TesseractOCRProvider>())
 {
 }
 
@@ -28,6 +31,13 @@ AppController::~AppController() = default;
 void AppController::bootstrap()
 {
     configureStatusItem();
+    warmUpRecognition();
+}
+
+void AppController::warmUpRecognition()
+{
+    // After start-up has settled, so the tray icon is never delayed by it.
+    QTimer::singleShot(1000, this, [this] { m_ocrProvider->warmUp(m_settings.preferredLanguageMode); });
 }
 
 void AppController::configureStatusItem()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ocr/OCRProvider.h"
 #include "settings/AppSettings.h"
 #include "settings/AppSettingsStore.h"
 
@@ -30,6 +31,7 @@ public:
     const QString &lastResultSummary() const { return m_lastResultSummary; }
     bool isCaptureRunning() const { return m_isCaptureRunning; }
     QSystemTrayIcon *statusItem() const { return m_statusItem; }
+    OCRProvider &ocrProvider() const { return *m_ocrProvider; }
 
 public slots:
     void quit();
@@ -42,11 +44,13 @@ signals:
 private:
     void configureStatusItem();
     void rebuildMenu();
+    void warmUpRecognition();
 
     AppSettingsStore m_settingsStore;
     AppSettings m_settings;
     QString m_lastResultSummary;
     bool m_isCaptureRunning = false;
+    std::unique_ptr<OCRProvider> m_ocrProvider;
     QSystemTrayIcon *m_statusItem = nullptr;
     std::unique_ptr<QMenu> m_menu;
 };

@@ -5,6 +5,8 @@
 #include "platform/PreferredLanguages.h"
 #include "platform/TesseractEngine.h"
 
+#include <QThread>
+
 #include <QElapsedTimer>
 #include <QtConcurrent>
 
@@ -138,23 +140,25 @@ OCRResult TesseractOCRProvider::recognizeNow(const QImage &image, const OCRReque
 
 void TesseractOCRProvider::warmUp(PreferredLanguageMode mode)
 {
-    auto *engine = dynamic_cast<TesseractEngine *>(m_engine.get());
-    if (!engine)
-        return;
     const OCRRequest request{mode};
-    std::vector<TextRecognitionSettings> settings{settingsFor(RecognitionStrategy::preferredLanguages, request)};
-    const RecognitionOutput unknown;
-    for (RecognitionStrategy strategy : refinementStrategies(unknown, request))
-        settings.push_back(settingsFor(strategy, request));
-    QThreadPool::globalInstance()->start(
-        [engine = std::static_pointer_cast<TesseractEngine>(m_engine), settings] {
-            QThread::currentThread()->setPriority(QThread::LowestPriority);
-            for (const TextRecognitionSettings &each : settings) {
-                try {
-                    engine->warmUp(each);
-                } catch (const TextRecognitionError &) {
-                    // A missing model shows up, and is reported, at the first real capture.
-                }
+    std::vector<TextRecognitionSettings> settings;
+    try {
+        settings.push_back(settingsFor(RecognitionStrategy::preferredLanguages, request));
+        for (RecognitionStrategy strategy : refinementStrategies(RecognitionOutput{}, request))
+            settings.push_back(settingsFor(strategy, request));
+    } catch (const TextRecognitionError &) {
+        return; // reported at the first real recognition
+    }
+    QThread *thread = QThread::create([engine = m_engine, settings] {
+        for (const TextRecognitionSettings &each : settings) {
+            try {
+                engine->warmUp(each);
+            } catch (const TextRecognitionError &) {
+                // A model that cannot load fails, and is reported, at the first real capture.
             }
-        });
+        }
+    });
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    // Idle priority: loading models must never slow down what the user is doing.
+    thread->start(QThread::IdlePriority);
 }

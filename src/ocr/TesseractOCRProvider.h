@@ -32,9 +32,9 @@ public:
     OCRResult recognizeNow(const QImage &image, const OCRRequest &request,
                            const std::function<void(RecognitionStrategy)> &onPass = {}) const;
 
-    // Loads, in the background and at low priority, the engines a capture in this mode uses
+    // Loads, on a background thread at idle priority, the engines a capture in this mode uses
     // first, so the first capture after launch does not wait for them.
-    void warmUp(PreferredLanguageMode mode);
+    void warmUp(PreferredLanguageMode mode) override;
 
     static std::vector<RecognitionStrategy> refinementStrategies(const RecognitionOutput &best,
                                                                  const OCRRequest &request);

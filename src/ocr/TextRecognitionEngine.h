@@ -55,4 +55,7 @@ public:
     // Text lines in the engine's reading order.
     virtual std::vector<TextObservation> perform(const QImage &image,
                                                  const TextRecognitionSettings &settings) = 0;
+
+    // Prepares what perform() with these settings needs, so that its first call is fast.
+    virtual void warmUp(const TextRecognitionSettings &) {}
 };

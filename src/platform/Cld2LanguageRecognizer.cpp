@@ -7,11 +7,15 @@
 QString Cld2LanguageRecognizer::dominantLanguage(const QString &text) const
 {
     const QByteArray utf8 = text.toUtf8();
+    CLD2::Language languages[3];
+    int percents[3];
+    int textBytes = 0;
     bool reliable = false;
-    int validPrefixBytes = 0;
-    const CLD2::Language language = CLD2::DetectLanguageCheckUTF8(
-        utf8.constData(), int(utf8.size()), true, &reliable, &validPrefixBytes);
-    if (language == CLD2::UNKNOWN_LANGUAGE)
+    // The summary's first language, not the plain result: that one says English for anything
+    // too short to tell.
+    CLD2::DetectLanguageSummary(utf8.constData(), int(utf8.size()), true, languages, percents, &textBytes,
+                                &reliable);
+    if (languages[0] == CLD2::UNKNOWN_LANGUAGE)
         return {};
-    return QString::fromLatin1(CLD2::LanguageCode(language));
+    return QString::fromLatin1(CLD2::LanguageCode(languages[0]));
 }

@@ -418,8 +418,12 @@ QStringList TesseractEngine::supportedRecognitionLanguages(const TextRecognition
 void TesseractEngine::warmUp(const TextRecognitionSettings &settings)
 {
     runSingleThreaded();
-    for (const QString &model : enginesFor(settings.recognitionLanguages))
-        d->pool.acquire({model, settings.usesLanguageCorrection});
+    // The first engine of the pass is what every line tries first, on every line thread.
+    const TesseractEnginePool::Key key{enginesFor(settings.recognitionLanguages).first(),
+                                       settings.usesLanguageCorrection};
+    std::vector<TesseractEnginePool::Lease> leases;
+    for (int worker = 0; worker <= d->lineThreads.maxThreadCount(); ++worker)
+        leases.push_back(d->pool.acquire(key));
 }
 
 std::vector<TextObservation> TesseractEngine::perform(const QImage &image, const TextRecognitionSettings &settings)

@@ -19,8 +19,8 @@ public:
     std::vector<TextObservation> perform(const QImage &image,
                                          const TextRecognitionSettings &settings) override;
 
-    // Initialises the engine these settings need, so the first real use does not pay for it.
-    void warmUp(const TextRecognitionSettings &settings);
+    // Initialises the engines these settings try first, so the first real use does not wait.
+    void warmUp(const TextRecognitionSettings &settings) override;
 
     static QString defaultTessdataPath();
     // "en-US" -> "eng"; empty for identifiers the program does not know.

@@ -1,0 +1,177 @@
+// Real Tesseract on text rendered with real fonts, as the user's screen shows it.
+#include "ocr/TesseractOCRProvider.h"
+#include "platform/Cld2LanguageRecognizer.h"
+#include "platform/TesseractEngine.h"
+
+#include "TextDistance.h"
+#include "TextRenderer.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+std::shared_ptr<TesseractEngine> sharedEngine()
+{
+    static auto engine = std::make_shared<TesseractEngine>();
+    return engine;
+}
+
+TesseractOCRProvider provider(std::shared_ptr<TextRecognitionEngine> engine = sharedEngine())
+{
+    return TesseractOCRProvider(std::move(engine), std::make_shared<Cld2LanguageRecognizer>(),
+                                [] { return QStringList{"en-US"}; });
+}
+
+QImage rendered(const QStringList &lines, const QString &family, int pixelSize, int scale = 1, bool dark = false)
+{
+    return TextRenderer{family, pixelSize, scale, dark}.render(lines);
+}
+
+} // namespace
+
+class TesseractRecognitionTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        const QStringList languages = sharedEngine()->supportedRecognitionLanguages({});
+        // Every recognition language must be installed here; a missing pack is a setup fault.
+        QCOMPARE(languages.size(), 11);
+    }
+
+    void readsEachLanguageGroupInItsMode_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<PreferredLanguageMode>("mode");
+        QTest::addColumn<int>("tolerance"); // characters that may differ
+        QTest::addColumn<QString>("language");
+        using enum PreferredLanguageMode;
+        QTest::newRow("english") << QStringList{"The quick brown fox jumps over the lazy dog.", "Invoice 2024-117 was paid on March 3rd."}
+                                 << "Noto Sans" << 16 << 1 << false << prioritizeLatin << 0 << "en";
+        QTest::newRow("small dark UI text") << QStringList{"Settings > Privacy & Security", "Last updated: 5 minutes ago"}
+                                            << "Noto Sans" << 12 << 1 << true << automatic << 0 << "en";
+        QTest::newRow("french accents") << QStringList{"Le garçon a mangé une crêpe très sucrée."}
+                                        << "Noto Serif" << 18 << 1 << false << prioritizeLatin << 1 << "fr";
+        QTest::newRow("german") << QStringList{"Zwölf Boxkämpfer jagen Viktor quer über den Deich."}
+                                << "Noto Sans" << 16 << 2 << true << automatic << 1 << "de";
+        QTest::newRow("simplified chinese") << QStringList{"今天的天气很好，我们去公园散步吧。", "请把这份文件发送给项目经理审核。"}
+                                            << "Noto Sans CJK SC" << 16 << 1 << false << prioritizeCJK << 0 << "zh";
+        QTest::newRow("traditional chinese") << QStringList{"請把這份文件傳送給專案經理審核。"}
+                                             << "Noto Sans CJK TC" << 18 << 2 << false << prioritizeCJK << 2 << "zh-Hant";
+        QTest::newRow("japanese") << QStringList{"どこで生れたかとんと見当がつかぬ。"}
+                                  << "Noto Sans CJK JP" << 18 << 1 << true << prioritizeCJK << 2 << "ja";
+        QTest::newRow("korean keeps word spaces") << QStringList{"오늘 회의는 오후 세 시에 시작합니다."}
+                                                  << "Noto Sans CJK KR" << 18 << 1 << false << prioritizeCJK << 2 << "ko";
+        QTest::newRow("mixed english in chinese") << QStringList{"版本 2.4.1 修复了 Login 页面的问题。"}
+                                                  << "Noto Sans CJK SC" << 16 << 1 << false << automatic << 2 << "zh";
+        QTest::newRow("code") << QStringList{"for (int i = 0; i < count; ++i) {", "total += values[i] * 2;"}
+                              << "DejaVu Sans Mono" << 14 << 1 << true << prioritizeLatin << 1 << "";
+    }
+
+    void readsEachLanguageGroupInItsMode()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, family);
+        QFETCH(int, pixelSize);
+        QFETCH(int, scale);
+        QFETCH(bool, dark);
+        QFETCH(PreferredLanguageMode, mode);
+        QFETCH(int, tolerance);
+        QFETCH(QString, language);
+
+        const OCRResult result = provider().recognizeNow(rendered(lines, family, pixelSize, scale, dark), OCRRequest{mode});
+        QCOMPARE(result.status, OCRStatus::success);
+        const QString expected = lines.join(u'\n');
+        QVERIFY2(textDistance(result.text, expected) <= tolerance, qPrintable(result.text));
+        // Line structure is kept: as many lines, in the same order.
+        QCOMPARE(result.text.count(u'\n'), lines.size() - 1);
+        if (!language.isEmpty())
+            QCOMPARE(result.detectedLanguages, QStringList{language});
+        QVERIFY(result.confidence > 0.5 && result.confidence <= 1.0);
+    }
+
+    void chineseAndJapaneseComeWithoutSpacesKoreanWithThem()
+    {
+        const OCRResult chinese = provider().recognizeNow(
+            rendered({"今天的天气很好，我们去公园散步吧。"}, "Noto Sans CJK SC", 14), OCRRequest{PreferredLanguageMode::prioritizeLatin});
+        QVERIFY2(!chinese.text.isEmpty() && !chinese.text.contains(u' '), qPrintable(chinese.text));
+        const OCRResult korean = provider().recognizeNow(
+            rendered({"다람쥐 헌 쳇바퀴에 타고파."}, "Noto Sans CJK KR", 18), OCRRequest{PreferredLanguageMode::automatic});
+        QCOMPARE(korean.text.count(u' '), 3);
+    }
+
+    void blankRegionInAutomaticModeIsNoTextAfterThreePasses()
+    {
+        QImage blank(600, 80, QImage::Format_RGB32);
+        blank.fill(QColor(0x2b, 0x2b, 0x2b));
+        int passes = 0;
+        const OCRResult result = provider().recognizeNow(blank, OCRRequest{PreferredLanguageMode::automatic},
+                                                         [&](RecognitionStrategy) { ++passes; });
+        QCOMPARE(passes, 3);
+        QCOMPARE(result.status, OCRStatus::noText);
+        QVERIFY(result.text.isEmpty());
+    }
+
+    void oddImagesGiveNoTextWithoutCrashing_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QImage transparent(300, 100, QImage::Format_ARGB32);
+        transparent.fill(Qt::transparent);
+        QImage huge(8000, 8000, QImage::Format_Grayscale8);
+        huge.fill(255);
+        QImage one(1, 1, QImage::Format_RGB32);
+        one.fill(Qt::black);
+        QTest::newRow("null") << QImage();
+        QTest::newRow("1x1") << one;
+        QTest::newRow("transparent") << transparent;
+        QTest::newRow("8000x8000 blank") << huge;
+        QTest::newRow("one pixel high") << QImage(500, 1, QImage::Format_RGB32);
+    }
+
+    void oddImagesGiveNoTextWithoutCrashing()
+    {
+        QFETCH(QImage, image);
+        const OCRResult result = provider().recognizeNow(image, OCRRequest{PreferredLanguageMode::prioritizeCJK});
+        QCOMPARE(result.status, OCRStatus::noText);
+    }
+
+    void missingLanguagePacksAreLeftOut()
+    {
+        QTemporaryDir tessdata;
+        QVERIFY(QFile::link(TesseractEngine::defaultTessdataPath() + "/eng.traineddata", tessdata.filePath("eng.traineddata")));
+        auto englishOnly = std::make_shared<TesseractEngine>(tessdata.path());
+        QCOMPARE(englishOnly->supportedRecognitionLanguages({}), QStringList{"en-US"});
+        const OCRResult result = provider(englishOnly).recognizeNow(
+            rendered({"Only English is installed here."}, "Noto Sans", 16), OCRRequest{PreferredLanguageMode::prioritizeCJK});
+        QCOMPARE(result.status, OCRStatus::success);
+        QCOMPARE(result.text, QStringLiteral("Only English is installed here."));
+    }
+
+    void noTraineddataAtAllFails()
+    {
+        QTemporaryDir empty;
+        const OCRResult result = provider(std::make_shared<TesseractEngine>(empty.path()))
+                                     .recognizeNow(rendered({"Hello"}, "Noto Sans", 16), OCRRequest{});
+        QCOMPARE(result.status, OCRStatus::failed);
+        QCOMPARE(result.failureReason, OCRFailureReason::recognitionFailed);
+    }
+
+    void dominantLanguageOfShortOrEmptyTextIsUnknown()
+    {
+        const Cld2LanguageRecognizer recognizer;
+        QCOMPARE(recognizer.dominantLanguage("This is clearly an English sentence about the weather."), QStringLiteral("en"));
+        QVERIFY(recognizer.dominantLanguage("").isEmpty());
+        QVERIFY(recognizer.dominantLanguage("42").isEmpty());
+    }
+};
+
+QTEST_MAIN(TesseractRecognitionTest)
+#include "TesseractRecognitionTest.moc"
