@@ -418,12 +418,9 @@ QStringList TesseractEngine::supportedRecognitionLanguages(const TextRecognition
 void TesseractEngine::warmUp(const TextRecognitionSettings &settings)
 {
     runSingleThreaded();
-    // The first engine of the pass is what every line tries first, on every line thread.
-    const TesseractEnginePool::Key key{enginesFor(settings.recognitionLanguages).first(),
-                                       settings.usesLanguageCorrection};
-    std::vector<TesseractEnginePool::Lease> leases;
-    for (int worker = 0; worker <= d->lineThreads.maxThreadCount(); ++worker)
-        leases.push_back(d->pool.acquire(key));
+    // The first engine of the pass is what every line tries first. One instance: a second line
+    // thread loads its own when a capture has enough lines, which keeps an idle program small.
+    d->pool.acquire({enginesFor(settings.recognitionLanguages).first(), settings.usesLanguageCorrection});
 }
 
 std::vector<TextObservation> TesseractEngine::perform(const QImage &image, const TextRecognitionSettings &settings)
