@@ -1,0 +1,123 @@
+#include "feedback/ClipboardService.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QMimeData>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUuid>
+
+namespace {
+// Screenshots show whatever was on the user's screen: only the user may read them.
+constexpr QFile::Permissions privateFolder = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+constexpr QFile::Permissions privateFile = QFile::ReadOwner | QFile::WriteOwner;
+
+QByteArray tiffData(const QImage &image)
+{
+    if (!QImageWriter::supportedImageFormats().contains("tiff"))
+        return {};
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "tiff");
+    return writer.write(image) ? buffer.data() : QByteArray();
+}
+} // namespace
+
+ClipboardService::ClipboardService(QString imageFolder)
+    : m_imageFolder(imageFolder.isEmpty() ? defaultImageFolder() : std::move(imageFolder))
+{
+}
+
+QString ClipboardService::defaultImageFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+        + QStringLiteral("/TessarinClipboard");
+}
+
+QClipboard *ClipboardService::clipboard()
+{
+    return QGuiApplication::clipboard();
+}
+
+void ClipboardService::copyText(const QString &text) const
+{
+    clipboard()->setText(text, QClipboard::Clipboard);
+}
+
+void ClipboardService::clear() const
+{
+    clipboard()->clear(QClipboard::Clipboard);
+}
+
+QUrl ClipboardService::makeClipboardImageURL() const
+{
+    const QString uuid = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+    return QUrl::fromLocalFile(m_imageFolder + QStringLiteral("/Tessarin-") + uuid + QStringLiteral(".png"));
+}
+
+bool ClipboardService::prepareFolder() const
+{
+    const QFileInfo folder(m_imageFolder);
+    if (folder.exists() && (!folder.isDir() || folder.isSymLink()))
+        return false;
+    if (!folder.exists() && !QDir().mkpath(m_imageFolder))
+        return false;
+    // Also when the folder was made earlier, by hand or with wider rights.
+    return QFile::setPermissions(m_imageFolder, privateFolder);
+}
+
+bool ClipboardService::copyImage(const QImage &image, const QByteArray &pngData) const
+{
+    const QUrl url = makeClipboardImageURL();
+    const QString path = url.toLocalFile();
+    if (!prepareFolder())
+        return false;
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(privateFile)
+        || file.write(pngData) != pngData.size() || !file.commit()) {
+        return false;
+    }
+
+    removeExpiredClipboardImages(url);
+
+    auto *item = new QMimeData;
+    item->setData(QStringLiteral("image/png"), pngData);
+    const QByteArray tiff = tiffData(image);
+    if (!tiff.isEmpty())
+        item->setData(QStringLiteral("image/tiff"), tiff);
+    const QByteArray fileUrl = url.toEncoded();
+    item->setData(QStringLiteral("text/uri-list"), fileUrl + "\r\n");
+    // What file managers paste: an operation and the files, no trailing line feed.
+    item->setData(QStringLiteral("x-special/gnome-copied-files"), "copy\n" + fileUrl);
+    item->setText(path);
+    clipboard()->setMimeData(item, QClipboard::Clipboard);
+    return clipboard()->ownsClipboard();
+}
+
+void ClipboardService::removeExpiredClipboardImages(const QUrl &excluding, const QDateTime &now) const
+{
+    const QString excluded = QFileInfo(excluding.toLocalFile()).absoluteFilePath();
+    const QDir folder = QFileInfo(excluded).dir();
+    const QDateTime cutOff = (now.isValid() ? now : QDateTime::currentDateTimeUtc()).addSecs(-imageLifetimeSeconds);
+    const QFileInfoList entries =
+        folder.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries) {
+        if (entry.absoluteFilePath() == excluded)
+            continue;
+        const QDateTime modified = entry.lastModified();
+        if (!modified.isValid() || modified >= cutOff)
+            continue;
+        // A link goes, never what it points to; a real sub-folder goes with its contents.
+        if (entry.isDir() && !entry.isSymLink())
+            QDir(entry.absoluteFilePath()).removeRecursively();
+        else
+            QFile::remove(entry.absoluteFilePath());
+    }
+}

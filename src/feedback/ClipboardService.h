@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QImage>
+#include <QString>
+#include <QUrl>
+
+class QClipboard;
+
+// The only writer of the system clipboard. Screenshots also go to a private cache folder as
+// PNG files, so that terminals and file dialogs can paste them as a path.
+class ClipboardService
+{
+public:
+    static constexpr qint64 imageLifetimeSeconds = 24 * 60 * 60;
+
+    // An empty folder means TessarinClipboard in the user's cache folder.
+    explicit ClipboardService(QString imageFolder = {});
+
+    void copyText(const QString &text) const;
+    void clear() const;
+    // True when the file was written and the clipboard took the item. On a false result
+    // from a failed write the clipboard keeps what it had.
+    bool copyImage(const QImage &image, const QByteArray &pngData) const;
+
+    const QString &imageFolder() const { return m_imageFolder; }
+    // A new file in the image folder, named Tessarin-<UPPER-CASE UUID>.png; creates nothing.
+    QUrl makeClipboardImageURL() const;
+    // Deletes every entry of the excluded file's folder last modified more than 24 hours
+    // before now (the current time unless given).
+    void removeExpiredClipboardImages(const QUrl &excluding, const QDateTime &now = {}) const;
+
+    static QString defaultImageFolder();
+
+private:
+    bool prepareFolder() const;
+    static QClipboard *clipboard();
+
+    QString m_imageFolder;
+};

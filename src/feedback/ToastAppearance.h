@@ -1,0 +1,23 @@
+#pragma once
+
+#include "feedback/ToastStyle.h"
+
+#include <QColor>
+
+#include <optional>
+
+struct ToastAppearance {
+    QColor backgroundColor;
+    QColor titleColor;
+    QColor subtitleColor;
+    QColor iconTintColor;
+    double iconSize = 18; // points: symbol size, or the frame of a custom image
+    std::optional<QColor> borderColor;
+
+    // Dark translucent card; the icon tinted by the style, larger when there is a subtitle.
+    static ToastAppearance defaultAppearance(ToastStyle style, bool hasSubtitle);
+    // The light card of the first-launch hint.
+    static const ToastAppearance &onboarding();
+
+    bool operator==(const ToastAppearance &) const = default;
+};

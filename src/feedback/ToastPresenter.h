@@ -1,0 +1,41 @@
+#pragma once
+
+#include "feedback/ToastAppearance.h"
+#include "feedback/ToastIcon.h"
+#include "feedback/ToastStyle.h"
+
+#include <QObject>
+#include <QRect>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+class ToastView;
+
+// Shows one toast at a time in one reused panel; a new toast replaces the visible one and
+// its timer at once.
+class ToastPresenter : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int bottomDistance = 72;
+    static constexpr int topDistance = 96;
+
+    ToastPresenter();
+    ~ToastPresenter() override;
+
+    void show(const QString &title, const std::optional<QString> &subtitle, const ToastIcon &icon, ToastStyle style,
+              const std::optional<ToastAppearance> &appearance, double durationSeconds, ToastPlacement placement);
+
+    // The panel, once the first toast made it.
+    ToastView *window() const { return m_window.get(); }
+
+    // Where a panel of this size goes within a screen's available area.
+    static QPoint place(const QSize &size, ToastPlacement placement, const QRect &availableArea);
+
+private:
+    std::unique_ptr<ToastView> m_window;
+    QTimer m_dismissTimer;
+};

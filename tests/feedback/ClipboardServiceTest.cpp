@@ -1,0 +1,229 @@
+// The clipboard as other programs see it (read back with xclip on a real X server), and the
+// screenshot folder on a real file system.
+#include "feedback/ClipboardService.h"
+
+#include "X11Clipboard.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray pngOf(const QImage &image)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return buffer.data();
+}
+
+QImage sampleImage()
+{
+    QImage image(64, 32, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 4, y * 8, 128));
+    return image;
+}
+
+// Sets the modification time of a file or folder, without following a link.
+void setModified(const QString &path, const QDateTime &modified)
+{
+    const qint64 ms = modified.toMSecsSinceEpoch();
+    const timespec times[2] = {{ms / 1000, (ms % 1000) * 1000000}, {ms / 1000, (ms % 1000) * 1000000}};
+    QVERIFY(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) == 0);
+}
+
+int unixMode(const QString &path)
+{
+    struct stat status {};
+    return stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777) : -1;
+}
+
+void touch(const QString &path, const QDateTime &modified)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Append));
+    file.close();
+    setModified(path, modified);
+}
+
+} // namespace
+
+class ClipboardServiceTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_cache;
+
+private slots:
+    void textIsPastedExactlyAsWritten()
+    {
+        const ClipboardService service(m_cache.filePath("TessarinClipboard"));
+        const QString text = QStringLiteral("  First line\n第二行：中文和日本語のテキスト\n한국어 😀 tabs\there  ");
+        service.copyText(text);
+        const X11Clipboard pasted = X11Clipboard::read(QStringLiteral("UTF8_STRING"));
+        QVERIFY(pasted.ok);
+        QCOMPARE(QString::fromUtf8(pasted.data), text);
+    }
+
+    void clearLeavesNothingToPaste()
+    {
+        const ClipboardService service(m_cache.filePath("TessarinClipboard"));
+        service.copyText(QStringLiteral("something"));
+        QVERIFY(X11Clipboard::read().ok);
+        service.clear();
+        const X11Clipboard pasted = X11Clipboard::read();
+        QVERIFY(!pasted.ok || pasted.data.isEmpty());
+    }
+
+    void screenshotPastesAsImageFileAndPath()
+    {
+        const QString folder = m_cache.filePath("deeper/TessarinClipboard");
+        const ClipboardService service(folder);
+        const QImage image = sampleImage();
+        const QByteArray png = pngOf(image);
+        QVERIFY(service.copyImage(image, png));
+
+        const QStringList targets = X11Clipboard::targets();
+        for (const char *target : {"image/png", "image/tiff", "text/uri-list", "x-special/gnome-copied-files", "text/plain"})
+            QVERIFY2(targets.contains(QLatin1String(target)), qPrintable(targets.join(' ')));
+        QCOMPARE(X11Clipboard::read("image/png").data, png);
+        QCOMPARE(QImage::fromData(X11Clipboard::read("image/tiff").data, "TIFF").convertToFormat(QImage::Format_RGB32), image);
+
+        const QString path = QString::fromUtf8(X11Clipboard::read("text/plain").data);
+        QVERIFY(path.startsWith(folder + "/"));
+        QVERIFY(QRegularExpression("/Tessarin-[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\.png$")
+                    .match(path).hasMatch());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), png);
+        QCOMPARE(unixMode(path), 0600);
+        QCOMPARE(unixMode(folder), 0700);
+
+        const QByteArray url = QUrl::fromLocalFile(path).toEncoded();
+        QCOMPARE(X11Clipboard::read("text/uri-list").data, url + "\r\n");
+        QCOMPARE(X11Clipboard::read("x-special/gnome-copied-files").data, "copy\n" + url);
+    }
+
+    void twoScreenshotsKeepTwoFilesAndWidenedFolderIsMadePrivate()
+    {
+        const QString folder = m_cache.filePath("shared/TessarinClipboard");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::setPermissions(folder, QFile::Permissions(0x7755)));
+        const ClipboardService service(folder);
+        QVERIFY(service.copyImage(sampleImage(), pngOf(sampleImage())));
+        QVERIFY(service.copyImage(sampleImage(), pngOf(sampleImage())));
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+        QCOMPARE(unixMode(folder), 0700);
+    }
+
+    void failedWritesReturnFalseAndKeepTheClipboard_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QFile blocker(m_cache.filePath("cache-is-a-file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        QTest::newRow("cache folder is a file") << blocker.fileName() + "/TessarinClipboard";
+        QTest::newRow("image folder is a file") << blocker.fileName();
+    }
+
+    void failedWritesReturnFalseAndKeepTheClipboard()
+    {
+        QFETCH(QString, folder);
+        const ClipboardService service(folder);
+        service.copyText(QStringLiteral("kept"));
+        QVERIFY(!service.copyImage(sampleImage(), pngOf(sampleImage())));
+        QCOMPARE(X11Clipboard::read().data, QByteArray("kept"));
+    }
+
+    void fullDiskReturnsFalseAndLeavesNoFile()
+    {
+        const QString folder = m_cache.filePath("small-disk");
+        QVERIFY(QDir().mkpath(folder));
+        const bool mounted = geteuid() == 0
+            && QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", folder}) == 0;
+        // Without the right to mount, a file size limit makes the write fail the same way.
+        rlimit original{};
+        getrlimit(RLIMIT_FSIZE, &original);
+        if (!mounted) {
+            signal(SIGXFSZ, SIG_IGN);
+            rlimit small{16 * 1024, original.rlim_max};
+            QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        }
+        const ClipboardService service(folder + "/TessarinClipboard");
+        service.copyText(QStringLiteral("kept"));
+        QImage noise(256, 256, QImage::Format_RGB32);
+        for (int y = 0; y < 256; ++y)
+            for (int x = 0; x < 256; ++x)
+                noise.setPixel(x, y, qRgb((x * 7919 + y * 104729) % 256, (x * y) % 256, (x ^ y) % 256));
+        const bool copied = service.copyImage(noise, pngOf(noise));
+        const QStringList left = QDir(folder + "/TessarinClipboard").entryList(QDir::Files | QDir::Hidden);
+        if (mounted)
+            QProcess::execute("umount", {folder});
+        else
+            setrlimit(RLIMIT_FSIZE, &original);
+        QVERIFY(!copied);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
+        QCOMPARE(X11Clipboard::read().data, QByteArray("kept"));
+    }
+
+    void sweepDeletesWhatIsOlderThanADayAndNothingElse()
+    {
+        QTemporaryDir root;
+        const QString folder = root.filePath("TessarinClipboard");
+        QVERIFY(QDir().mkpath(folder + "/old-folder/inner"));
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        const QDateTime cutOff = now.addSecs(-ClipboardService::imageLifetimeSeconds);
+        touch(folder + "/exactly-a-day.png", cutOff);
+        touch(folder + "/a-moment-older.png", cutOff.addMSecs(-1000));
+        touch(folder + "/notes.txt", now.addDays(-3));
+        touch(folder + "/.hidden", now.addDays(-3));
+        touch(folder + "/fresh.png", now.addSecs(-60));
+        touch(folder + "/Tessarin-EXCLUDED.png", now.addDays(-5));
+        touch(folder + "/old-folder/inner/file", now.addDays(-3));
+        setModified(folder + "/old-folder", now.addDays(-3));
+        // Someone else's files, reached by links in the folder, must survive the sweep.
+        QVERIFY(QDir().mkpath(root.filePath("outside")));
+        touch(root.filePath("outside/precious"), now.addDays(-9));
+        setModified(root.filePath("outside"), now.addDays(-9));
+        QVERIFY(QFile::link(root.filePath("outside"), folder + "/link-to-folder"));
+        QVERIFY(QFile::link(root.filePath("outside/precious"), folder + "/link-to-file"));
+        QVERIFY(QFile::link(root.filePath("nowhere"), folder + "/dangling"));
+
+        const ClipboardService service(folder);
+        service.removeExpiredClipboardImages(QUrl::fromLocalFile(folder + "/Tessarin-EXCLUDED.png"), now);
+
+        QStringList left = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        left.sort();
+        QCOMPARE(left, QStringList({"Tessarin-EXCLUDED.png", "dangling", "exactly-a-day.png", "fresh.png"}));
+        QVERIFY(QFile::exists(root.filePath("outside/precious")));
+    }
+
+    void sweepCopesWithThousandsOfOldFiles()
+    {
+        QTemporaryDir root;
+        const QDateTime old = QDateTime::currentDateTimeUtc().addDays(-2);
+        for (int i = 0; i < 3000; ++i)
+            touch(root.filePath(QStringLiteral("Tessarin-%1.png").arg(i)), old);
+        const ClipboardService service(root.path());
+        QVERIFY(service.copyImage(sampleImage(), pngOf(sampleImage())));
+        QCOMPARE(QDir(root.path()).entryList(QDir::Files).size(), 1);
+    }
+};
+
+QTEST_MAIN(ClipboardServiceTest)
+#include "ClipboardServiceTest.moc"

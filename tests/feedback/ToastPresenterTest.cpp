@@ -1,0 +1,131 @@
+// Toasts on a real X server with a window manager: geometry, timing, and focus left alone.
+#include "app/MenuBarIcon.h"
+#include "feedback/ToastPresenter.h"
+#include "feedback/ToastView.h"
+
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+void showSuccess(ToastPresenter &presenter, const QString &title, double seconds)
+{
+    presenter.show(title, std::nullopt, ToastIcon::system("checkmark.circle.fill"), ToastStyle::success, std::nullopt,
+                   seconds, ToastPlacement::bottom);
+}
+
+} // namespace
+
+class ToastPresenterTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void placementCentresOnTheAvailableArea()
+    {
+        const QRect area(0, 0, 1920, 1000);
+        QCOMPARE(ToastPresenter::place(QSize(380, 64), ToastPlacement::bottom, area), QPoint(770, 1000 - 72 - 64));
+        QCOMPARE(ToastPresenter::place(QSize(380, 82), ToastPlacement::top, area), QPoint(770, 96));
+        const QRect right(1920, 24, 1280, 1000);
+        QCOMPARE(ToastPresenter::place(QSize(380, 82), ToastPlacement::top, right), QPoint(1920 + 450, 24 + 96));
+    }
+
+    void heightFollowsTheSubtitleAndAGivenAppearanceWins()
+    {
+        ToastPresenter presenter;
+        showSuccess(presenter, "Text copied, ready to paste", 2);
+        QCOMPARE(presenter.window()->size(), QSize(380, 64));
+        QCOMPARE(presenter.window()->appearance().iconSize, 18.0);
+        QCOMPARE(presenter.window()->appearance().borderColor, std::nullopt);
+
+        presenter.show("Tessarin is running in your menu bar", QString("Click this icon or press Control + Command + 2"),
+                       ToastIcon::custom(MenuBarIcon::image(22)), ToastStyle::info, ToastAppearance::onboarding(), 4,
+                       ToastPlacement::top);
+        QCOMPARE(presenter.window()->size(), QSize(380, 82));
+        QCOMPARE(presenter.window()->appearance(), ToastAppearance::onboarding());
+        presenter.show("Shortcut", QString("with a subtitle"), ToastIcon::system("xmark.octagon.fill"),
+                       ToastStyle::error, std::nullopt, 2, ToastPlacement::bottom);
+        QCOMPARE(presenter.window()->appearance().iconSize, 22.0);
+    }
+
+    void longTextsAreCutToTwoLines()
+    {
+        QFont font;
+        font.setPixelSize(14);
+        const QString longTitle = QString("Shortcut Control + Option + Shift + Command + 5 could not be registered. ").repeated(4);
+        const QStringList lines = ToastView::lines(longTitle, font, 300, 2);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[1].endsWith(QChar(0x2026)));
+        QCOMPARE(ToastView::lines("短い", font, 300, 2), QStringList{"短い"});
+        QCOMPARE(ToastView::lines(QString(200, QChar(0x5B57)), font, 300, 2).size(), 2);
+    }
+
+    void showsOnTheScreenWithThePointer()
+    {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        QCOMPARE(screens.size(), 2);
+        ToastPresenter presenter;
+        for (QScreen *screen : screens) {
+            QCursor::setPos(screen->geometry().center());
+            QTRY_COMPARE(QGuiApplication::screenAt(QCursor::pos()), screen);
+            showSuccess(presenter, "Screenshot copied, ready for AI chat or Terminal", 2);
+            const QRect area = screen->availableGeometry();
+            QCOMPARE(presenter.window()->x(), area.x() + (area.width() - 380) / 2);
+            QCOMPARE(presenter.window()->geometry().bottom() + 1, area.bottom() + 1 - 72);
+        }
+    }
+
+    void aNewToastReplacesTheOldOneAndKeepsItsOwnDuration()
+    {
+        ToastPresenter presenter;
+        QElapsedTimer clock;
+        clock.start();
+        showSuccess(presenter, "first", 2.0);
+        ToastView *panel = presenter.window();
+        QTest::qWait(500);
+        showSuccess(presenter, "second", 2.0);
+        QCOMPARE(presenter.window(), panel);
+        // Past the first toast's end: the second is still up, in its own content.
+        QTest::qWait(int(2200 - clock.elapsed()));
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->title(), QStringLiteral("second"));
+        QTRY_VERIFY_WITH_TIMEOUT(!panel->isVisible(), 2000);
+        QVERIFY(clock.elapsed() >= 2400);
+    }
+
+    void neverTakesTheKeyboardFocus()
+    {
+        // Another program's window has the focus, as when the user pastes into it.
+        QProcess other;
+        other.start("xmessage", {"-name", "focused-program", "-geometry", "300x100+100+100", "The user types here"});
+        QVERIFY(other.waitForStarted());
+        QString window;
+        QTRY_VERIFY_WITH_TIMEOUT(!(window = run("xdotool", {"search", "--sync", "--onlyvisible", "--classname", "focused-program"}).section('\n', 0, 0)).isEmpty(), 5000);
+        run("xdotool", {"windowactivate", "--sync", window});
+        QTRY_COMPARE(run("xdotool", {"getwindowfocus"}), window);
+
+        ToastPresenter presenter;
+        showSuccess(presenter, "Text copied, ready to paste", 2);
+        QTRY_VERIFY(presenter.window()->isVisible());
+        QTest::qWait(300);
+        QCOMPARE(run("xdotool", {"getwindowfocus"}), window);
+        QVERIFY(QGuiApplication::focusWindow() == nullptr);
+        other.kill();
+        other.waitForFinished();
+    }
+};
+
+QTEST_MAIN(ToastPresenterTest)
+#include "ToastPresenterTest.moc"
