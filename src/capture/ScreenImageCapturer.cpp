@@ -1,0 +1,77 @@
+#include "capture/ScreenImageCapturer.h"
+
+#include "capture/ScreenCaptureError.h"
+#include "platform/DesktopSession.h"
+#include "platform/ScreenGrabber.h"
+
+#include <QBuffer>
+#include <QtConcurrent>
+
+#include <cmath>
+
+namespace ScreenImageCapturer {
+
+namespace {
+CapturedScreenImage cropAndEncode(const QImage &screenImage, const std::optional<QRect> &crop)
+{
+    if (!crop)
+        throw ScreenCaptureException(ScreenCaptureError::cropFailed);
+    const QRect inside = crop->intersected(screenImage.rect());
+    if (inside.isEmpty())
+        throw ScreenCaptureException(ScreenCaptureError::cropFailed);
+    QImage image = screenImage.copy(inside);
+    image.setDevicePixelRatio(1);
+
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        throw ScreenCaptureException(ScreenCaptureError::encodingFailed);
+    return CapturedScreenImage{image, png};
+}
+} // namespace
+
+QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection)
+{
+    return capture(selection, DesktopSession::screenGrabber());
+}
+
+QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection, ScreenGrabber &grabber)
+{
+    // The screen is read here, on the caller's (main) thread; the rest runs on a worker.
+    QScreen *screen = selection.screen.data();
+    const std::optional<ScreenGrabTarget> target = screen ? std::optional(ScreenGrabTarget::of(*screen)) : std::nullopt;
+    const std::optional<QRect> crop = target ? pixelCropRect(selection, target->devicePixelRatio) : std::nullopt;
+    const QImage snapshot = selection.snapshot;
+    return QtConcurrent::run([target, crop, snapshot, &grabber] {
+        if (!target || !grabber.isAvailable())
+            throw ScreenCaptureException(ScreenCaptureError::displayUnavailable);
+        const QImage screenImage = snapshot.isNull() ? grabber.grab(*target) : snapshot;
+        if (screenImage.isNull())
+            throw ScreenCaptureException(ScreenCaptureError::displayUnavailable);
+        return cropAndEncode(screenImage, crop);
+    });
+}
+
+std::optional<QRect> pixelCropRect(const ScreenRegionSelection &selection, qreal scale)
+{
+    if (!selection.screen)
+        return std::nullopt;
+    return pixelCropRect(selection.screen->geometry(), selection.screenRect, scale);
+}
+
+std::optional<QRect> pixelCropRect(const QRectF &screenFrame, const QRectF &screenRect, qreal scale)
+{
+    const QRectF r = screenRect.intersected(screenFrame);
+    if (!(r.width() > 0) || !(r.height() > 0))
+        return std::nullopt;
+    const double x = (r.left() - screenFrame.left()) * scale;
+    const double y = (r.top() - screenFrame.top()) * scale;
+    const double right = x + r.width() * scale;
+    const double bottom = y + r.height() * scale;
+    const int left = int(std::floor(x));
+    const int top = int(std::floor(y));
+    return QRect(left, top, int(std::ceil(right)) - left, int(std::ceil(bottom)) - top);
+}
+
+} // namespace ScreenImageCapturer

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "capture/CapturedScreenImage.h"
+#include "capture/ScreenRegionSelection.h"
+
+#include <QFuture>
+#include <QRect>
+
+#include <optional>
+
+class ScreenGrabber;
+
+// Cuts the selected pixels out of a picture of the selection's screen, at the screen's full
+// device resolution, and encodes them as PNG.
+namespace ScreenImageCapturer {
+
+// Runs off the calling thread. Fails with ScreenCaptureException.
+QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection);
+QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection, ScreenGrabber &grabber);
+
+// The selection clipped to its screen, in the screen image's pixels, rounded outwards;
+// none when they do not meet.
+std::optional<QRect> pixelCropRect(const ScreenRegionSelection &selection, qreal scale);
+std::optional<QRect> pixelCropRect(const QRectF &screenFrame, const QRectF &screenRect, qreal scale);
+
+} // namespace ScreenImageCapturer

@@ -1,0 +1,105 @@
+#include "capture/ScreenRegionSelectionView.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+const QColor systemBlue(0, 122, 255);
+constexpr qreal outlineWidth = 2;
+} // namespace
+
+ScreenRegionSelectionView::ScreenRegionSelectionView(QScreen *screen, QImage snapshot, FinishHandler onFinish,
+                                                     QWidget *parent)
+    : QWidget(parent)
+    , m_screen(screen)
+    , m_snapshot(std::move(snapshot))
+    , m_onFinish(std::move(onFinish))
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(false);
+    if (!m_snapshot.isNull()) {
+        m_dimmed = m_snapshot.convertToFormat(QImage::Format_RGB32);
+        QPainter painter(&m_dimmed);
+        painter.fillRect(m_dimmed.rect(), QColor::fromRgbF(0, 0, 0, float(dimming)));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+}
+
+std::optional<QRectF> ScreenRegionSelectionView::dragRect() const
+{
+    if (!m_dragStart || !m_dragCurrent)
+        return std::nullopt;
+    return QRectF(*m_dragStart, *m_dragCurrent).normalized();
+}
+
+void ScreenRegionSelectionView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        m_onFinish(std::nullopt);
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void ScreenRegionSelectionView::mousePressEvent(QMouseEvent *event)
+{
+    m_dragStart = event->position();
+    updateDrag(event->position());
+}
+
+void ScreenRegionSelectionView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragStart)
+        updateDrag(event->position());
+}
+
+void ScreenRegionSelectionView::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_dragCurrent = event->position();
+    const std::optional<QRectF> rect = dragRect();
+    if (!rect || rect->width() < minimumSize || rect->height() < minimumSize || !window() || !m_screen) {
+        m_onFinish(std::nullopt);
+        return;
+    }
+    m_onFinish(ScreenRegionSelection{m_screen, rect->translated(m_screen->geometry().topLeft()), m_snapshot});
+}
+
+void ScreenRegionSelectionView::updateDrag(const QPointF &position)
+{
+    const std::optional<QRectF> before = dragRect();
+    m_dragCurrent = position;
+    // Only what changed is repainted: a full-screen repaint per mouse move would lag.
+    QRectF changed = *dragRect();
+    if (before)
+        changed |= *before;
+    update(changed.toAlignedRect().adjusted(-3, -3, 3, 3));
+}
+
+void ScreenRegionSelectionView::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const std::optional<QRectF> rect = dragRect();
+    if (m_snapshot.isNull()) {
+        // No picture of the screen: a translucent veil, which needs a compositor to show.
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(event->rect(), QColor::fromRgbF(0, 0, 0, float(dimming)));
+        if (rect)
+            painter.fillRect(*rect, Qt::transparent);
+    } else {
+        const qreal ratio = m_snapshot.devicePixelRatio();
+        auto source = [ratio](const QRectF &area) {
+            return QRectF(area.topLeft() * ratio, area.size() * ratio);
+        };
+        painter.drawImage(QRectF(event->rect()), m_dimmed, source(QRectF(event->rect())));
+        if (rect) {
+            const QRectF clear = rect->intersected(QRectF(event->rect()));
+            painter.drawImage(clear, m_snapshot, source(clear));
+        }
+    }
+    if (rect) {
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.setPen(QPen(systemBlue, outlineWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(*rect);
+    }
+}

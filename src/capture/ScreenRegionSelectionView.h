@@ -1,0 +1,45 @@
+#pragma once
+
+#include "capture/ScreenRegionSelection.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+// Fills one overlay window: the screen dimmed by 18 %, the dragged rectangle clear and
+// outlined in blue. The screen picture is the one taken before the overlay appeared, so
+// what the user sees is exactly what will be captured.
+class ScreenRegionSelectionView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using FinishHandler = std::function<void(std::optional<ScreenRegionSelection>)>;
+
+    static constexpr qreal minimumSize = 4;
+    static constexpr qreal dimming = 0.18;
+
+    ScreenRegionSelectionView(QScreen *screen, QImage snapshot, FinishHandler onFinish, QWidget *parent);
+
+    std::optional<QRectF> dragRect() const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void updateDrag(const QPointF &position);
+
+    QPointer<QScreen> m_screen;
+    QImage m_snapshot;
+    QImage m_dimmed;
+    FinishHandler m_onFinish;
+    std::optional<QPointF> m_dragStart;
+    std::optional<QPointF> m_dragCurrent;
+};

@@ -1,0 +1,249 @@
+// Selection overlays and screen capture on a real two-monitor X desktop, driven by xdotool
+// as a user's mouse and keyboard would drive them.
+#include "capture/ScreenCaptureError.h"
+#include "capture/ScreenImageCapturer.h"
+#include "capture/ScreenRegionSelectionController.h"
+#include "platform/DesktopSession.h"
+#include "platform/ScreenGrabber.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+
+QString xdotool(const QStringList &arguments)
+{
+    QProcess process;
+    process.start("xdotool", arguments);
+    if (!process.waitForFinished(10000))
+        qFatal("xdotool did not finish");
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+// A picture in which every device pixel differs from its neighbours.
+QImage pattern(QSize pixels)
+{
+    QImage image(pixels, QImage::Format_RGB32);
+    for (int y = 0; y < pixels.height(); ++y)
+        for (int x = 0; x < pixels.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 7) % 256, (y * 13) % 256, (x * y + x) % 256));
+    return image;
+}
+
+// A borderless window showing a pattern pixel for pixel at a known place.
+class PatternWindow : public QWidget
+{
+public:
+    PatternWindow(QScreen *screen, QPoint localPosition, QSize logicalSize)
+        : QWidget(nullptr, Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint)
+    {
+        m_image = pattern(logicalSize * screen->devicePixelRatio());
+        m_image.setDevicePixelRatio(screen->devicePixelRatio());
+        setScreen(screen);
+        setGeometry(QRect(screen->geometry().topLeft() + localPosition, logicalSize));
+        show();
+    }
+    const QImage &image() const { return m_image; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter(this).drawImage(0, 0, m_image);
+    }
+
+private:
+    QImage m_image;
+};
+
+class NullGrabber : public ScreenGrabber
+{
+public:
+    bool available = true;
+    bool isAvailable() const override { return available; }
+    QImage grab(const ScreenGrabTarget &) override { return {}; }
+};
+
+// The X root position of a logical point on a screen (X knows only device pixels).
+QPoint rootPosition(QScreen *screen, QPointF local)
+{
+    return (screen->geometry().topLeft() + (local * screen->devicePixelRatio())).toPoint();
+}
+
+} // namespace
+
+class ScreenCaptureTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    static void expect(bool condition, const char *message)
+    {
+        if (!condition)
+            QTest::qFail(message, __FILE__, __LINE__);
+    }
+
+    // Starts a selection, lets xdotool act once the overlays are up, and returns the outcome.
+    std::optional<ScreenRegionSelection> select(const QStringList &actions, ScreenGrabber *grabber = nullptr)
+    {
+        auto future = grabber ? ScreenRegionSelectionController::selectRegion(*grabber)
+                              : ScreenRegionSelectionController::selectRegion();
+        QTest::qWait(150);
+        QProcess driver;
+        driver.start("xdotool", actions);
+        expect(QTest::qWaitFor([&] { return future.isFinished(); }, 10000), "the selection never ended");
+        driver.waitForFinished();
+        expect(QTest::qWaitFor([] { return ScreenRegionSelectionController::activeSession() == nullptr; }),
+               "the session outlived its end");
+        // Checked from outside: no overlay is mapped any more.
+        expect(QTest::qWaitFor([] { return xdotool({"search", "--onlyvisible", "--name", "Tessarin selection"}).isEmpty(); }),
+               "an overlay is still mapped");
+        return future.isFinished() ? future.result() : std::nullopt;
+    }
+
+    QStringList drag(QScreen *screen, QPointF from, QPointF to)
+    {
+        const QPoint a = rootPosition(screen, from);
+        const QPoint b = rootPosition(screen, to);
+        const QPoint middle = (a + b) / 2;
+        return {"mousemove", QString::number(a.x()), QString::number(a.y()), "mousedown", "1", "sleep", "0.05",
+                "mousemove", QString::number(middle.x()), QString::number(middle.y()), "sleep", "0.05",
+                "mousemove", QString::number(b.x()), QString::number(b.y()), "sleep", "0.05", "mouseup", "1"};
+    }
+
+    CapturedScreenImage captured(const ScreenRegionSelection &selection)
+    {
+        auto future = ScreenImageCapturer::capture(selection);
+        future.waitForFinished();
+        return future.result();
+    }
+
+    ScreenCaptureError captureError(const ScreenRegionSelection &selection, ScreenGrabber *grabber = nullptr)
+    {
+        auto future = grabber ? ScreenImageCapturer::capture(selection, *grabber) : ScreenImageCapturer::capture(selection);
+        try {
+            future.waitForFinished();
+            future.result();
+        } catch (const ScreenCaptureException &exception) {
+            return exception.error();
+        }
+        qFatal("the capture did not fail");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCOMPARE(QGuiApplication::screens().size(), 2);
+        QCOMPARE(DesktopSession::type(), DesktopSessionType::x11);
+    }
+
+    void cropRectanglesOfTheWorkedExamples()
+    {
+        // Bottom-left examples turned into Qt's top-left coordinates.
+        using ScreenImageCapturer::pixelCropRect;
+        QCOMPARE(pixelCropRect(QRectF(0, 0, 1440, 900), QRectF(100.25, 549.25, 300, 150.25), 2), QRect(200, 1098, 601, 301));
+        QCOMPARE(pixelCropRect(QRectF(0, 0, 1440, 900), QRectF(1400, -100, 100, 200), 1), QRect(1400, 0, 40, 100));
+        QCOMPARE(pixelCropRect(QRectF(1440, 0, 1920, 1080), QRectF(1500, 800, 200, 100), 1), QRect(60, 800, 200, 100));
+        QCOMPARE(pixelCropRect(QRectF(0, 0, 1440, 900), QRectF(1500, 100, 50, 50), 2), std::nullopt);
+    }
+
+    void selectedPixelsComeBackExactlyOnEveryMonitor_data()
+    {
+        QTest::addColumn<int>("screenIndex");
+        QTest::newRow("LEFT") << 0;
+        QTest::newRow("RIGHT") << 1;
+    }
+
+    void selectedPixelsComeBackExactlyOnEveryMonitor()
+    {
+        QFETCH(int, screenIndex);
+        QScreen *screen = QGuiApplication::screens().at(screenIndex);
+        PatternWindow window(screen, QPoint(100, 100), QSize(300, 200));
+        QTRY_VERIFY(window.isVisible());
+        QTest::qWait(200);
+
+        const std::optional<ScreenRegionSelection> selection = select(drag(screen, {150, 140}, {350, 260}));
+        QVERIFY(selection);
+        QCOMPARE(selection->screen.data(), screen);
+        QCOMPARE(selection->screenRect, QRectF(screen->geometry().topLeft() + QPointF(150, 140), QSizeF(200, 120)));
+
+        const qreal ratio = screen->devicePixelRatio();
+        QImage expected = window.image().copy(QRectF(QPointF(50, 40) * ratio, QSizeF(200, 120) * ratio).toRect());
+        expected.setDevicePixelRatio(1);
+        // From the picture taken before the overlay: no dimming, no outline, no pointer.
+        const CapturedScreenImage image = captured(*selection);
+        QCOMPARE(image.image.size(), QSize(200, 120) * ratio);
+        QVERIFY(image.image.convertToFormat(QImage::Format_RGB32) == expected);
+        QCOMPARE(QImage::fromData(image.pngData, "PNG").convertToFormat(QImage::Format_RGB32), expected);
+        // And from a fresh grab, now that the overlay is gone and the window has repainted.
+        QTest::qWait(300);
+        ScreenRegionSelection fresh = *selection;
+        fresh.snapshot = QImage();
+        QVERIFY(captured(fresh).image.convertToFormat(QImage::Format_RGB32) == expected);
+    }
+
+    void cancellingAndTooSmallDragsEndWithNone()
+    {
+        QScreen *left = QGuiApplication::screens().at(0);
+        QVERIFY(!select({"key", "Escape"}));
+        QStringList escapeDuringDrag = drag(left, {100, 100}, {300, 300});
+        escapeDuringDrag.insert(escapeDuringDrag.indexOf("mouseup"), "key");
+        escapeDuringDrag.insert(escapeDuringDrag.indexOf("mouseup"), "Escape");
+        QVERIFY(!select(escapeDuringDrag));
+        const QPoint click = rootPosition(left, {500, 500});
+        QVERIFY(!select({"mousemove", QString::number(click.x()), QString::number(click.y()), "click", "1"}));
+        QVERIFY(!select(drag(left, {100, 100}, {103, 200})));
+        const std::optional<ScreenRegionSelection> smallest = select(drag(left, {100, 100}, {104, 104}));
+        QVERIFY(smallest);
+        QCOMPARE(smallest->screenRect.size(), QSizeF(4, 4));
+    }
+
+    void dragDirectionDoesNotMatter()
+    {
+        QScreen *left = QGuiApplication::screens().at(0);
+        const auto forward = select(drag(left, {200, 150}, {420, 330}));
+        const auto backward = select(drag(left, {420, 330}, {200, 150}));
+        const auto upward = select(drag(left, {200, 330}, {420, 150}));
+        QVERIFY(forward && backward && upward);
+        QCOMPARE(backward->screenRect, forward->screenRect);
+        QCOMPARE(upward->screenRect, forward->screenRect);
+    }
+
+    void selectionsAreCutAtTheirMonitorsEdge()
+    {
+        QScreen *left = QGuiApplication::screens().at(0);
+        const int edge = left->geometry().width();
+        // The drag starts on LEFT and ends over RIGHT: it stays LEFT's and is cut at its edge.
+        const auto selection = select(drag(left, {edge - 30.0, 500}, {edge + 40.0, 560}));
+        QVERIFY(selection);
+        QCOMPARE(selection->screen.data(), left);
+        QCOMPARE(captured(*selection).image.size(), QSize(30, 60));
+
+        ScreenRegionSelection outside{left, QRectF(edge + 100, 100, 50, 50), {}};
+        QCOMPARE(captureError(outside), ScreenCaptureError::cropFailed);
+    }
+
+    void unusableScreensFailCleanly()
+    {
+        QScreen *left = QGuiApplication::screens().at(0);
+        QCOMPARE(captureError(ScreenRegionSelection{nullptr, QRectF(10, 10, 50, 50), {}}),
+                 ScreenCaptureError::displayUnavailable);
+        NullGrabber empty;
+        QCOMPARE(captureError(ScreenRegionSelection{left, QRectF(10, 10, 50, 50), {}}, &empty),
+                 ScreenCaptureError::displayUnavailable);
+        // A session that cannot read the screen (Wayland, for now) still lets the user cancel,
+        // and never hands out a black picture.
+        NullGrabber unavailable;
+        unavailable.available = false;
+        QVERIFY(!select({"key", "Escape"}, &unavailable));
+        const auto selection = select(drag(left, {100, 100}, {200, 200}), &unavailable);
+        QVERIFY(selection && selection->snapshot.isNull());
+        QCOMPARE(captureError(*selection, &unavailable), ScreenCaptureError::displayUnavailable);
+    }
+};
+
+QTEST_MAIN(ScreenCaptureTest)
+#include "ScreenCaptureTest.moc"
