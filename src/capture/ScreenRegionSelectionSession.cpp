@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent>
 
 ScreenRegionSelectionSession::ScreenRegionSelectionSession(ScreenGrabber &grabber)
     : m_grabber(grabber)
@@ -29,10 +30,14 @@ void ScreenRegionSelectionSession::start()
         QTimer::singleShot(0, this, [this] { finish(std::nullopt); });
         return;
     }
-    // Every screen is photographed before any overlay shows, so no overlay is ever in them.
-    std::vector<QImage> snapshots;
+    // Every screen is photographed before any overlay shows, so no overlay is ever in them;
+    // all at once, as the overlays wait for the slowest.
+    QList<ScreenGrabTarget> targets;
     for (QScreen *screen : screens)
-        snapshots.push_back(m_grabber.isAvailable() ? m_grabber.grab(ScreenGrabTarget::of(*screen)) : QImage());
+        targets << ScreenGrabTarget::of(*screen);
+    const QList<QImage> snapshots = m_grabber.isAvailable()
+        ? QtConcurrent::blockingMapped(targets, [this](const ScreenGrabTarget &target) { return m_grabber.grab(target); })
+        : QList<QImage>(targets.size());
 
     QPointer<ScreenRegionSelectionSession> self(this);
     for (qsizetype i = 0; i < screens.size(); ++i) {
@@ -41,7 +46,7 @@ void ScreenRegionSelectionSession::start()
             if (self)
                 self->finish(std::nullopt);
         };
-        auto *view = new ScreenRegionSelectionView(screens[i], snapshots[size_t(i)], [self](auto selection) {
+        auto *view = new ScreenRegionSelectionView(screens[i], snapshots[i], [self](auto selection) {
             if (self)
                 self->finish(selection);
         }, window);

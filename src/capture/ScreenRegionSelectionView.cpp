@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 namespace {
 const QColor systemBlue(0, 122, 255);
@@ -18,12 +19,8 @@ ScreenRegionSelectionView::ScreenRegionSelectionView(QScreen *screen, QImage sna
 {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(false);
-    if (!m_snapshot.isNull()) {
-        m_dimmed = m_snapshot.convertToFormat(QImage::Format_RGB32);
-        QPainter painter(&m_dimmed);
-        painter.fillRect(m_dimmed.rect(), QColor::fromRgbF(0, 0, 0, float(dimming)));
+    if (!m_snapshot.isNull())
         setAttribute(Qt::WA_OpaquePaintEvent);
-    }
 }
 
 std::optional<QRectF> ScreenRegionSelectionView::dragRect() const
@@ -90,11 +87,16 @@ void ScreenRegionSelectionView::paintEvent(QPaintEvent *event)
         auto source = [ratio](const QRectF &area) {
             return QRectF(area.topLeft() * ratio, area.size() * ratio);
         };
-        painter.drawImage(QRectF(event->rect()), m_dimmed, source(QRectF(event->rect())));
+        const QRectF area(event->rect());
+        painter.drawImage(area, m_snapshot, source(area));
+        QPainterPath dimmed;
+        dimmed.addRect(area);
         if (rect) {
-            const QRectF clear = rect->intersected(QRectF(event->rect()));
-            painter.drawImage(clear, m_snapshot, source(clear));
+            QPainterPath clear;
+            clear.addRect(*rect);
+            dimmed = dimmed.subtracted(clear);
         }
+        painter.fillPath(dimmed, QColor::fromRgbF(0, 0, 0, float(dimming)));
     }
     if (rect) {
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);

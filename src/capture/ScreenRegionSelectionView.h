@@ -38,7 +38,6 @@ private:
 
     QPointer<QScreen> m_screen;
     QImage m_snapshot;
-    QImage m_dimmed;
     FinishHandler m_onFinish;
     std::optional<QPointF> m_dragStart;
     std::optional<QPointF> m_dragCurrent;
