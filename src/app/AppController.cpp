@@ -1,14 +1,59 @@
 #include "app/AppController.h"
 
 #include "app/MenuBarIcon.h"
+#include "capture/ScreenCapturePermission.h"
+#include "capture/ScreenCapturePermissionService.h"
+#include "capture/ScreenImageCapturer.h"
+#include "capture/ScreenRegionSelectionController.h"
 #include "feedback/Localization.h"
+#include "feedback/ToastPresenter.h"
 #include "ocr/TesseractOCRProvider.h"
+#include "platform/DesktopSession.h"
 
 #include <QApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPalette>
+#include <QPushButton>
 #include <QSystemTrayIcon>
+#include <QTextBoundaryFinder>
 #include <QTimer>
+
+namespace {
+const QString success = QStringLiteral("checkmark.circle.fill");
+const QString warning = QStringLiteral("exclamationmark.triangle.fill");
+const QString failure = QStringLiteral("xmark.octagon.fill");
+
+// Characters as the user sees them: an emoji of several code points, or CR LF, is one.
+qint64 userPerceivedCharacters(const QString &text)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qint64 count = 0;
+    while (finder.toNextBoundary() > 0)
+        ++count;
+    return count;
+}
+
+QString failureMessage(OCRFailureReason reason)
+{
+    switch (reason) {
+    case OCRFailureReason::captureFailed:
+        return L::text(LocalizedKey::captureFailed);
+    case OCRFailureReason::recognitionFailed:
+        return L::text(LocalizedKey::recognitionFailed);
+    case OCRFailureReason::none:
+    case OCRFailureReason::unexpected:
+        break;
+    }
+    return L::text(LocalizedKey::unexpectedError);
+}
+} // namespace
+
+AppServices AppServices::forSession()
+{
+    return AppServices{AppSettingsStore(), std::make_unique<TesseractOCRProvider>(), ClipboardService(),
+                       &DesktopSession::screenGrabber(), ScreenCapturePermission::forSession()};
+}
 
 AppController &AppController::shared()
 {
@@ -17,12 +62,16 @@ AppController &AppController::shared()
     return *instance;
 }
 
-AppController::AppController(AppSettingsStore settingsStore, QObject *parent)
+AppController::AppController(AppServices services, QObject *parent)
     : QObject(parent)
-    , m_settingsStore(std::move(settingsStore))
+    , m_settingsStore(std::move(services.settingsStore))
     , m_settings(m_settingsStore.load())
     , m_lastResultSummary(L::text(LocalizedKey::ready))
-    , m_ocrProvider(std::make_unique<TesseractOCRProvider>())
+    , m_ocrProvider(std::move(services.ocrProvider))
+    , m_clipboardService(std::move(services.clipboardService))
+    , m_screenGrabber(services.screenGrabber)
+    , m_permission(std::move(services.permission))
+    , m_toastPresenter(std::make_unique<ToastPresenter>())
 {
 }
 
@@ -40,6 +89,134 @@ void AppController::warmUpRecognition()
     QTimer::singleShot(1000, this, [this] { m_ocrProvider->warmUp(m_settings.preferredLanguageMode); });
 }
 
+void AppController::startCapture()
+{
+    if (!beginCapture())
+        return;
+    runCapture([this](const CapturedScreenImage &captured) { process(captured.image); });
+}
+
+void AppController::startImageCapture()
+{
+    if (!beginCapture())
+        return;
+    runCapture([this](const CapturedScreenImage &captured) { copyImageToClipboard(captured); });
+}
+
+bool AppController::beginCapture()
+{
+    // Checked and set in one turn of the main thread: two triggers never both start.
+    if (m_isCaptureRunning || !ensureScreenCaptureAccess())
+        return false;
+    setCaptureRunning(true);
+    setLastResultSummary(L::text(LocalizedKey::waitingForSelection));
+    rebuildMenu();
+    return true;
+}
+
+void AppController::runCapture(std::function<void(const CapturedScreenImage &)> onCaptured)
+{
+    ScreenRegionSelectionController::selectRegion(*m_screenGrabber)
+        .then(this, [this, onCaptured](const std::optional<ScreenRegionSelection> &selection) {
+            if (!selection) {
+                finishAsCancelled();
+                return;
+            }
+            ScreenImageCapturer::capture(*selection, *m_screenGrabber)
+                .then(this, onCaptured)
+                .onFailed(this, [this] { finishAsCancelled(); });
+        });
+}
+
+void AppController::finishAsCancelled()
+{
+    setCaptureRunning(false);
+    setLastResultSummary(L::text(LocalizedKey::captureCancelled));
+    rebuildMenu();
+}
+
+void AppController::process(const QImage &image)
+{
+    // Read now: a mode changed while the user was selecting applies to this capture.
+    const OCRRequest request{m_settings.preferredLanguageMode};
+    m_ocrProvider->recognize(image, request).then(this, [this](const OCRResult &result) {
+        switch (result.status) {
+        case OCRStatus::success:
+            m_clipboardService.copyText(result.text);
+            showToast(L::text(LocalizedKey::textCopied), success, ToastStyle::success, 1.5);
+            setLastResultSummary(L::format(L::text(LocalizedKey::copiedCharacterCount),
+                                           userPerceivedCharacters(result.text)));
+            break;
+        case OCRStatus::noText:
+            m_clipboardService.clear();
+            showToast(L::text(LocalizedKey::noTextDetected), warning, ToastStyle::warning, 2.0);
+            setLastResultSummary(L::text(LocalizedKey::noTextDetected));
+            break;
+        case OCRStatus::failed:
+            m_clipboardService.clear();
+            showToast(failureMessage(result.failureReason), failure, ToastStyle::error, 2.0);
+            setLastResultSummary(failureMessage(result.failureReason));
+            break;
+        }
+        rebuildMenu();
+        setCaptureRunning(false);
+    });
+}
+
+void AppController::copyImageToClipboard(const CapturedScreenImage &captured)
+{
+    if (m_clipboardService.copyImage(captured.image, captured.pngData)) {
+        showToast(L::text(LocalizedKey::screenshotCopied), success, ToastStyle::success, 1.5);
+        setLastResultSummary(L::text(LocalizedKey::screenshotCopied));
+    } else {
+        showToast(L::text(LocalizedKey::captureFailed), failure, ToastStyle::error, 2.0);
+        setLastResultSummary(L::text(LocalizedKey::captureFailed));
+    }
+    setCaptureRunning(false);
+    rebuildMenu();
+}
+
+bool AppController::ensureScreenCaptureAccess()
+{
+    if (m_permission->isGranted())
+        return true;
+    QMessageBox alert;
+    alert.setText(L::text(LocalizedKey::screenRecordingPermissionTitle));
+    alert.setInformativeText(L::text(LocalizedKey::screenRecordingPermissionMessage));
+    QPushButton *open = alert.addButton(L::text(LocalizedKey::openSystemSettings), QMessageBox::AcceptRole);
+    alert.addButton(L::text(LocalizedKey::notNow), QMessageBox::RejectRole);
+    alert.setDefaultButton(open);
+    alert.exec();
+
+    const QString hint = L::text(LocalizedKey::screenRecordingPermissionHint);
+    if (alert.clickedButton() == open) {
+        m_permission->request();
+        ScreenCapturePermissionService::openPrivacySettings();
+        showToast(hint, warning, ToastStyle::warning, 2.0);
+    }
+    setLastResultSummary(hint);
+    rebuildMenu();
+    return false;
+}
+
+void AppController::showToast(const QString &title, const QString &symbol, ToastStyle style, double seconds)
+{
+    m_toastPresenter->show(title, std::nullopt, ToastIcon::system(symbol), style, std::nullopt, seconds,
+                           ToastPlacement::bottom);
+}
+
+void AppController::setLastResultSummary(const QString &summary)
+{
+    m_lastResultSummary = summary;
+    emit lastResultSummaryChanged();
+}
+
+void AppController::setCaptureRunning(bool running)
+{
+    m_isCaptureRunning = running;
+    emit isCaptureRunningChanged();
+}
+
 void AppController::configureStatusItem()
 {
     if (!m_statusItem) {
@@ -55,7 +232,12 @@ void AppController::configureStatusItem()
 
 void AppController::rebuildMenu()
 {
+    if (!m_menu)
+        return;
     m_menu->clear();
+    m_menu->addAction(L::text(LocalizedKey::captureText), this, &AppController::startCapture);
+    m_menu->addAction(L::text(LocalizedKey::captureScreenshot), this, &AppController::startImageCapture);
+    m_menu->addSeparator();
     m_menu->addAction(L::text(LocalizedKey::quit), this, &AppController::quit);
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "capture/ScreenCapturePermission.h"
+#include "feedback/ClipboardService.h"
+#include "feedback/ToastStyle.h"
 #include "ocr/OCRProvider.h"
 #include "settings/AppSettings.h"
 #include "settings/AppSettingsStore.h"
@@ -11,6 +14,20 @@
 
 class QMenu;
 class QSystemTrayIcon;
+class ScreenGrabber;
+class ToastPresenter;
+struct CapturedScreenImage;
+
+// The services the controller works with; the defaults are the real ones of this session.
+struct AppServices {
+    AppSettingsStore settingsStore;
+    std::unique_ptr<OCRProvider> ocrProvider;
+    ClipboardService clipboardService;
+    ScreenGrabber *screenGrabber = nullptr;
+    std::unique_ptr<ScreenCapturePermission> permission;
+
+    static AppServices forSession();
+};
 
 // Owns every long-lived service and all shared state. Lives on the main thread.
 class AppController : public QObject
@@ -21,8 +38,7 @@ public:
     // The one instance, created on first access and never released.
     static AppController &shared();
 
-    explicit AppController(AppSettingsStore settingsStore = AppSettingsStore(),
-                           QObject *parent = nullptr);
+    explicit AppController(AppServices services = AppServices::forSession(), QObject *parent = nullptr);
     ~AppController() override;
 
     void bootstrap();
@@ -31,9 +47,12 @@ public:
     const QString &lastResultSummary() const { return m_lastResultSummary; }
     bool isCaptureRunning() const { return m_isCaptureRunning; }
     QSystemTrayIcon *statusItem() const { return m_statusItem; }
+    ToastPresenter &toastPresenter() const { return *m_toastPresenter; }
     OCRProvider &ocrProvider() const { return *m_ocrProvider; }
 
 public slots:
+    void startCapture();
+    void startImageCapture();
     void quit();
 
 signals:
@@ -42,6 +61,18 @@ signals:
     void isCaptureRunningChanged();
 
 private:
+    // Selection and capture, shared by both workflows; the handler gets the captured region.
+    void runCapture(std::function<void(const CapturedScreenImage &)> onCaptured);
+    bool beginCapture();
+    void finishAsCancelled();
+    void process(const QImage &image);
+    void copyImageToClipboard(const CapturedScreenImage &captured);
+    bool ensureScreenCaptureAccess();
+
+    void showToast(const QString &title, const QString &symbol, ToastStyle style, double seconds);
+    void setLastResultSummary(const QString &summary);
+    void setCaptureRunning(bool running);
+
     void configureStatusItem();
     void rebuildMenu();
     void warmUpRecognition();
@@ -51,6 +82,10 @@ private:
     QString m_lastResultSummary;
     bool m_isCaptureRunning = false;
     std::unique_ptr<OCRProvider> m_ocrProvider;
+    ClipboardService m_clipboardService;
+    ScreenGrabber *m_screenGrabber;
+    std::unique_ptr<ScreenCapturePermission> m_permission;
+    std::unique_ptr<ToastPresenter> m_toastPresenter;
     QSystemTrayIcon *m_statusItem = nullptr;
     std::unique_ptr<QMenu> m_menu;
 };

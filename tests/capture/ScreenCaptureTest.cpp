@@ -6,6 +6,8 @@
 #include "platform/DesktopSession.h"
 #include "platform/ScreenGrabber.h"
 
+#include "DesktopDriver.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QProcess>
@@ -13,16 +15,9 @@
 #include <QTest>
 #include <QWidget>
 
-namespace {
+using namespace DesktopDriver;
 
-QString xdotool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start("xdotool", arguments);
-    if (!process.waitForFinished(10000))
-        qFatal("xdotool did not finish");
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-}
+namespace {
 
 // A picture in which every device pixel differs from its neighbours.
 QImage pattern(QSize pixels)
@@ -67,12 +62,6 @@ public:
     QImage grab(const ScreenGrabTarget &) override { return {}; }
 };
 
-// The X root position of a logical point on a screen (X knows only device pixels).
-QPoint rootPosition(QScreen *screen, QPointF local)
-{
-    return (screen->geometry().topLeft() + (local * screen->devicePixelRatio())).toPoint();
-}
-
 } // namespace
 
 class ScreenCaptureTest : public QObject
@@ -102,16 +91,6 @@ private:
         expect(QTest::qWaitFor([] { return xdotool({"search", "--onlyvisible", "--name", "Tessarin selection"}).isEmpty(); }),
                "an overlay is still mapped");
         return future.isFinished() ? future.result() : std::nullopt;
-    }
-
-    QStringList drag(QScreen *screen, QPointF from, QPointF to)
-    {
-        const QPoint a = rootPosition(screen, from);
-        const QPoint b = rootPosition(screen, to);
-        const QPoint middle = (a + b) / 2;
-        return {"mousemove", QString::number(a.x()), QString::number(a.y()), "mousedown", "1", "sleep", "0.05",
-                "mousemove", QString::number(middle.x()), QString::number(middle.y()), "sleep", "0.05",
-                "mousemove", QString::number(b.x()), QString::number(b.y()), "sleep", "0.05", "mouseup", "1"};
     }
 
     CapturedScreenImage captured(const ScreenRegionSelection &selection)

@@ -1,0 +1,189 @@
+// Both capture workflows end to end, as a user runs them: text on the screen, a drag with
+// the mouse, and what another program then pastes from the clipboard.
+#include "app/AppController.h"
+#include "capture/ScreenRegionSelectionController.h"
+#include "feedback/ToastPresenter.h"
+#include "feedback/ToastView.h"
+#include "platform/ScreenGrabber.h"
+
+#include "CaptureScene.h"
+#include "DesktopDriver.h"
+#include "X11Clipboard.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+class FailingRecognizer : public OCRProvider
+{
+public:
+    QFuture<OCRResult> recognize(const QImage &, const OCRRequest &) override
+    {
+        OCRResult result;
+        result.status = OCRStatus::failed;
+        result.failureReason = OCRFailureReason::recognitionFailed;
+        return QtFuture::makeReadyFuture(result);
+    }
+};
+
+class BlankGrabber : public ScreenGrabber
+{
+public:
+    bool isAvailable() const override { return true; }
+    QImage grab(const ScreenGrabTarget &) override { return {}; }
+};
+
+class Refused : public ScreenCapturePermission
+{
+public:
+    bool isGranted() const override { return false; }
+};
+
+QString toastTitle(AppController &controller)
+{
+    ToastView *toast = controller.toastPresenter().window();
+    return toast && toast->isVisible() ? toast->title() : QString();
+}
+
+} // namespace
+
+class CaptureWorkflowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void textOnTheScreenIsPastedExactly_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("family");
+        QTest::newRow("english on LEFT") << 0 << "Invoice 2024-117 was paid on March 3rd." << "Noto Sans";
+        QTest::newRow("chinese on RIGHT") << 1 << "请把这份文件发送给项目经理审核。" << "Noto Sans CJK SC";
+    }
+
+    void textOnTheScreenIsPastedExactly()
+    {
+        QFETCH(int, screen);
+        QFETCH(QString, text);
+        QFETCH(QString, family);
+        CaptureScene scene;
+        QLabel *window = scene.showText(screen, QPoint(150, 200), text, family, 20);
+        QVERIFY(scene.captureText(CaptureScene::areaAround(window)));
+        QCOMPARE(QString::fromUtf8(X11Clipboard::read("UTF8_STRING").data), text);
+        QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("Copied %1 characters").arg(text.size()));
+        QCOMPARE(toastTitle(scene.controller()), QStringLiteral("Text copied, ready to paste"));
+    }
+
+    void screenshotIsPastedAsImageAndFile()
+    {
+        CaptureScene scene;
+        QLabel *window = scene.showText(0, QPoint(300, 400), "Screenshot me", "Noto Sans", 24);
+        const QRectF area = CaptureScene::areaAround(window, 4);
+        QVERIFY(scene.captureImage(area));
+        QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("Screenshot copied, ready for AI chat or Terminal"));
+        const QImage pasted = QImage::fromData(X11Clipboard::read("image/png").data, "PNG");
+        QCOMPARE(pasted.size(), area.size().toSize());
+        const QImage expected = window->grab().toImage().copy(4, 4, pasted.width(), pasted.height());
+        QCOMPARE(pasted.convertToFormat(QImage::Format_RGB32), expected.convertToFormat(QImage::Format_RGB32));
+        QVERIFY(QFile::exists(QString::fromUtf8(X11Clipboard::read("text/plain").data)));
+    }
+
+    void escapeKeepsTheClipboardAndASecondTriggerDoesNothing()
+    {
+        CaptureScene scene;
+        ClipboardService().copyText("what the user had");
+        QVERIFY(scene.cancelCapture());
+        QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("Capture cancelled"));
+        QCOMPARE(X11Clipboard::read().data, QByteArray("what the user had"));
+        QCOMPARE(toastTitle(scene.controller()), QString());
+
+        scene.controller().startCapture();
+        QVERIFY(scene.controller().isCaptureRunning());
+        ScreenRegionSelectionSession *session = ScreenRegionSelectionController::activeSession();
+        scene.controller().startImageCapture();
+        scene.controller().startCapture();
+        QCOMPARE(ScreenRegionSelectionController::activeSession(), session);
+        QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("Waiting for selection..."));
+        DesktopDriver::xdotool({"key", "Escape"});
+        QTRY_VERIFY(!scene.controller().isCaptureRunning());
+    }
+
+    void regionWithoutTextEmptiesTheClipboardWithAWarning()
+    {
+        CaptureScene scene;
+        QLabel *blank = scene.showText(0, QPoint(700, 300), "                    ", "Noto Sans", 30);
+        ClipboardService().copyText("old");
+        QVERIFY(scene.captureText(CaptureScene::areaAround(blank)));
+        QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("No text detected"));
+        QCOMPARE(toastTitle(scene.controller()), QStringLiteral("No text detected"));
+        QVERIFY(X11Clipboard::read().data.isEmpty());
+    }
+
+    void failuresAreReported()
+    {
+        CaptureScene::Options failing;
+        failing.ocrProvider = std::make_unique<FailingRecognizer>();
+        CaptureScene recognition(std::move(failing));
+        ClipboardService().copyText("old");
+        QVERIFY(recognition.captureText(QRectF(100, 100, 200, 80)));
+        QCOMPARE(recognition.controller().lastResultSummary(), QStringLiteral("Recognition failed. Try again."));
+        QCOMPARE(toastTitle(recognition.controller()), QStringLiteral("Recognition failed. Try again."));
+        QVERIFY(X11Clipboard::read().data.isEmpty());
+
+        BlankGrabber blank;
+        CaptureScene::Options unreadable;
+        unreadable.screenGrabber = &blank;
+        CaptureScene capture(std::move(unreadable));
+        QVERIFY(capture.captureImage(QRectF(100, 100, 200, 80)));
+        QCOMPARE(capture.controller().lastResultSummary(), QStringLiteral("Capture cancelled"));
+
+        QTemporaryDir folder;
+        QFile blocker(folder.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        CaptureScene::Options unwritable;
+        unwritable.clipboardFolder = blocker.fileName() + "/TessarinClipboard";
+        CaptureScene write(std::move(unwritable));
+        QVERIFY(write.captureImage(QRectF(100, 100, 200, 80)));
+        QCOMPARE(write.controller().lastResultSummary(), QStringLiteral("Capture failed"));
+        QCOMPARE(toastTitle(write.controller()), QStringLiteral("Capture failed"));
+    }
+
+    void missingPermissionExplainsAndCapturesNothing()
+    {
+        CaptureScene::Options refused;
+        refused.permission = std::make_unique<Refused>();
+        CaptureScene scene(std::move(refused));
+        QStringList buttons;
+        QTimer::singleShot(300, [&] {
+            auto *alert = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(alert);
+            QCOMPARE(alert->text(), QStringLiteral("Screen Recording Permission Required"));
+            for (QAbstractButton *button : alert->buttons())
+                buttons << button->text();
+            QCOMPARE(alert->defaultButton()->text(), QStringLiteral("Open System Settings"));
+            for (QAbstractButton *button : alert->buttons()) {
+                if (button->text() == QLatin1String("Not Now"))
+                    button->click();
+            }
+        });
+        scene.controller().startCapture();
+        QVERIFY(!scene.controller().isCaptureRunning());
+        QCOMPARE(ScreenRegionSelectionController::activeSession(), nullptr);
+        QCOMPARE(scene.controller().lastResultSummary(),
+                 QStringLiteral("Enable Screen Recording for this Tessarin app, then quit and reopen it."));
+        QCOMPARE(toastTitle(scene.controller()), QString());
+        QCOMPARE(buttons.size(), 2);
+    }
+};
+
+QTEST_MAIN(CaptureWorkflowTest)
+#include "CaptureWorkflowTest.moc"

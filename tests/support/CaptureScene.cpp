@@ -1,0 +1,91 @@
+#include "CaptureScene.h"
+
+#include "DesktopDriver.h"
+
+#include "capture/ScreenRegionSelectionController.h"
+#include "ocr/TesseractOCRProvider.h"
+#include "platform/DesktopSession.h"
+
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+class Granted : public ScreenCapturePermission
+{
+public:
+    bool isGranted() const override { return true; }
+};
+} // namespace
+
+CaptureScene::CaptureScene()
+    : CaptureScene(Options())
+{
+}
+
+CaptureScene::CaptureScene(Options options)
+{
+    AppServices services{
+        AppSettingsStore(QString::fromLatin1(AppSettingsStore::defaultKey), m_folder.filePath("Tessarin.conf")),
+        options.ocrProvider ? std::move(options.ocrProvider) : std::make_unique<TesseractOCRProvider>(),
+        ClipboardService(options.clipboardFolder.isEmpty() ? m_folder.filePath("cache/TessarinClipboard")
+                                                           : options.clipboardFolder),
+        options.screenGrabber ? options.screenGrabber : &DesktopSession::screenGrabber(),
+        options.permission ? std::move(options.permission) : std::make_unique<Granted>(),
+    };
+    m_controller = std::make_unique<AppController>(std::move(services));
+}
+
+QLabel *CaptureScene::showText(int screenIndex, QPoint position, const QString &text, const QString &family,
+                               int pixelSize)
+{
+    QScreen *screen = QGuiApplication::screens().at(screenIndex);
+    auto label = std::make_unique<QLabel>(text, nullptr, Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    label->setFont(font);
+    label->setStyleSheet("QLabel { background: white; color: #1d1d1f; padding: 12px; }");
+    label->setScreen(screen);
+    label->move(screen->geometry().topLeft() + position);
+    label->show();
+    if (!QTest::qWaitForWindowExposed(label.get()))
+        qFatal("the text window never showed");
+    QTest::qWait(100);
+    m_windows.push_back(std::move(label));
+    return m_windows.back().get();
+}
+
+QRectF CaptureScene::areaAround(const QWidget *window, int margin)
+{
+    return QRectF(window->geometry()).adjusted(margin, margin, -margin, -margin);
+}
+
+bool CaptureScene::run(void (AppController::*start)(), const QStringList &actions)
+{
+    (m_controller.get()->*start)();
+    if (!m_controller->isCaptureRunning())
+        return false;
+    QTest::qWait(150);
+    QProcess driver;
+    driver.start("xdotool", actions);
+    const bool ended = QTest::qWaitFor([this] { return !m_controller->isCaptureRunning(); }, 30000);
+    driver.waitForFinished();
+    return ended;
+}
+
+bool CaptureScene::captureText(const QRectF &area)
+{
+    return run(&AppController::startCapture, DesktopDriver::drag(QGuiApplication::screenAt(area.center().toPoint()), area));
+}
+
+bool CaptureScene::captureImage(const QRectF &area)
+{
+    return run(&AppController::startImageCapture,
+               DesktopDriver::drag(QGuiApplication::screenAt(area.center().toPoint()), area));
+}
+
+bool CaptureScene::cancelCapture()
+{
+    return run(&AppController::startCapture, {"key", "Escape"});
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/AppController.h"
+
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class ScreenGrabber;
+
+// A controller with real services in private folders, and windows showing known text for
+// the user (xdotool) to select.
+class CaptureScene
+{
+public:
+    struct Options {
+        std::unique_ptr<OCRProvider> ocrProvider;   // the real recogniser when empty
+        QString clipboardFolder;                     // a private folder when empty
+        ScreenGrabber *screenGrabber = nullptr;      // the session's when null
+        std::unique_ptr<ScreenCapturePermission> permission; // granted when empty
+    };
+
+    CaptureScene();
+    explicit CaptureScene(Options options);
+    AppController &controller() { return *m_controller; }
+
+    // A borderless window showing text at a place on a screen (logical, screen-local).
+    QLabel *showText(int screenIndex, QPoint position, const QString &text, const QString &family, int pixelSize);
+
+    // Runs one capture, dragging over the given global rectangle, and waits until it ends.
+    bool captureText(const QRectF &area);
+    bool captureImage(const QRectF &area);
+    // Starts a capture and presses Escape on its overlay.
+    bool cancelCapture();
+
+    static QRectF areaAround(const QWidget *window, int margin = 6);
+
+private:
+    bool run(void (AppController::*start)(), const QStringList &actions);
+
+    QTemporaryDir m_folder;
+    std::unique_ptr<AppController> m_controller;
+    std::vector<std::unique_ptr<QLabel>> m_windows;
+};

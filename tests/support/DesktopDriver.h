@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QPoint>
+#include <QPointF>
+#include <QRectF>
+#include <QStringList>
+
+class QScreen;
+
+// Drives the X desktop as a user would, through xdotool.
+namespace DesktopDriver {
+QString xdotool(const QStringList &arguments);
+// The X root position of a logical point on a screen (X knows only device pixels).
+QPoint rootPosition(const QScreen *screen, QPointF local);
+// xdotool arguments for a mouse drag between two logical points of a screen.
+QStringList drag(const QScreen *screen, QPointF from, QPointF to);
+// The same, for a rectangle in Qt's global logical coordinates on the given screen.
+QStringList drag(const QScreen *screen, const QRectF &globalRect);
+} // namespace DesktopDriver
