@@ -9,15 +9,20 @@
 #include "feedback/ToastPresenter.h"
 #include "ocr/TesseractOCRProvider.h"
 #include "platform/DesktopSession.h"
+#include "platform/GlobalShortcutService.h"
+#include "settings/SettingsWindowController.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPalette>
+#include <QPointer>
 #include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTextBoundaryFinder>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 const QString success = QStringLiteral("checkmark.circle.fill");
@@ -51,8 +56,12 @@ QString failureMessage(OCRFailureReason reason)
 
 AppServices AppServices::forSession()
 {
-    return AppServices{AppSettingsStore(), std::make_unique<TesseractOCRProvider>(), ClipboardService(),
-                       &DesktopSession::screenGrabber(), ScreenCapturePermission::forSession()};
+    return AppServices{AppSettingsStore(),
+                       std::make_unique<TesseractOCRProvider>(),
+                       ClipboardService(),
+                       &DesktopSession::screenGrabber(),
+                       ScreenCapturePermission::forSession(),
+                       DesktopSession::globalShortcutService()};
 }
 
 AppController &AppController::shared()
@@ -72,6 +81,7 @@ AppController::AppController(AppServices services, QObject *parent)
     , m_screenGrabber(services.screenGrabber)
     , m_permission(std::move(services.permission))
     , m_toastPresenter(std::make_unique<ToastPresenter>())
+    , m_hotKeyMonitor(std::move(services.shortcuts))
 {
 }
 
@@ -79,8 +89,94 @@ AppController::~AppController() = default;
 
 void AppController::bootstrap()
 {
+    disconnect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &AppController::handleWindowDidBecomeKey);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &AppController::handleWindowDidBecomeKey);
     configureStatusItem();
+    configureHotKey();
+    dismissRestoredSettingsWindows();
     warmUpRecognition();
+}
+
+void AppController::openSettings()
+{
+    SettingsWindowController &settingsWindow = SettingsWindowController::shared();
+    settingsWindow.userInitiatedPresentationPending = true;
+    settingsWindow.show(*this);
+}
+
+void AppController::dismissRestoredSettingsWindows()
+{
+    QTimer::singleShot(0, this, [] {
+        const QString title = L::text(LocalizedKey::settingsWindowTitle);
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->windowTitle() == title && window->isVisible())
+                window->close();
+        }
+    });
+}
+
+void AppController::handleWindowDidBecomeKey(QWindow *window)
+{
+    if (!window || window->title() != L::text(LocalizedKey::settingsWindowTitle))
+        return;
+    SettingsWindowController &settingsWindow = SettingsWindowController::shared();
+    QWidget *ours = settingsWindow.window();
+    if (ours && ours->windowHandle() == window) {
+        // The window the user opened stays open, also when they come back to it later.
+        settingsWindow.userInitiatedPresentationPending = false;
+        return;
+    }
+    // A settings window nobody asked for.
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->windowHandle() == window)
+            widget->close();
+    }
+}
+
+void AppController::updateSettings(const std::function<void(AppSettings &)> &mutation)
+{
+    AppSettings changed = m_settings;
+    mutation(changed);
+    if (changed.hotKey.isRetiredTextShortcut()) {
+        showToast(L::text(LocalizedKey::hotKeyConflictRestored), warning, ToastStyle::warning, 2.0);
+        changed.hotKey = HotKey::defaultTextCapture();
+    }
+    m_settings = changed;
+    emit settingsChanged();
+    m_settingsStore.save(m_settings);
+    configureHotKey();
+    rebuildMenu();
+}
+
+void AppController::configureHotKey()
+{
+    // The screenshot shortcut first: a text shortcut set to the same keys is the one refused.
+    QPointer<AppController> self(this);
+    auto later = [self](void (AppController::*action)()) {
+        return [self, action] {
+            QTimer::singleShot(0, self, [self, action] {
+                if (self)
+                    (self.data()->*action)();
+            });
+        };
+    };
+    handleHotKeyRegistrationFailures(m_hotKeyMonitor.registerHotKeys({
+        {2, HotKey::screenshotCapture(), later(&AppController::startImageCapture)},
+        {1, m_settings.hotKey, later(&AppController::startCapture)},
+    }));
+}
+
+void AppController::handleHotKeyRegistrationFailures(const std::vector<HotKeyMonitor::RegistrationFailure> &failures)
+{
+    if (failures.empty())
+        return;
+    const QString message = L::format(L::text(LocalizedKey::hotKeyRegistrationFailed),
+                                      failures.front().hotKey.displayString());
+    setLastResultSummary(message);
+    if (!m_hasShownHotKeyRegistrationWarning) {
+        m_hasShownHotKeyRegistrationWarning = true;
+        showToast(message, warning, ToastStyle::warning, 2.0);
+    }
 }
 
 void AppController::warmUpRecognition()
@@ -222,7 +318,13 @@ void AppController::configureStatusItem()
     if (!m_statusItem) {
         m_statusItem = new QSystemTrayIcon(this);
         m_menu = std::make_unique<QMenu>();
+        connect(m_menu.get(), &QMenu::aboutToShow, this, &AppController::menuNeedsUpdate);
         m_statusItem->setContextMenu(m_menu.get());
+        // A left click opens the same menu: there is nothing else to click for.
+        connect(m_statusItem, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger)
+                m_menu->popup(QCursor::pos());
+        });
     }
     m_statusItem->setIcon(MenuBarIcon::trayIcon(QApplication::palette().color(QPalette::WindowText)));
     m_statusItem->setToolTip(QStringLiteral("Tessarin"));
@@ -237,8 +339,36 @@ void AppController::rebuildMenu()
     m_menu->clear();
     m_menu->addAction(L::text(LocalizedKey::captureText), this, &AppController::startCapture);
     m_menu->addAction(L::text(LocalizedKey::captureScreenshot), this, &AppController::startImageCapture);
+    auto addLine = [this](const QString &text) { m_menu->addAction(text)->setEnabled(false); };
+    if (m_isCaptureRunning)
+        addLine(L::text(LocalizedKey::recognizing));
+    addLine(L::format(L::text(LocalizedKey::textShortcutStatus), m_settings.hotKey.displayString()));
+    addLine(L::format(L::text(LocalizedKey::imageShortcutStatus), HotKey::screenshotCapture().displayString()));
+    m_menu->addSeparator();
+    m_menu->addAction(L::text(LocalizedKey::settings), this, &AppController::openSettings);
+    m_menu->addAction(L::text(LocalizedKey::help), this, &AppController::openHelp);
     m_menu->addSeparator();
     m_menu->addAction(L::text(LocalizedKey::quit), this, &AppController::quit);
+}
+
+void AppController::menuNeedsUpdate()
+{
+    rebuildMenu();
+}
+
+void AppController::selectLanguageMode(const QString &rawValue)
+{
+    if (const std::optional<PreferredLanguageMode> mode = PreferredLanguageModes::fromRawValue(rawValue))
+        updateSettings([mode](AppSettings &settings) { settings.preferredLanguageMode = *mode; });
+}
+
+void AppController::openHelp()
+{
+    QMessageBox help;
+    help.setText(L::text(LocalizedKey::helpTitle));
+    help.setInformativeText(L::format(L::text(LocalizedKey::helpSteps), m_settings.hotKey.displayString()));
+    help.addButton(L::text(LocalizedKey::ok), QMessageBox::AcceptRole);
+    help.exec();
 }
 
 void AppController::quit()

@@ -6,6 +6,8 @@
 #include "ocr/OCRProvider.h"
 #include "settings/AppSettings.h"
 #include "settings/AppSettingsStore.h"
+#include "platform/GlobalShortcutService.h"
+#include "settings/HotKeyMonitor.h"
 
 #include <QObject>
 #include <QString>
@@ -13,6 +15,7 @@
 #include <memory>
 
 class QMenu;
+class QWindow;
 class QSystemTrayIcon;
 class ScreenGrabber;
 class ToastPresenter;
@@ -25,6 +28,7 @@ struct AppServices {
     ClipboardService clipboardService;
     ScreenGrabber *screenGrabber = nullptr;
     std::unique_ptr<ScreenCapturePermission> permission;
+    std::unique_ptr<GlobalShortcutService> shortcuts;
 
     static AppServices forSession();
 };
@@ -47,13 +51,24 @@ public:
     const QString &lastResultSummary() const { return m_lastResultSummary; }
     bool isCaptureRunning() const { return m_isCaptureRunning; }
     QSystemTrayIcon *statusItem() const { return m_statusItem; }
+    QMenu *statusMenu() const { return m_menu.get(); }
     ToastPresenter &toastPresenter() const { return *m_toastPresenter; }
+    HotKeyMonitor &hotKeyMonitor() { return m_hotKeyMonitor; }
+
+    // The only way settings change while the program runs: applied, saved, effective at once.
+    void updateSettings(const std::function<void(AppSettings &)> &mutation);
     OCRProvider &ocrProvider() const { return *m_ocrProvider; }
 
 public slots:
     void startCapture();
     void startImageCapture();
+    void openSettings();
+    void openHelp();
     void quit();
+    void menuNeedsUpdate();
+    // Sets the language mode named by its raw value; anything else changes nothing.
+    void selectLanguageMode(const QString &rawValue);
+    void handleWindowDidBecomeKey(QWindow *window);
 
 signals:
     void settingsChanged();
@@ -61,6 +76,9 @@ signals:
     void isCaptureRunningChanged();
 
 private:
+    void configureHotKey();
+    void handleHotKeyRegistrationFailures(const std::vector<HotKeyMonitor::RegistrationFailure> &failures);
+
     // Selection and capture, shared by both workflows; the handler gets the captured region.
     void runCapture(std::function<void(const CapturedScreenImage &)> onCaptured);
     bool beginCapture();
@@ -73,6 +91,7 @@ private:
     void setLastResultSummary(const QString &summary);
     void setCaptureRunning(bool running);
 
+    void dismissRestoredSettingsWindows();
     void configureStatusItem();
     void rebuildMenu();
     void warmUpRecognition();
@@ -86,6 +105,8 @@ private:
     ScreenGrabber *m_screenGrabber;
     std::unique_ptr<ScreenCapturePermission> m_permission;
     std::unique_ptr<ToastPresenter> m_toastPresenter;
+    HotKeyMonitor m_hotKeyMonitor;
+    bool m_hasShownHotKeyRegistrationWarning = false;
     QSystemTrayIcon *m_statusItem = nullptr;
     std::unique_ptr<QMenu> m_menu;
 };

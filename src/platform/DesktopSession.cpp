@@ -1,6 +1,8 @@
 #include "platform/DesktopSession.h"
 
 #include "platform/ScreenGrabber.h"
+#include "platform/GlobalShortcutService.h"
+#include "platform/x11/X11GlobalShortcutService.h"
 #include "platform/x11/X11ScreenGrabber.h"
 
 #include <QtGlobal>
@@ -13,6 +15,18 @@ class UnavailableScreenGrabber : public ScreenGrabber
 public:
     bool isAvailable() const override { return false; }
     QImage grab(const ScreenGrabTarget &) override { return {}; }
+};
+// Until the desktop portal is used, a Wayland session offers no global shortcuts to us:
+// every registration is refused, so the user is told.
+class UnavailableShortcutService : public GlobalShortcutService
+{
+public:
+    static constexpr std::int32_t unsupported = -1;
+    std::int32_t registerShortcut(std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) override
+    {
+        return unsupported;
+    }
+    void unregisterShortcut(std::uint32_t, std::uint32_t) override {}
 };
 } // namespace
 
@@ -39,3 +53,10 @@ ScreenGrabber &screenGrabber()
 }
 
 } // namespace DesktopSession
+
+std::unique_ptr<GlobalShortcutService> DesktopSession::globalShortcutService()
+{
+    if (type() == DesktopSessionType::x11)
+        return std::make_unique<X11GlobalShortcutService>();
+    return std::make_unique<UnavailableShortcutService>();
+}

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+class GlobalShortcutService;
 class ScreenGrabber;
 
 // The kind of graphical session the program runs in, from the environment.
@@ -11,4 +12,6 @@ namespace DesktopSession {
 DesktopSessionType type();
 // The screen grabber of this session; shared, made on first use.
 ScreenGrabber &screenGrabber();
+// A new global-shortcut service for this session.
+std::unique_ptr<GlobalShortcutService> globalShortcutService();
 } // namespace DesktopSession

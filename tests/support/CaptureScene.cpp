@@ -33,6 +33,7 @@ CaptureScene::CaptureScene(Options options)
                                                            : options.clipboardFolder),
         options.screenGrabber ? options.screenGrabber : &DesktopSession::screenGrabber(),
         options.permission ? std::move(options.permission) : std::make_unique<Granted>(),
+        std::move(options.shortcuts),
     };
     m_controller = std::make_unique<AppController>(std::move(services));
 }

@@ -19,6 +19,7 @@ public:
         QString clipboardFolder;                     // a private folder when empty
         ScreenGrabber *screenGrabber = nullptr;      // the session's when null
         std::unique_ptr<ScreenCapturePermission> permission; // granted when empty
+        std::unique_ptr<GlobalShortcutService> shortcuts;    // the session's when empty
     };
 
     CaptureScene();

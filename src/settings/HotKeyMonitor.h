@@ -1,0 +1,48 @@
+#pragma once
+
+#include "settings/HotKey.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class GlobalShortcutService;
+
+// Makes shortcuts global and runs each one's action when it is pressed.
+class HotKeyMonitor
+{
+public:
+    // "KRVL", packed big-endian as four-character codes are.
+    static constexpr std::uint32_t signature = ('K' << 24) | ('R' << 16) | ('V' << 8) | 'L';
+
+    struct Registration {
+        std::uint32_t id = 0;
+        HotKey hotKey;
+        std::function<void()> onKeyDown;
+    };
+
+    struct RegistrationFailure {
+        std::uint32_t id = 0;
+        HotKey hotKey;
+        std::int32_t status = 0; // the service's refusal code
+        bool operator==(const RegistrationFailure &) const = default;
+    };
+
+    // The session's own service when none is given.
+    explicit HotKeyMonitor(std::unique_ptr<GlobalShortcutService> service = {});
+    ~HotKeyMonitor();
+
+    // Replaces every earlier registration; returns the refused ones in list order.
+    std::vector<RegistrationFailure> registerHotKeys(const std::vector<Registration> &registrations);
+    void unregister();
+
+    bool isRegistered(std::uint32_t id) const { return m_callbacks.contains(id); }
+
+private:
+    void handlePress(std::uint32_t signature, std::uint32_t id);
+
+    std::unique_ptr<GlobalShortcutService> m_service;
+    std::map<std::uint32_t, std::function<void()>> m_callbacks;
+};

@@ -1,0 +1,134 @@
+#include "settings/SettingsView.h"
+
+#include "app/AppController.h"
+#include "feedback/Localization.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+SettingsView::SettingsView(AppController &controller, QWidget *parent)
+    : QWidget(parent)
+    , m_controller(controller)
+{
+    build();
+    refresh();
+    connect(&m_controller, &AppController::settingsChanged, this, &SettingsView::refresh);
+    connect(&m_controller, &AppController::lastResultSummaryChanged, this, &SettingsView::refresh);
+}
+
+QLabel *SettingsView::sectionHeader(const QString &text)
+{
+    auto *label = new QLabel(text);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLabel *SettingsView::secondaryLabel(const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setForegroundRole(QPalette::PlaceholderText);
+    return label;
+}
+
+void SettingsView::build()
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setSpacing(6);
+    auto form = [layout] {
+        auto *rows = new QFormLayout;
+        rows->setContentsMargins(12, 0, 0, 6);
+        rows->setVerticalSpacing(5);
+        rows->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+        layout->addLayout(rows);
+        return rows;
+    };
+
+    layout->addWidget(sectionHeader(L::text(LocalizedKey::captureSection)));
+    QFormLayout *capture = form();
+    m_captureText = new QPushButton(L::text(LocalizedKey::captureText));
+    m_captureScreenshot = new QPushButton(L::text(LocalizedKey::captureScreenshot));
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_captureText);
+    buttons->addWidget(m_captureScreenshot);
+    buttons->addStretch();
+    capture->addRow(buttons);
+    connect(m_captureText, &QPushButton::clicked, &m_controller, &AppController::startCapture);
+    connect(m_captureScreenshot, &QPushButton::clicked, &m_controller, &AppController::startImageCapture);
+
+    m_key = new QComboBox;
+    for (HotKeyKey key : HotKeyKeys::allCases())
+        m_key->addItem(HotKeyKeys::title(key));
+    capture->addRow(L::text(LocalizedKey::textShortcutKey), m_key);
+    connect(m_key, &QComboBox::activated, this, [this](int index) {
+        m_controller.updateSettings([index](AppSettings &s) { s.hotKey.key = HotKeyKeys::allCases()[size_t(index)]; });
+    });
+
+    // The modifier toggles, in the order Command, Control, Option, Shift.
+    auto *toggles = new QHBoxLayout;
+    auto toggle = [&](LocalizedKey title, bool HotKey::*flag) {
+        auto *box = new QCheckBox(L::text(title));
+        toggles->addWidget(box);
+        connect(box, &QCheckBox::clicked, this, [this, flag](bool on) {
+            m_controller.updateSettings([flag, on](AppSettings &s) { s.hotKey.*flag = on; });
+        });
+        return box;
+    };
+    m_command = toggle(LocalizedKey::command, &HotKey::command);
+    m_control = toggle(LocalizedKey::control, &HotKey::control);
+    m_option = toggle(LocalizedKey::option, &HotKey::option);
+    m_shift = toggle(LocalizedKey::shift, &HotKey::shift);
+    toggles->addStretch();
+    capture->addRow(toggles);
+
+    m_textShortcut = secondaryLabel();
+    capture->addRow(L::text(LocalizedKey::textShortcut), m_textShortcut);
+    m_imageShortcut = secondaryLabel(HotKey::screenshotCapture().displayString());
+    capture->addRow(L::text(LocalizedKey::imageShortcut), m_imageShortcut);
+
+    layout->addWidget(sectionHeader(L::text(LocalizedKey::textRecognitionSection)));
+    m_languageMode = new QComboBox;
+    for (PreferredLanguageMode mode : PreferredLanguageModes::allCases())
+        m_languageMode->addItem(PreferredLanguageModes::title(mode));
+    form()->addRow(L::text(LocalizedKey::languageMode), m_languageMode);
+    connect(m_languageMode, &QComboBox::activated, this, [this](int index) {
+        m_controller.updateSettings([index](AppSettings &s) {
+            s.preferredLanguageMode = PreferredLanguageModes::allCases()[size_t(index)];
+        });
+    });
+
+    layout->addWidget(sectionHeader(L::text(LocalizedKey::appSection)));
+    m_lastStatus = secondaryLabel();
+    m_lastStatus->setWordWrap(true);
+    form()->addRow(L::text(LocalizedKey::lastStatus), m_lastStatus);
+
+    layout->addWidget(sectionHeader(L::text(LocalizedKey::privacyTitle)));
+    QLabel *privacy = secondaryLabel(L::text(LocalizedKey::privacyMessage));
+    privacy->setWordWrap(true);
+    form()->addRow(privacy);
+    layout->addStretch();
+}
+
+void SettingsView::refresh()
+{
+    const AppSettings &settings = m_controller.settings();
+    const QSignalBlocker blockers[] = {QSignalBlocker(m_key), QSignalBlocker(m_command), QSignalBlocker(m_control),
+                                       QSignalBlocker(m_option), QSignalBlocker(m_shift),
+                                       QSignalBlocker(m_languageMode)};
+    m_key->setCurrentIndex(int(settings.hotKey.key));
+    m_command->setChecked(settings.hotKey.command);
+    m_control->setChecked(settings.hotKey.control);
+    m_option->setChecked(settings.hotKey.option);
+    m_shift->setChecked(settings.hotKey.shift);
+    m_textShortcut->setText(settings.hotKey.displayString());
+    m_languageMode->setCurrentIndex(int(settings.preferredLanguageMode));
+    m_lastStatus->setText(m_controller.lastResultSummary());
+}
