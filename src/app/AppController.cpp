@@ -108,8 +108,10 @@ void AppController::dismissRestoredSettingsWindows()
 {
     QTimer::singleShot(0, this, [] {
         const QString title = L::text(LocalizedKey::settingsWindowTitle);
+        // The one window the user can have opened in the meantime is theirs to keep.
+        const QWidget *ours = SettingsWindowController::shared().window();
         for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (window->windowTitle() == title && window->isVisible())
+            if (window != ours && window->windowTitle() == title && window->isVisible())
                 window->close();
         }
     });

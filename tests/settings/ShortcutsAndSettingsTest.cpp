@@ -1,0 +1,191 @@
+// Global shortcuts pressed on a real X server (xdotool) while other programs have the focus,
+// a shortcut held by another X client, and the settings window's edits taking effect.
+#include "app/AppController.h"
+#include "feedback/ToastPresenter.h"
+#include "feedback/ToastView.h"
+#include "settings/SettingsWindowController.h"
+
+#include "CaptureScene.h"
+#include "DesktopDriver.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QProcess>
+#include <QTest>
+#include <QWindow>
+
+#include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
+
+using DesktopDriver::xdotool;
+
+namespace {
+
+// Another X client that holds Control + Super + 2 for as long as it lives.
+class OtherClientGrab
+{
+public:
+    OtherClientGrab()
+        : m_connection(xcb_connect(nullptr, nullptr))
+    {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
+        xcb_key_symbols_t *symbols = xcb_key_symbols_alloc(m_connection);
+        xcb_keycode_t *codes = xcb_key_symbols_get_keycode(symbols, '2');
+        xcb_grab_key(m_connection, 1, root, XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_4, codes[0], XCB_GRAB_MODE_ASYNC,
+                     XCB_GRAB_MODE_ASYNC);
+        xcb_aux_sync();
+        free(codes);
+        xcb_key_symbols_free(symbols);
+    }
+    ~OtherClientGrab() { xcb_disconnect(m_connection); }
+
+private:
+    void xcb_aux_sync() { free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr)); }
+    xcb_connection_t *m_connection;
+};
+
+QString visibleToast(AppController &controller)
+{
+    ToastView *toast = controller.toastPresenter().window();
+    return toast && toast->isVisible() ? toast->title() : QString();
+}
+
+bool pressStartsACapture(AppController &controller, const QString &keys)
+{
+    xdotool({"key", keys});
+    const bool started = QTest::qWaitFor([&] { return controller.isCaptureRunning(); }, 5000);
+    if (started) {
+        QTest::qWait(200);
+        xdotool({"key", "Escape"});
+        return QTest::qWaitFor([&] { return !controller.isCaptureRunning(); }, 5000);
+    }
+    return false;
+}
+
+template<typename T>
+T *findIn(QWidget *window, const QString &text)
+{
+    for (T *widget : window->findChildren<T *>()) {
+        if (widget->property("text").toString() == text)
+            return widget;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class ShortcutsAndSettingsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shortcutsWorkFromAnyApplicationWhateverTheLocks()
+    {
+        CaptureScene scene;
+        scene.controller().bootstrap();
+        QProcess other;
+        other.start("xmessage", {"-name", "other-program", "-geometry", "300x80+900+700", "Another program"});
+        QVERIFY(other.waitForStarted());
+        QString window;
+        QTRY_VERIFY((window = xdotool({"search", "--onlyvisible", "--classname", "other-program"})).size() > 0);
+        xdotool({"windowactivate", "--sync", window.section('\n', 0, 0)});
+
+        QVERIFY(pressStartsACapture(scene.controller(), "ctrl+super+2"));
+        QVERIFY(pressStartsACapture(scene.controller(), "ctrl+super+1"));
+        xdotool({"key", "Num_Lock"});
+        QVERIFY(pressStartsACapture(scene.controller(), "ctrl+super+2"));
+        xdotool({"key", "Num_Lock", "Caps_Lock"});
+        QVERIFY(pressStartsACapture(scene.controller(), "ctrl+super+1"));
+        xdotool({"key", "Caps_Lock"});
+        // Not every combination: Control + 2 alone is somebody else's.
+        xdotool({"key", "ctrl+2"});
+        QTest::qWait(300);
+        QVERIFY(!scene.controller().isCaptureRunning());
+
+        // Which shortcut started which capture: the screenshot one ends with an image.
+        QLabel *text = scene.showText(0, QPoint(100, 100), "Shortcut", "Noto Sans", 24);
+        xdotool({"key", "ctrl+super+1"});
+        QTRY_VERIFY(scene.controller().isCaptureRunning());
+        QTest::qWait(150);
+        xdotool(DesktopDriver::drag(QGuiApplication::screens().at(0), CaptureScene::areaAround(text)));
+        QTRY_VERIFY_WITH_TIMEOUT(!scene.controller().isCaptureRunning(), 10000);
+        QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("Screenshot copied, ready for AI chat or Terminal"));
+        other.kill();
+        other.waitForFinished();
+    }
+
+    void aShortcutHeldByAnotherProgramIsReportedOnce()
+    {
+        OtherClientGrab holder;
+        CaptureScene scene;
+        scene.controller().bootstrap();
+        const QString message = QStringLiteral("Shortcut Control + Command + 2 could not be registered. Another app may be using it.");
+        QCOMPARE(scene.controller().lastResultSummary(), message);
+        QCOMPARE(visibleToast(scene.controller()), message);
+        QTRY_VERIFY_WITH_TIMEOUT(visibleToast(scene.controller()).isEmpty(), 4000);
+
+        scene.controller().updateSettings([](AppSettings &s) { s.preferredLanguageMode = PreferredLanguageMode::prioritizeCJK; });
+        QCOMPARE(scene.controller().lastResultSummary(), message);
+        QCOMPARE(visibleToast(scene.controller()), QString());
+        QVERIFY(pressStartsACapture(scene.controller(), "ctrl+super+1"));
+    }
+
+    void settingsWindowEditsTakeEffectAtOnce()
+    {
+        CaptureScene scene;
+        scene.controller().bootstrap();
+        scene.controller().openSettings();
+        QWidget *window = SettingsWindowController::shared().window();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Tessarin Settings"));
+        QCOMPARE(window->size(), QSize(520, 430));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+
+        // Shift on, then Control off, reaches the retired Command + Shift + 2: it snaps back.
+        findIn<QCheckBox>(window, "Shift")->click();
+        QCOMPARE(scene.controller().settings().hotKey.displayString(), QStringLiteral("Control + Shift + Command + 2"));
+        findIn<QCheckBox>(window, "Control")->click();
+        QCOMPARE(scene.controller().settings().hotKey, HotKey::defaultTextCapture());
+        QCOMPARE(visibleToast(scene.controller()),
+                 QStringLiteral("Command + Shift + 2 is likely used by another screenshot tool. Restored Control + Command + 2."));
+        window = SettingsWindowController::shared().window();
+        QVERIFY(findIn<QCheckBox>(window, "Control")->isChecked());
+        QVERIFY(!findIn<QCheckBox>(window, "Shift")->isChecked());
+
+        // A new key works at once, and the old one no longer does.
+        QComboBox *key = window->findChildren<QComboBox *>().first();
+        emit key->activated(5);
+        QCOMPARE(findIn<QLabel>(window, "Control + Command + 5")->isVisible(), true);
+        QVERIFY(!pressStartsACapture(scene.controller(), "ctrl+super+2"));
+        QVERIFY(pressStartsACapture(scene.controller(), "ctrl+super+5"));
+        window->close();
+    }
+
+    void onlyTheWindowTheUserOpenedStaysOpen()
+    {
+        CaptureScene scene;
+        scene.controller().bootstrap();
+        scene.controller().openSettings();
+        QWidget *ours = SettingsWindowController::shared().window();
+        QTRY_VERIFY_WITH_TIMEOUT(ours->isActiveWindow(), 5000);
+        QVERIFY(!SettingsWindowController::shared().userInitiatedPresentationPending);
+
+        QWidget stray;
+        stray.setWindowTitle("Tessarin Settings");
+        stray.show();
+        stray.activateWindow();
+        QTRY_VERIFY(!stray.isVisible());
+
+        // Coming back to one's own settings window keeps it open.
+        ours->activateWindow();
+        QTest::qWait(300);
+        QVERIFY(ours->isVisible());
+        ours->close();
+        QVERIFY(!ours->isVisible());
+        scene.controller().openSettings();
+        QCOMPARE(SettingsWindowController::shared().window(), ours);
+    }
+};
+
+QTEST_MAIN(ShortcutsAndSettingsTest)
+#include "ShortcutsAndSettingsTest.moc"
