@@ -94,7 +94,24 @@ void AppController::bootstrap()
     configureStatusItem();
     configureHotKey();
     dismissRestoredSettingsWindows();
+    showFirstLaunchOnboardingIfNeeded();
     warmUpRecognition();
+}
+
+void AppController::showFirstLaunchOnboardingIfNeeded()
+{
+    const QString key = QString::fromLatin1(onboardingFlagKey);
+    if (m_settingsStore.flag(key))
+        return;
+    // Written before anything shows: the hint is offered once, whatever happens next.
+    m_settingsStore.setFlag(key, true);
+    QTimer::singleShot(600, this, [this] {
+        const QString subtitle = L::format(L::text(LocalizedKey::onboardingMessage), m_settings.hotKey.displayString());
+        const qreal ratio = qGuiApp->devicePixelRatio();
+        m_toastPresenter->show(L::text(LocalizedKey::onboardingTitle), subtitle,
+                               ToastIcon::custom(MenuBarIcon::image(22, ratio)), ToastStyle::info,
+                               ToastAppearance::onboarding(), 4.0, ToastPlacement::top);
+    });
 }
 
 void AppController::openSettings()

@@ -39,6 +39,8 @@ class AppController : public QObject
     Q_OBJECT
 
 public:
+    static constexpr const char *onboardingFlagKey = "tessarin.has-shown-menu-bar-onboarding";
+
     // The one instance, created on first access and never released.
     static AppController &shared();
 
@@ -92,6 +94,7 @@ private:
     void setCaptureRunning(bool running);
 
     void dismissRestoredSettingsWindows();
+    void showFirstLaunchOnboardingIfNeeded();
     void configureStatusItem();
     void rebuildMenu();
     void warmUpRecognition();

@@ -33,3 +33,16 @@ void AppSettingsStore::save(const AppSettings &settings) const
 {
     openConfiguration(m_fileName)->setValue(m_key, settings.toJson());
 }
+
+bool AppSettingsStore::flag(const QString &key) const
+{
+    const QVariant value = openConfiguration(m_fileName)->value(key);
+    return value.typeId() == QMetaType::Bool ? value.toBool() : value.toString() == QLatin1String("true");
+}
+
+void AppSettingsStore::setFlag(const QString &key, bool value) const
+{
+    const std::unique_ptr<QSettings> settings = openConfiguration(m_fileName);
+    settings->setValue(key, value);
+    settings->sync();
+}

@@ -25,6 +25,10 @@ public:
     AppSettings load() const;
     void save(const AppSettings &settings) const;
 
+    // Other per-user flags kept beside the record. Unreadable values read as false.
+    bool flag(const QString &key) const;
+    void setFlag(const QString &key, bool value) const;
+
     // The configuration the store reads; other per-user values live beside the record.
     static std::unique_ptr<QSettings> openConfiguration(const QString &fileName = {});
 

@@ -1,0 +1,34 @@
+# Shell helpers for tests that drive the built program on scripts/with-desktop.
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# wait_until SECONDS COMMAND...: retries COMMAND every 50 ms.
+wait_until() {
+  local tries=$(( $1 * 20 )); shift
+  for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
+  return 1
+}
+
+embedded_in_tray() { # window
+  local host id
+  id=$(printf '0x%x' "$1")
+  for host in $(xdotool search --class trayer); do
+    xwininfo -tree -id "$host" | grep -q "^ *$id " && return 0
+  done
+  return 1
+}
+
+# tray_icon PID: prints the program's window that the tray host embeds.
+tray_icon() {
+  local window
+  for window in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+    embedded_in_tray "$window" && { echo "$window"; return 0; }
+  done
+  return 1
+}
+
+# visible_windows PID: the program's visible windows other than its tray icon.
+visible_windows() {
+  local icon; icon=$(tray_icon "$1" || true)
+  xdotool search --onlyvisible --pid "$1" 2>/dev/null | grep -vx "${icon:-none}" || true
+}
