@@ -122,7 +122,8 @@ private slots:
         const QString message = QStringLiteral("Shortcut Control + Command + 2 could not be registered. Another app may be using it.");
         QCOMPARE(scene.controller().lastResultSummary(), message);
         QCOMPARE(visibleToast(scene.controller()), message);
-        QTRY_VERIFY_WITH_TIMEOUT(visibleToast(scene.controller()).isEmpty(), 4000);
+        // The first-launch hint follows it; both have to be gone.
+        QTRY_VERIFY_WITH_TIMEOUT(visibleToast(scene.controller()).isEmpty(), 8000);
 
         scene.controller().updateSettings([](AppSettings &s) { s.preferredLanguageMode = PreferredLanguageMode::prioritizeCJK; });
         QCOMPARE(scene.controller().lastResultSummary(), message);
