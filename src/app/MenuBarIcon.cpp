@@ -22,22 +22,17 @@ QPointF flipped(qreal s, qreal x, qreal y)
 }
 } // namespace
 
-QImage image(qreal size, qreal devicePixelRatio)
+void paint(QPainter &painter, qreal size, const QColor &color)
 {
-    const int pixels = std::max(1, static_cast<int>(std::ceil(size * devicePixelRatio)));
-    QImage result(pixels, pixels, QImage::Format_Alpha8);
-    result.setDevicePixelRatio(devicePixelRatio);
-    result.fill(Qt::transparent);
-
     const qreal s = size;
     const qreal t = std::max(0.11 * s, 1.7);
     const qreal m = 0.1 * s;
     const qreal a = 0.2 * s;
 
-    QPainter painter(&result);
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
+    painter.setBrush(color);
     painter.drawRect(flipped(s, m, s - m - a, t, a));
     painter.drawRect(flipped(s, m, s - m - t, a, t));
     painter.drawRect(flipped(s, s - m - t, m, t, a));
@@ -47,9 +42,19 @@ QImage image(qreal size, qreal devicePixelRatio)
     check.lineTo(flipped(s, 0.49 * s, 0.32 * s));
     check.lineTo(flipped(s, 0.70 * s, 0.63 * s));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, std::max(0.13 * s, 1.9), Qt::SolidLine, Qt::RoundCap,
-                        Qt::RoundJoin));
+    painter.setPen(QPen(color, std::max(0.13 * s, 1.9), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(check);
+    painter.restore();
+}
+
+QImage image(qreal size, qreal devicePixelRatio)
+{
+    const int pixels = std::max(1, static_cast<int>(std::ceil(size * devicePixelRatio)));
+    QImage result(pixels, pixels, QImage::Format_Alpha8);
+    result.setDevicePixelRatio(devicePixelRatio);
+    result.fill(Qt::transparent);
+    QPainter painter(&result);
+    paint(painter, size, Qt::black);
     return result;
 }
 

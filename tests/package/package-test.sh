@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it as a user would, and starts the installed program
+# on a virtual desktop, where its tray icon must appear.
+#   package-test.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1 source=$2
+fail() { echo "FAIL: $*" >&2; exit 1; }
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+
+cd "$build"
+rm -f tessarin_*.deb
+cpack -G DEB >/dev/null
+deb=$(ls tessarin_*.deb)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get install -y -qq --reinstall "./$deb" >/dev/null
+
+files=$(dpkg -L tessarin)
+for wanted in /usr/bin/tessarin /usr/share/applications/tessarin.desktop \
+              /usr/share/icons/hicolor/scalable/apps/tessarin.svg; do
+  grep -qx "$wanted" <<<"$files" || fail "the package does not install $wanted"
+done
+desktop-file-validate /usr/share/applications/tessarin.desktop || fail "the desktop file is not valid"
+depends=$(dpkg-deb -f "$deb" Depends)
+for wanted in libtesseract tesseract-ocr-eng qt6-qpa-plugins qt6-image-formats-plugins libqt6widgets6; do
+  grep -q "$wanted" <<<"$depends" || fail "the package does not depend on $wanted: $depends"
+done
+grep -q tesseract-ocr-chi-sim <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "the language packs are not recommended"
+
+"$source/scripts/with-desktop" -- bash "$source/tests/app/tray-startup-test.sh" /usr/bin/tessarin
+echo "the package installs, validates and runs: $deb"
