@@ -17,6 +17,7 @@
 #include <tesseract/pageiterator.h>
 
 #include <optional>
+#include <string_view>
 
 namespace {
 
@@ -36,12 +37,16 @@ const QString defaultModel = QStringLiteral("eng");
 
 // A line read this confidently by one script's engine is not tried with the scripts after it.
 constexpr float acceptedLineConfidence = 0.75f;
+// Simplified and traditional Chinese share most glyphs, and each model reads the other's text
+// fairly confidently in its own characters: the sibling is tried unless the first is sure.
+constexpr float acceptedBeforeSiblingConfidence = 0.95f;
+constexpr int hanScript = 1;
 
 // Models that read the same script; Japanese mixes kana with Han, so it stands alone.
 int scriptOf(const QString &model)
 {
-    if (model == QLatin1String("chi_sim") || model == QLatin1String("chi_tra"))
-        return 1;
+    if (model.startsWith(QLatin1String("chi_sim")) || model.startsWith(QLatin1String("chi_tra")))
+        return hanScript;
     if (model == QLatin1String("jpn"))
         return 2;
     if (model == QLatin1String("kor"))
@@ -60,31 +65,43 @@ bool isUnspacedScript(char32_t c)
 
 // Tesseract separates CJK glyphs it reads as words, and keeps runs of spaces. Chinese and
 // Japanese put no spaces between words; Korean, and spaces next to Latin text, stay.
+bool isHanOrKana(char32_t c)
+{
+    return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF);
+}
+
 QString normalizedLine(const QString &line)
 {
     const QList<uint> scalars = line.trimmed().toUcs4();
+    static constexpr std::u32string_view halfWidthMarks = U",:;!?";
     std::u32string out;
     for (qsizetype i = 0; i < scalars.size(); ++i) {
-        if (scalars[i] != U' ') {
-            out.push_back(scalars[i]);
+        char32_t c = scalars[i];
+        if (c == U' ') {
+            qsizetype next = i;
+            while (next < scalars.size() && scalars[next] == U' ')
+                ++next;
+            const bool betweenUnspaced = !out.empty() && next < scalars.size() && isUnspacedScript(out.back())
+                && (isUnspacedScript(scalars[next]) || halfWidthMarks.find(scalars[next]) != halfWidthMarks.npos);
+            if (!betweenUnspaced)
+                out.push_back(U' ');
+            i = next - 1;
             continue;
         }
-        qsizetype next = i;
-        while (next < scalars.size() && scalars[next] == U' ')
-            ++next;
-        const bool betweenUnspaced = !out.empty() && next < scalars.size() && isUnspacedScript(out.back())
-            && isUnspacedScript(scalars[next]);
-        if (!betweenUnspaced)
-            out.push_back(U' ');
-        i = next - 1;
+        // Models trained on mixed text often give ASCII punctuation where Chinese and Japanese
+        // text has full-width marks; right after a Han or kana character it is the full-width one.
+        if (!out.empty() && isHanOrKana(out.back()) && halfWidthMarks.find(c) != halfWidthMarks.npos)
+            c = c - U'!' + 0xFF01;
+        out.push_back(c);
     }
     return QString::fromUcs4(out.data(), qsizetype(out.size()));
 }
 
 // The languages of a pass, as Tesseract engines in priority order: one engine per script,
-// holding that script's models in the order asked. Within an engine Tesseract itself retries
-// uncertain words in the other languages (accents, traditional characters); across scripts
-// a line goes to the next engine only while no engine has read it confidently.
+// holding that script's models in the order asked, so that Tesseract itself retries uncertain
+// words in the other languages (accents). The two Chinese models stay separate engines, side
+// by side: their confidences tell simplified from traditional text, word retries do not.
+// Across scripts a line goes to the next engine only while no engine has read it confidently.
 QStringList enginesFor(const QStringList &identifiers)
 {
     QList<int> scripts;
@@ -103,8 +120,12 @@ QStringList enginesFor(const QStringList &identifiers)
         }
     }
     QStringList result;
-    for (const QStringList &models : engines)
-        result << models.join(u'+');
+    for (qsizetype i = 0; i < engines.size(); ++i) {
+        if (scripts[i] == hanScript)
+            result << engines[i];
+        else
+            result << engines[i].join(u'+');
+    }
     return result.isEmpty() ? QStringList{defaultModel} : result;
 }
 
@@ -172,7 +193,8 @@ public:
                 continue;
             if (!best || candidate->confidence > best->confidence)
                 best = candidate;
-            if (best->confidence >= acceptedLineConfidence)
+            const bool siblingFollows = i + 1 < m_models.size() && scriptOf(m_models[i]) == scriptOf(m_models[i + 1]);
+            if (best->confidence >= (siblingFollows ? acceptedBeforeSiblingConfidence : acceptedLineConfidence))
                 break;
         }
         return best;
@@ -354,7 +376,7 @@ public:
 
         static const QHash<QString, QStringList> modelsOfScript{
             {QStringLiteral("Latin"), {QStringLiteral("eng")}},
-            {QStringLiteral("Han"), {QStringLiteral("chi_sim+chi_tra")}},
+            {QStringLiteral("Han"), {QStringLiteral("chi_sim"), QStringLiteral("chi_tra")}},
             {QStringLiteral("Japanese"), {QStringLiteral("jpn")}},
             {QStringLiteral("Hiragana"), {QStringLiteral("jpn")}},
             {QStringLiteral("Katakana"), {QStringLiteral("jpn")}},

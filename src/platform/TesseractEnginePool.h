@@ -38,7 +38,7 @@ public:
     };
 
     // At most maximumIdle engines are kept; the least recently used go first.
-    explicit TesseractEnginePool(QString tessdataPath, int maximumIdle = 8);
+    explicit TesseractEnginePool(QString tessdataPath, int maximumIdle = 16);
     ~TesseractEnginePool();
 
     const QString &tessdataPath() const { return m_tessdataPath; }
