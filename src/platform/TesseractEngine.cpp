@@ -38,8 +38,8 @@ const QString defaultModel = QStringLiteral("eng");
 // A line read this confidently by one script's engine is not tried with the scripts after it.
 constexpr float acceptedLineConfidence = 0.75f;
 // Simplified and traditional Chinese share most glyphs, and each model reads the other's text
-// fairly confidently in its own characters: the sibling is tried unless the first is sure.
-constexpr float acceptedBeforeSiblingConfidence = 0.95f;
+// fairly confidently in its own characters: the other model is tried unless the first is sure.
+constexpr float acceptedBeforeSiblingConfidence = 0.9f;
 constexpr int hanScript = 1;
 
 // Models that read the same script; Japanese mixes kana with Han, so it stands alone.
@@ -150,23 +150,18 @@ void runSingleThreaded()
 // lines found by layout analysis, and every line already read by a model, so that a later
 // pass asking the same model the same question gets the same answer without the work.
 struct ImageAnalysis {
-    struct Read {
-        qsizetype line;
-        QString model;
-        bool dictionaries;
-        bool operator==(const Read &) const = default;
-    };
-
     qint64 cacheKey = 0;
     QSize size;
     TesseractImage prepared;
     std::vector<QRect> lines;
     QMutex mutex;
     QHash<QString, std::optional<RecognizedText>> reads;
+    // Which Chinese model read this image's text better, once both were asked on one line.
+    QString betterHanModel;
 
-    static QString readKey(const Read &read)
+    static QString readKey(qsizetype line, const QString &model, bool dictionaries)
     {
-        return QStringLiteral("%1/%2/%3").arg(read.line).arg(read.model).arg(read.dictionaries);
+        return QStringLiteral("%1/%2/%3").arg(line).arg(model).arg(dictionaries);
     }
 };
 
@@ -186,24 +181,52 @@ public:
 
     std::optional<RecognizedText> read(qsizetype lineIndex)
     {
+        const QString betterHan = betterHanModel();
         std::optional<RecognizedText> best;
+        QString bestModel;
         for (qsizetype i = 0; i < m_models.size(); ++i) {
-            const std::optional<RecognizedText> candidate = readWith(i, lineIndex);
-            if (!candidate)
-                continue;
-            if (!best || candidate->confidence > best->confidence)
-                best = candidate;
+            // Both Chinese models are asked until one has proved better on this image; from
+            // then on it goes first and the other is asked only when it is unsure.
+            qsizetype index = i;
             const bool siblingFollows = i + 1 < m_models.size() && scriptOf(m_models[i]) == scriptOf(m_models[i + 1]);
-            if (best->confidence >= (siblingFollows ? acceptedBeforeSiblingConfidence : acceptedLineConfidence))
+            if (siblingFollows && m_models[i + 1] == betterHan)
+                index = i + 1;
+            else if (i > 0 && scriptOf(m_models[i - 1]) == scriptOf(m_models[i]) && m_models[i - 1] == betterHan)
+                index = i - 1;
+            const std::optional<RecognizedText> candidate = readWith(index, lineIndex);
+            if (candidate && (!best || candidate->confidence > best->confidence)) {
+                best = candidate;
+                bestModel = m_models[index];
+            }
+            if (!siblingFollows && i > 0 && scriptOf(m_models[i - 1]) == scriptOf(m_models[i]) && betterHan.isEmpty())
+                learnBetterHanModel(bestModel);
+            const float enough = siblingFollows ? (betterHan.isEmpty() ? 1.0f : acceptedBeforeSiblingConfidence)
+                                                : acceptedLineConfidence;
+            if (best && best->confidence >= enough)
                 break;
         }
         return best;
     }
 
 private:
+    QString betterHanModel()
+    {
+        QMutexLocker lock(&m_analysis.mutex);
+        return m_analysis.betterHanModel;
+    }
+
+    void learnBetterHanModel(const QString &model)
+    {
+        if (scriptOf(model) != hanScript)
+            return;
+        QMutexLocker lock(&m_analysis.mutex);
+        if (m_analysis.betterHanModel.isEmpty())
+            m_analysis.betterHanModel = model;
+    }
+
     std::optional<RecognizedText> readWith(qsizetype modelIndex, qsizetype lineIndex)
     {
-        const QString key = ImageAnalysis::readKey({lineIndex, m_models[modelIndex], m_dictionaries});
+        const QString key = ImageAnalysis::readKey(lineIndex, m_models[modelIndex], m_dictionaries);
         {
             QMutexLocker lock(&m_analysis.mutex);
             const auto cached = m_analysis.reads.constFind(key);
