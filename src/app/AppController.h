@@ -52,10 +52,7 @@ public:
     const AppSettings &settings() const { return m_settings; }
     const QString &lastResultSummary() const { return m_lastResultSummary; }
     bool isCaptureRunning() const { return m_isCaptureRunning; }
-    QSystemTrayIcon *statusItem() const { return m_statusItem; }
-    QMenu *statusMenu() const { return m_menu.get(); }
     ToastPresenter &toastPresenter() const { return *m_toastPresenter; }
-    HotKeyMonitor &hotKeyMonitor() { return m_hotKeyMonitor; }
 
     // The only way settings change while the program runs: applied, saved, effective at once.
     void updateSettings(const std::function<void(AppSettings &)> &mutation);

@@ -20,8 +20,6 @@ public:
     // Starts answering later starts; each request they send is passed to the handler.
     bool listen(std::function<void(const QByteArray &)> handler);
 
-    const QString &serverName() const { return m_serverName; }
-
 private:
     QString m_serverName;
     QLocalServer m_server;

@@ -18,7 +18,6 @@ ScreenRegionSelectionView::ScreenRegionSelectionView(QScreen *screen, QImage sna
     , m_onFinish(std::move(onFinish))
 {
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(false);
     if (!m_snapshot.isNull())
         setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -16,6 +16,7 @@
 #include <tesseract/baseapi.h>
 #include <tesseract/pageiterator.h>
 
+#include <numeric>
 #include <optional>
 #include <string_view>
 
@@ -182,33 +183,44 @@ public:
     std::optional<RecognizedText> read(qsizetype lineIndex)
     {
         const QString betterHan = betterHanModel();
+        const std::vector<qsizetype> order = readingOrder(betterHan);
         std::optional<RecognizedText> best;
         QString bestModel;
-        for (qsizetype i = 0; i < m_models.size(); ++i) {
-            // Both Chinese models are asked until one has proved better on this image; from
-            // then on it goes first and the other is asked only when it is unsure.
-            qsizetype index = i;
-            const bool siblingFollows = i + 1 < m_models.size() && scriptOf(m_models[i]) == scriptOf(m_models[i + 1]);
-            if (siblingFollows && m_models[i + 1] == betterHan)
-                index = i + 1;
-            else if (i > 0 && scriptOf(m_models[i - 1]) == scriptOf(m_models[i]) && m_models[i - 1] == betterHan)
-                index = i - 1;
-            const std::optional<RecognizedText> candidate = readWith(index, lineIndex);
+        for (size_t i = 0; i < order.size(); ++i) {
+            const QString &model = m_models[order[i]];
+            const std::optional<RecognizedText> candidate = readWith(order[i], lineIndex);
             if (candidate && (!best || candidate->confidence > best->confidence)) {
                 best = candidate;
-                bestModel = m_models[index];
+                bestModel = model;
             }
-            if (!siblingFollows && i > 0 && scriptOf(m_models[i - 1]) == scriptOf(m_models[i]) && betterHan.isEmpty())
+            const bool siblingFollows = i + 1 < order.size() && scriptOf(model) == scriptOf(m_models[order[i + 1]]);
+            if (siblingFollows) {
+                // Both Chinese models are asked until one has proved better on this image; from
+                // then on it goes first and the other is asked only when it is unsure.
+                if (!betterHan.isEmpty() && best && best->confidence >= acceptedBeforeSiblingConfidence)
+                    break;
+                continue;
+            }
+            if (betterHan.isEmpty() && i > 0 && scriptOf(m_models[order[i - 1]]) == scriptOf(model))
                 learnBetterHanModel(bestModel);
-            const float enough = siblingFollows ? (betterHan.isEmpty() ? 1.0f : acceptedBeforeSiblingConfidence)
-                                                : acceptedLineConfidence;
-            if (best && best->confidence >= enough)
+            if (best && best->confidence >= acceptedLineConfidence)
                 break;
         }
         return best;
     }
 
 private:
+    // The models' indices in priority order, the Chinese model known to be better first.
+    std::vector<qsizetype> readingOrder(const QString &betterHan) const
+    {
+        std::vector<qsizetype> order(size_t(m_models.size()));
+        std::iota(order.begin(), order.end(), 0);
+        const qsizetype better = m_models.indexOf(betterHan);
+        if (better > 0 && scriptOf(m_models[better - 1]) == hanScript)
+            std::swap(order[size_t(better - 1)], order[size_t(better)]);
+        return order;
+    }
+
     QString betterHanModel()
     {
         QMutexLocker lock(&m_analysis.mutex);

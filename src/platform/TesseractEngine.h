@@ -6,8 +6,8 @@
 
 #include <memory>
 
-// Tesseract behind the engine interface. Initialised engines are kept per configuration
-// (languages and dictionaries) and reused; several threads may recognise at once.
+// Tesseract behind the engine interface. Initialised engines are pooled per model and
+// dictionary setting and reused; several threads may recognise at once.
 class TesseractEngine : public TextRecognitionEngine
 {
 public:
