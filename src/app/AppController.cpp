@@ -8,8 +8,10 @@
 #include "feedback/Localization.h"
 #include "feedback/ToastPresenter.h"
 #include "ocr/TesseractOCRProvider.h"
+#include "platform/ApplicationActionService.h"
 #include "platform/DesktopSession.h"
 #include "platform/GlobalShortcutService.h"
+#include "platform/wayland/PortalRequest.h"
 #include "settings/SettingsWindowController.h"
 
 #include <QApplication>
@@ -83,6 +85,9 @@ AppController::AppController(AppServices services, QObject *parent)
     , m_toastPresenter(std::make_unique<ToastPresenter>())
     , m_hotKeyMonitor(std::move(services.shortcuts))
 {
+    m_hotKeyMonitor.onLateFailures = [this](const std::vector<HotKeyMonitor::RegistrationFailure> &failures) {
+        handleHotKeyRegistrationFailures(failures);
+    };
 }
 
 AppController::~AppController() = default;
@@ -93,6 +98,7 @@ void AppController::bootstrap()
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &AppController::handleWindowDidBecomeKey);
     configureStatusItem();
     configureHotKey();
+    publishApplicationActions();
     dismissRestoredSettingsWindows();
     showFirstLaunchOnboardingIfNeeded();
     warmUpRecognition();
@@ -185,6 +191,16 @@ void AppController::configureHotKey()
     }));
 }
 
+void AppController::publishApplicationActions()
+{
+    // For desktops without global shortcuts: the user binds a desktop shortcut to these.
+    auto *service = new ApplicationActionService(this);
+    service->actions = {{QStringLiteral("capture-text"), [this] { startCapture(); }},
+                        {QStringLiteral("capture-screenshot"), [this] { startImageCapture(); }}};
+    service->onActivate = [this] { openSettings(); };
+    service->publish();
+}
+
 void AppController::handleHotKeyRegistrationFailures(const std::vector<HotKeyMonitor::RegistrationFailure> &failures)
 {
     if (failures.empty())
@@ -231,7 +247,7 @@ bool AppController::beginCapture()
 
 void AppController::runCapture(std::function<void(const CapturedScreenImage &)> onCaptured)
 {
-    ScreenRegionSelectionController::selectRegion(*m_screenGrabber)
+    ScreenRegionSelectionController::selectRegion(*m_screenGrabber, DesktopSession::clipboardNeedsFocus())
         .then(this, [this, onCaptured](const std::optional<ScreenRegionSelection> &selection) {
             if (!selection) {
                 finishAsCancelled();
@@ -240,11 +256,18 @@ void AppController::runCapture(std::function<void(const CapturedScreenImage &)> 
             ScreenImageCapturer::capture(*selection, *m_screenGrabber)
                 .then(this, onCaptured)
                 .onFailed(this, [this] { finishAsCancelled(); });
-        });
+        })
+        .onFailed(this, [this](const PortalRequestError &) {
+            // The desktop's screenshot service said no, or is missing: missing permission.
+            finishAsCancelled();
+            presentPermissionAlert();
+        })
+        .onFailed(this, [this] { finishAsCancelled(); });
 }
 
 void AppController::finishAsCancelled()
 {
+    ScreenRegionSelectionController::dismissOverlay();
     setCaptureRunning(false);
     setLastResultSummary(L::text(LocalizedKey::captureCancelled));
     rebuildMenu();
@@ -258,17 +281,20 @@ void AppController::process(const QImage &image)
         switch (result.status) {
         case OCRStatus::success:
             m_clipboardService.copyText(result.text);
+            ScreenRegionSelectionController::dismissOverlay();
             showToast(L::text(LocalizedKey::textCopied), success, ToastStyle::success, 1.5);
             setLastResultSummary(L::format(L::text(LocalizedKey::copiedCharacterCount),
                                            userPerceivedCharacters(result.text)));
             break;
         case OCRStatus::noText:
             m_clipboardService.clear();
+            ScreenRegionSelectionController::dismissOverlay();
             showToast(L::text(LocalizedKey::noTextDetected), warning, ToastStyle::warning, 2.0);
             setLastResultSummary(L::text(LocalizedKey::noTextDetected));
             break;
         case OCRStatus::failed:
             m_clipboardService.clear();
+            ScreenRegionSelectionController::dismissOverlay();
             showToast(failureMessage(result.failureReason), failure, ToastStyle::error, 2.0);
             setLastResultSummary(failureMessage(result.failureReason));
             break;
@@ -280,7 +306,9 @@ void AppController::process(const QImage &image)
 
 void AppController::copyImageToClipboard(const CapturedScreenImage &captured)
 {
-    if (m_clipboardService.copyImage(captured.image, captured.pngData)) {
+    const bool copied = m_clipboardService.copyImage(captured.image, captured.pngData);
+    ScreenRegionSelectionController::dismissOverlay();
+    if (copied) {
         showToast(L::text(LocalizedKey::screenshotCopied), success, ToastStyle::success, 1.5);
         setLastResultSummary(L::text(LocalizedKey::screenshotCopied));
     } else {
@@ -295,6 +323,12 @@ bool AppController::ensureScreenCaptureAccess()
 {
     if (m_permission->isGranted())
         return true;
+    presentPermissionAlert();
+    return false;
+}
+
+void AppController::presentPermissionAlert()
+{
     QMessageBox alert;
     alert.setText(L::text(LocalizedKey::screenRecordingPermissionTitle));
     alert.setInformativeText(L::text(LocalizedKey::screenRecordingPermissionMessage));
@@ -311,7 +345,6 @@ bool AppController::ensureScreenCaptureAccess()
     }
     setLastResultSummary(hint);
     rebuildMenu();
-    return false;
 }
 
 void AppController::showToast(const QString &title, const QString &symbol, ToastStyle style, double seconds)

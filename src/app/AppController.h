@@ -76,6 +76,7 @@ signals:
 
 private:
     void configureHotKey();
+    void publishApplicationActions();
     void handleHotKeyRegistrationFailures(const std::vector<HotKeyMonitor::RegistrationFailure> &failures);
 
     // Selection and capture, shared by both workflows; the handler gets the captured region.
@@ -85,6 +86,7 @@ private:
     void process(const QImage &image);
     void copyImageToClipboard(const CapturedScreenImage &captured);
     bool ensureScreenCaptureAccess();
+    void presentPermissionAlert();
 
     void showToast(const QString &title, const QString &symbol, ToastStyle style, double seconds);
     void setLastResultSummary(const QString &summary);

@@ -41,8 +41,11 @@ QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection, Scr
     // The screen is read here, on the caller's (main) thread; the rest runs on a worker.
     QScreen *screen = selection.screen.data();
     const std::optional<ScreenGrabTarget> target = screen ? std::optional(ScreenGrabTarget::of(*screen)) : std::nullopt;
-    const std::optional<QRect> crop = target ? pixelCropRect(selection, target->devicePixelRatio) : std::nullopt;
     const QImage snapshot = selection.snapshot;
+    // A snapshot says itself how many pixels it has per point; the screen's own ratio may differ
+    // (a desktop-wide picture is taken at the largest screen's ratio).
+    const qreal scale = !target ? 1 : snapshot.isNull() ? target->devicePixelRatio : snapshot.devicePixelRatio();
+    const std::optional<QRect> crop = target ? pixelCropRect(selection, scale) : std::nullopt;
     return QtConcurrent::run([target, crop, snapshot, &grabber] {
         if (!target || !grabber.isAvailable())
             throw ScreenCaptureException(ScreenCaptureError::displayUnavailable);

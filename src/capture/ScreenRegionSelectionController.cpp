@@ -1,15 +1,25 @@
 #include "capture/ScreenRegionSelectionController.h"
 
 #include "capture/ScreenRegionSelectionSession.h"
+#include "capture/ScreenRegionSelectionWindow.h"
 #include "platform/DesktopSession.h"
 
+#include <QPointer>
+
 #include <memory>
+#include <vector>
 
 namespace {
 std::unique_ptr<ScreenRegionSelectionSession> &session()
 {
     static std::unique_ptr<ScreenRegionSelectionSession> active;
     return active;
+}
+
+std::vector<QPointer<ScreenRegionSelectionWindow>> &heldWindows()
+{
+    static std::vector<QPointer<ScreenRegionSelectionWindow>> windows;
+    return windows;
 }
 } // namespace
 
@@ -18,10 +28,16 @@ QFuture<std::optional<ScreenRegionSelection>> ScreenRegionSelectionController::s
     return selectRegion(DesktopSession::screenGrabber());
 }
 
-QFuture<std::optional<ScreenRegionSelection>> ScreenRegionSelectionController::selectRegion(ScreenGrabber &grabber)
+QFuture<std::optional<ScreenRegionSelection>> ScreenRegionSelectionController::selectRegion(ScreenGrabber &grabber,
+                                                                                           bool holdOverlay)
 {
+    dismissOverlay();
     session() = std::make_unique<ScreenRegionSelectionSession>(grabber);
     ScreenRegionSelectionSession *current = session().get();
+    current->holdsOverlayAfterSelection = holdOverlay;
+    current->onHoldOverlay = [](std::vector<QPointer<ScreenRegionSelectionWindow>> windows) {
+        heldWindows() = std::move(windows);
+    };
     current->onFinish = [current] {
         // Released after the caller has its answer, and not from inside its own call.
         if (session().get() == current)
@@ -35,4 +51,10 @@ QFuture<std::optional<ScreenRegionSelection>> ScreenRegionSelectionController::s
 ScreenRegionSelectionSession *ScreenRegionSelectionController::activeSession()
 {
     return session().get();
+}
+
+void ScreenRegionSelectionController::dismissOverlay()
+{
+    ScreenRegionSelectionSession::closeWindows(heldWindows());
+    heldWindows().clear();
 }

@@ -13,9 +13,12 @@ class ScreenRegionSelectionSession;
 class ScreenRegionSelectionController
 {
 public:
-    // Resolves with the selection, or none when the user cancelled.
+    // Resolves with the selection, or none when the user cancelled; fails with the grabber's
+    // error when the screens cannot be read. With `holdOverlay`, the overlay stays up after a
+    // selection until dismissOverlay().
     static QFuture<std::optional<ScreenRegionSelection>> selectRegion();
-    static QFuture<std::optional<ScreenRegionSelection>> selectRegion(ScreenGrabber &grabber);
+    static QFuture<std::optional<ScreenRegionSelection>> selectRegion(ScreenGrabber &grabber, bool holdOverlay = false);
+    static void dismissOverlay();
 
     static ScreenRegionSelectionSession *activeSession();
 };

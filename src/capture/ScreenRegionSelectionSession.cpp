@@ -2,6 +2,7 @@
 
 #include "capture/ScreenRegionSelectionView.h"
 #include "capture/ScreenRegionSelectionWindow.h"
+#include "platform/DesktopSession.h"
 #include "platform/ScreenGrabber.h"
 
 #include <QGuiApplication>
@@ -30,15 +31,44 @@ void ScreenRegionSelectionSession::start()
         QTimer::singleShot(0, this, [this] { finish(std::nullopt); });
         return;
     }
-    // Every screen is photographed before any overlay shows, so no overlay is ever in them;
-    // all at once, as the overlays wait for the slowest.
+    // Every screen is photographed before any overlay shows, so no overlay is ever in them.
     QList<ScreenGrabTarget> targets;
     for (QScreen *screen : screens)
         targets << ScreenGrabTarget::of(*screen);
-    const QList<QImage> snapshots = m_grabber.isAvailable()
-        ? QtConcurrent::blockingMapped(targets, [this](const ScreenGrabTarget &target) { return m_grabber.grab(target); })
-        : QList<QImage>(targets.size());
+    QFuture<QList<QImage>> snapshots = m_grabber.grabScreens(targets);
+    if (snapshots.isFinished()) {
+        showOverlays(screens, snapshots);
+        return;
+    }
+    QList<QPointer<QScreen>> guarded(screens.begin(), screens.end());
+    snapshots.then(this, [this, guarded](const QList<QImage> &images) {
+        QList<QScreen *> stillThere;
+        QList<QImage> theirImages;
+        for (qsizetype i = 0; i < guarded.size() && i < images.size(); ++i) {
+            if (guarded[i]) {
+                stillThere << guarded[i];
+                theirImages << images[i];
+            }
+        }
+        showOverlays(stillThere, QtFuture::makeReadyFuture(theirImages));
+    }).onFailed(this, [this](const QException &error) { fail(error); });
+}
 
+void ScreenRegionSelectionSession::showOverlays(const QList<QScreen *> &screens, QFuture<QList<QImage>> snapshots)
+{
+    QList<QImage> images;
+    try {
+        images = snapshots.result();
+    } catch (const QException &error) {
+        fail(error);
+        return;
+    }
+    if (screens.isEmpty()) {
+        finish(std::nullopt);
+        return;
+    }
+    images.resize(screens.size());
+    const bool fullScreen = DesktopSession::clipboardNeedsFocus();
     QPointer<ScreenRegionSelectionSession> self(this);
     for (qsizetype i = 0; i < screens.size(); ++i) {
         auto *window = new ScreenRegionSelectionWindow(screens[i]);
@@ -46,14 +76,18 @@ void ScreenRegionSelectionSession::start()
             if (self)
                 self->finish(std::nullopt);
         };
-        auto *view = new ScreenRegionSelectionView(screens[i], snapshots[i], [self](auto selection) {
+        auto *view = new ScreenRegionSelectionView(screens[i], images[i], [self](auto selection) {
             if (self)
                 self->finish(selection);
         }, window);
         auto *layout = new QVBoxLayout(window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(view);
-        window->show();
+        // Wayland ignores positions and stacking: a full-screen window on its screen is the way.
+        if (fullScreen)
+            window->showFullScreen();
+        else
+            window->show();
         window->raise();
         view->setFocus();
         m_windows.emplace_back(window);
@@ -64,20 +98,41 @@ void ScreenRegionSelectionSession::start()
     first->grabKeyboard();
 }
 
+void ScreenRegionSelectionSession::fail(const QException &error)
+{
+    if (m_didFinish)
+        return;
+    m_didFinish = true;
+    m_promise.setException(error);
+    m_promise.finish();
+    onFinish();
+}
+
 void ScreenRegionSelectionSession::finish(const std::optional<ScreenRegionSelection> &selection)
 {
     if (m_didFinish)
         return;
     m_didFinish = true;
     for (const QPointer<ScreenRegionSelectionWindow> &window : m_windows) {
-        if (window) {
+        if (window)
             window->releaseKeyboard();
-            window->hide();
-            window->deleteLater();
-        }
     }
+    if (selection && holdsOverlayAfterSelection)
+        onHoldOverlay(m_windows);
+    else
+        closeWindows(m_windows);
     m_windows.clear();
     m_promise.addResult(selection);
     m_promise.finish();
     onFinish();
+}
+
+void ScreenRegionSelectionSession::closeWindows(const std::vector<QPointer<ScreenRegionSelectionWindow>> &windows)
+{
+    for (const QPointer<ScreenRegionSelectionWindow> &window : windows) {
+        if (window) {
+            window->hide();
+            window->deleteLater();
+        }
+    }
 }

@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+class QException;
+class QScreen;
 class ScreenGrabber;
 class ScreenRegionSelectionWindow;
 
@@ -25,6 +27,10 @@ public:
 
     QFuture<std::optional<ScreenRegionSelection>> future() { return m_promise.future(); }
     std::function<void()> onFinish = [] {};
+    // Where the clipboard takes writes only from the focused window, the overlay stays up after a
+    // selection and is handed here, to be closed once the result is on the clipboard.
+    bool holdsOverlayAfterSelection = false;
+    std::function<void(std::vector<QPointer<ScreenRegionSelectionWindow>>)> onHoldOverlay = closeWindows;
 
     void start();
     // Ends the run; every request after the first is ignored.
@@ -32,7 +38,13 @@ public:
 
     const std::vector<QPointer<ScreenRegionSelectionWindow>> &windows() const { return m_windows; }
 
+    static void closeWindows(const std::vector<QPointer<ScreenRegionSelectionWindow>> &windows);
+
 private:
+    void showOverlays(const QList<QScreen *> &screens, QFuture<QList<QImage>> snapshots);
+    // The screens could not be read: the caller gets the service's error.
+    void fail(const QException &error);
+
     ScreenGrabber &m_grabber;
     QPromise<std::optional<ScreenRegionSelection>> m_promise;
     std::vector<QPointer<ScreenRegionSelectionWindow>> m_windows;

@@ -4,31 +4,14 @@
 #include "platform/GlobalShortcutService.h"
 #include "platform/x11/X11GlobalShortcutService.h"
 #include "platform/x11/X11ScreenGrabber.h"
+#include "feedback/Localization.h"
+#include "platform/wayland/PortalGlobalShortcutService.h"
+#include "platform/wayland/PortalScreenGrabber.h"
+
+#include <QGuiApplication>
 
 #include <QtGlobal>
 
-namespace {
-// Until a portal-based grabber exists, a Wayland session cannot be read: saying so beats
-// returning the black images XWayland gives.
-class UnavailableScreenGrabber : public ScreenGrabber
-{
-public:
-    bool isAvailable() const override { return false; }
-    QImage grab(const ScreenGrabTarget &) override { return {}; }
-};
-// Until the desktop portal is used, a Wayland session offers no global shortcuts to us:
-// every registration is refused, so the user is told.
-class UnavailableShortcutService : public GlobalShortcutService
-{
-public:
-    static constexpr std::int32_t unsupported = -1;
-    std::int32_t registerShortcut(std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) override
-    {
-        return unsupported;
-    }
-    void unregisterShortcut(std::uint32_t, std::uint32_t) override {}
-};
-} // namespace
 
 namespace DesktopSession {
 
@@ -47,7 +30,7 @@ ScreenGrabber &screenGrabber()
     static const std::unique_ptr<ScreenGrabber> grabber = []() -> std::unique_ptr<ScreenGrabber> {
         if (type() == DesktopSessionType::x11)
             return std::make_unique<X11ScreenGrabber>();
-        return std::make_unique<UnavailableScreenGrabber>();
+        return std::make_unique<PortalScreenGrabber>();
     }();
     return *grabber;
 }
@@ -58,5 +41,15 @@ std::unique_ptr<GlobalShortcutService> DesktopSession::globalShortcutService()
 {
     if (type() == DesktopSessionType::x11)
         return std::make_unique<X11GlobalShortcutService>();
-    return std::make_unique<UnavailableShortcutService>();
+    // Named as the desktop's shortcut settings show them, and as the program's D-Bus actions.
+    return std::make_unique<PortalGlobalShortcutService>(std::map<std::uint32_t, PortalGlobalShortcutService::Name>{
+        {1, {QStringLiteral("capture-text"), L::text(LocalizedKey::captureText)}},
+        {2, {QStringLiteral("capture-screenshot"), L::text(LocalizedKey::captureScreenshot)}},
+    });
+}
+
+bool DesktopSession::clipboardNeedsFocus()
+{
+    // What matters is how Qt talks to the display: through XWayland, X11 rules apply.
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }

@@ -14,4 +14,6 @@ DesktopSessionType type();
 ScreenGrabber &screenGrabber();
 // A new global-shortcut service for this session.
 std::unique_ptr<GlobalShortcutService> globalShortcutService();
+// Whether the display accepts clipboard writes only from the client that has the keyboard focus.
+bool clipboardNeedsFocus();
 } // namespace DesktopSession

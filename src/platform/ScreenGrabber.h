@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFuture>
 #include <QImage>
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -24,6 +26,10 @@ public:
     virtual ~ScreenGrabber() = default;
     // Whether this desktop session lets the program read the screen at all.
     virtual bool isAvailable() const = 0;
-    // A null image when the screen cannot be read.
+    // A null image when the screen cannot be read, or when this service only takes whole desktops.
     virtual QImage grab(const ScreenGrabTarget &screen) = 0;
+    // Pictures of all the given screens, in their order, each with its pixels-per-point ratio as
+    // its device pixel ratio. Called on the main thread; the result may arrive later, or fail with
+    // the service's own error. By default, every screen is grabbed in parallel before returning.
+    virtual QFuture<QList<QImage>> grabScreens(const QList<ScreenGrabTarget> &screens);
 };

@@ -7,12 +7,16 @@ HotKeyMonitor::HotKeyMonitor(std::unique_ptr<GlobalShortcutService> service)
     : m_service(service ? std::move(service) : DesktopSession::globalShortcutService())
 {
     m_service->onPressed = [this](std::uint32_t signature, std::uint32_t id) { handlePress(signature, id); };
+    m_service->onRefused = [this](std::uint32_t signature, const std::vector<GlobalShortcutService::Refusal> &refusals) {
+        handleRefusals(signature, refusals);
+    };
 }
 
 HotKeyMonitor::~HotKeyMonitor()
 {
     unregister();
     m_service->onPressed = nullptr;
+    m_service->onRefused = nullptr;
 }
 
 std::vector<HotKeyMonitor::RegistrationFailure> HotKeyMonitor::registerHotKeys(const std::vector<Registration> &registrations)
@@ -22,9 +26,10 @@ std::vector<HotKeyMonitor::RegistrationFailure> HotKeyMonitor::registerHotKeys(c
     for (const Registration &registration : registrations) {
         const std::int32_t status = m_service->registerShortcut(
             signature, registration.id, HotKeyKeys::keyCode(registration.hotKey.key), registration.hotKey.modifierMask());
-        if (status == 0)
+        if (status == 0) {
             m_callbacks[registration.id] = registration.onKeyDown;
-        else
+            m_hotKeys[registration.id] = registration.hotKey;
+        } else
             failures.push_back({registration.id, registration.hotKey, status});
     }
     return failures;
@@ -35,6 +40,7 @@ void HotKeyMonitor::unregister()
     for (const auto &[id, callback] : m_callbacks)
         m_service->unregisterShortcut(signature, id);
     m_callbacks.clear();
+    m_hotKeys.clear();
 }
 
 void HotKeyMonitor::handlePress(std::uint32_t, std::uint32_t id)
@@ -42,4 +48,20 @@ void HotKeyMonitor::handlePress(std::uint32_t, std::uint32_t id)
     const auto found = m_callbacks.find(id);
     if (found != m_callbacks.end() && found->second)
         found->second();
+}
+
+void HotKeyMonitor::handleRefusals(std::uint32_t refusedSignature,
+                                   const std::vector<GlobalShortcutService::Refusal> &refusals)
+{
+    if (refusedSignature != signature)
+        return;
+    std::vector<RegistrationFailure> failures;
+    for (const GlobalShortcutService::Refusal &refusal : refusals) {
+        if (!m_callbacks.erase(refusal.id))
+            continue;
+        failures.push_back({refusal.id, m_hotKeys[refusal.id], refusal.status});
+        m_hotKeys.erase(refusal.id);
+    }
+    if (!failures.empty())
+        onLateFailures(failures);
 }

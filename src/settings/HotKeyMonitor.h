@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/GlobalShortcutService.h"
 #include "settings/HotKey.h"
 
 #include <cstdint>
@@ -8,7 +9,6 @@
 #include <memory>
 #include <vector>
 
-class GlobalShortcutService;
 
 // Makes shortcuts global and runs each one's action when it is pressed.
 class HotKeyMonitor
@@ -40,9 +40,15 @@ public:
 
     bool isRegistered(std::uint32_t id) const { return m_callbacks.contains(id); }
 
+    // Registrations that the service refused only after registerHotKeys() returned (desktop
+    // portals answer later), in list order; they are no longer registered.
+    std::function<void(const std::vector<RegistrationFailure> &)> onLateFailures = [](const auto &) {};
+
 private:
     void handlePress(std::uint32_t signature, std::uint32_t id);
+    void handleRefusals(std::uint32_t signature, const std::vector<GlobalShortcutService::Refusal> &refusals);
 
     std::unique_ptr<GlobalShortcutService> m_service;
     std::map<std::uint32_t, std::function<void()>> m_callbacks;
+    std::map<std::uint32_t, HotKey> m_hotKeys;
 };

@@ -1,0 +1,249 @@
+#include "platform/wayland/PortalGlobalShortcutService.h"
+
+#include "platform/wayland/PortalRequest.h"
+#include "settings/HotKey.h"
+#include "settings/HotKeyKey.h"
+
+#include <QDBusArgument>
+#include <QDBusMetaType>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+const QString shortcutsInterface = QStringLiteral("org.freedesktop.portal.GlobalShortcuts");
+// Stable, so that the desktop keeps the user's own changes to our shortcuts across restarts.
+const QString sessionToken = QStringLiteral("tessarin");
+
+// One entry of the portal's a(sa{sv}) shortcut lists.
+struct PortalShortcut {
+    QString id;
+    QVariantMap options;
+};
+} // namespace
+
+Q_DECLARE_METATYPE(PortalShortcut)
+
+namespace {
+QDBusArgument &operator<<(QDBusArgument &argument, const PortalShortcut &shortcut)
+{
+    argument.beginStructure();
+    argument << shortcut.id << shortcut.options;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, PortalShortcut &shortcut)
+{
+    argument.beginStructure();
+    argument >> shortcut.id >> shortcut.options;
+    argument.endStructure();
+    return argument;
+}
+
+// The ids in a shortcut list of a portal response; none when the response carries no list.
+std::optional<QStringList> shortcutIds(const QVariant &list)
+{
+    if (!list.canConvert<QDBusArgument>())
+        return std::nullopt;
+    QStringList ids;
+    for (const PortalShortcut &shortcut : qdbus_cast<QList<PortalShortcut>>(list.value<QDBusArgument>()))
+        ids << shortcut.id;
+    return ids;
+}
+
+QString sessionPath(const QVariant &handle)
+{
+    if (handle.canConvert<QDBusObjectPath>() && handle.metaType() == QMetaType::fromType<QDBusObjectPath>())
+        return handle.value<QDBusObjectPath>().path();
+    return handle.toString();
+}
+
+QDBusMessage portalCall(const QString &method)
+{
+    return QDBusMessage::createMethodCall(QString::fromLatin1(PortalRequest::service),
+                                         QString::fromLatin1(PortalRequest::path), shortcutsInterface, method);
+}
+} // namespace
+
+PortalGlobalShortcutService::PortalGlobalShortcutService(std::map<std::uint32_t, Name> names,
+                                                         QDBusConnection connection)
+    : m_names(std::move(names))
+    , m_connection(std::move(connection))
+{
+    qDBusRegisterMetaType<PortalShortcut>();
+    qDBusRegisterMetaType<QList<PortalShortcut>>();
+    m_connection.connect(QString::fromLatin1(PortalRequest::service), QString::fromLatin1(PortalRequest::path),
+                         shortcutsInterface, QStringLiteral("Activated"), this,
+                         SLOT(handleActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+}
+
+PortalGlobalShortcutService::~PortalGlobalShortcutService()
+{
+    closeSession();
+}
+
+QString PortalGlobalShortcutService::trigger(std::uint32_t keyCode, std::uint32_t modifierMask)
+{
+    QStringList parts;
+    if (modifierMask & HotKey::controlBit)
+        parts << QStringLiteral("CTRL");
+    if (modifierMask & HotKey::optionBit)
+        parts << QStringLiteral("ALT");
+    if (modifierMask & HotKey::shiftBit)
+        parts << QStringLiteral("SHIFT");
+    if (modifierMask & HotKey::commandBit)
+        parts << QStringLiteral("LOGO");
+    const std::optional<HotKeyKey> key = HotKeyKeys::fromKeyCode(keyCode);
+    if (!key)
+        return {};
+    parts << HotKeyKeys::title(*key);
+    return parts.join(u'+');
+}
+
+std::int32_t PortalGlobalShortcutService::registerShortcut(std::uint32_t signature, std::uint32_t id,
+                                                           std::uint32_t keyCode, std::uint32_t modifierMask)
+{
+    const QString keys = trigger(keyCode, modifierMask);
+    if (keys.isEmpty() || !m_names.contains(id))
+        return notBound;
+    std::erase_if(m_wanted, [id](const Wanted &wanted) { return wanted.id == id; });
+    m_wanted.push_back({signature, id, keys});
+    scheduleBinding();
+    return 0;
+}
+
+void PortalGlobalShortcutService::unregisterShortcut(std::uint32_t, std::uint32_t id)
+{
+    if (std::erase_if(m_wanted, [id](const Wanted &wanted) { return wanted.id == id; }))
+        scheduleBinding();
+}
+
+void PortalGlobalShortcutService::scheduleBinding()
+{
+    if (m_bindingScheduled)
+        return;
+    m_bindingScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        m_bindingScheduled = false;
+        bind();
+    });
+}
+
+QString PortalGlobalShortcutService::portalId(std::uint32_t id) const
+{
+    const auto found = m_names.find(id);
+    return found == m_names.end() ? QString() : found->second.portalId;
+}
+
+QVariant PortalGlobalShortcutService::shortcutList() const
+{
+    QList<PortalShortcut> list;
+    for (const Wanted &wanted : m_wanted) {
+        list << PortalShortcut{portalId(wanted.id),
+                               {{QStringLiteral("description"), m_names.at(wanted.id).description},
+                                {QStringLiteral("preferred_trigger"), wanted.trigger}}};
+    }
+    return QVariant::fromValue(list);
+}
+
+void PortalGlobalShortcutService::bind()
+{
+    // A new set of shortcuts is a new session: answers about an older one are stale.
+    const quint64 generation = ++m_generation;
+    closeSession();
+    if (m_wanted.empty())
+        return;
+    QDBusMessage call = portalCall(QStringLiteral("CreateSession"));
+    // Some desktops register only what CreateSession names, and ignore BindShortcuts.
+    call << QVariantMap{{QStringLiteral("session_handle_token"), sessionToken},
+                        {QStringLiteral("shortcuts"), shortcutList()}};
+    QPointer<PortalGlobalShortcutService> self(this);
+    const QDBusConnection connection = m_connection;
+    PortalRequest::send(call, [self, generation, connection](const PortalResponse &response) {
+        const QString session = sessionPath(response.results.value(QStringLiteral("session_handle")));
+        if (!self || generation != self->m_generation) {
+            closeSession(connection, session); // made for shortcuts that have changed since
+            return;
+        }
+        if (!response.succeeded() || session.isEmpty()) {
+            const bool missing = response.errorName.startsWith(QLatin1String("org.freedesktop.DBus.Error.Unknown"))
+                || response.errorName == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown");
+            self->finishBinding({}, missing ? unsupported : requestFailed);
+            return;
+        }
+        self->m_session = session;
+        self->bindShortcuts(generation, response.results.value(QStringLiteral("shortcuts")));
+    }, 30000, m_connection);
+}
+
+void PortalGlobalShortcutService::bindShortcuts(quint64 generation, const QVariant &createdShortcuts)
+{
+    QDBusMessage call = portalCall(QStringLiteral("BindShortcuts"));
+    call << QVariant::fromValue(QDBusObjectPath(m_session)) << shortcutList() << QString() << QVariantMap();
+
+    QPointer<PortalGlobalShortcutService> self(this);
+    const std::optional<QStringList> created = shortcutIds(createdShortcuts);
+    PortalRequest::send(call, [self, generation, created](const PortalResponse &response) {
+        if (!self || generation != self->m_generation)
+            return;
+        const std::optional<QStringList> bound = shortcutIds(response.results.value(QStringLiteral("shortcuts")));
+        if (bound && !bound->isEmpty()) {
+            self->finishBinding(*bound, requestFailed);
+        } else if (created && !created->isEmpty()) {
+            self->finishBinding(*created, requestFailed);
+        } else if (response.succeeded()) {
+            // KDE Plasma 5.27 binds what CreateSession named and answers BindShortcuts with an
+            // empty list: success without a list means those stand.
+            QStringList all;
+            for (const Wanted &wanted : self->m_wanted)
+                all << self->portalId(wanted.id);
+            self->finishBinding(all, requestFailed);
+        } else {
+            self->finishBinding({}, requestFailed);
+        }
+    }, 30000, m_connection);
+}
+
+void PortalGlobalShortcutService::finishBinding(const QStringList &boundIds, std::int32_t status)
+{
+    std::map<std::uint32_t, std::vector<Refusal>> refusals;
+    for (const Wanted &wanted : m_wanted) {
+        if (!boundIds.contains(portalId(wanted.id)))
+            refusals[wanted.signature].push_back({wanted.id, boundIds.isEmpty() ? status : notBound});
+    }
+    std::erase_if(m_wanted, [&boundIds, this](const Wanted &wanted) { return !boundIds.contains(portalId(wanted.id)); });
+    if (onRefused) {
+        for (const auto &[signature, list] : refusals)
+            onRefused(signature, list);
+    }
+}
+
+void PortalGlobalShortcutService::closeSession()
+{
+    closeSession(m_connection, m_session);
+    m_session.clear();
+}
+
+void PortalGlobalShortcutService::closeSession(QDBusConnection connection, const QString &session)
+{
+    if (session.isEmpty())
+        return;
+    connection.call(QDBusMessage::createMethodCall(QString::fromLatin1(PortalRequest::service), session,
+                                                   QStringLiteral("org.freedesktop.portal.Session"),
+                                                   QStringLiteral("Close")),
+                    QDBus::NoBlock);
+}
+
+void PortalGlobalShortcutService::handleActivated(const QDBusObjectPath &session, const QString &shortcutId,
+                                                  qulonglong, const QVariantMap &)
+{
+    // Some portals send every program's presses to every listener.
+    if (m_session.isEmpty() || session.path() != m_session || !onPressed)
+        return;
+    for (const Wanted &wanted : m_wanted) {
+        if (portalId(wanted.id) == shortcutId) {
+            onPressed(wanted.signature, wanted.id);
+            return;
+        }
+    }
+}

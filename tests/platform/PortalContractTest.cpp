@@ -1,0 +1,354 @@
+// The portal clients against a scriptable fake xdg-desktop-portal on a private bus: the request
+// handshake, refusals, the cutting of the desktop picture into screens, the shortcut session
+// (with KDE Plasma's quirk) and the program's D-Bus actions. Real portals are met in the sway test.
+#include "platform/ApplicationActionService.h"
+#include "platform/wayland/PortalGlobalShortcutService.h"
+#include "platform/wayland/PortalRequest.h"
+#include "platform/wayland/PortalScreenGrabber.h"
+#include "settings/HotKeyMonitor.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QString portal = QStringLiteral("org.freedesktop.portal.Desktop");
+const HotKey textKey{HotKeyKey::two, true, true, false, false};
+const HotKey imageKey{HotKeyKey::one, true, true, false, false};
+
+// A private dbus-daemon, optionally with the fake portal on it.
+class PrivateBus
+{
+public:
+    explicit PrivateBus(const QString &name, bool withPortal)
+        : m_name(name)
+    {
+        m_daemon.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=" TESTS_DIR "/platform/private-bus.conf"),
+                                                       QStringLiteral("--nofork"), QStringLiteral("--print-address")});
+        if (!m_daemon.waitForReadyRead(5000))
+            qFatal("dbus-daemon did not start");
+        m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+        if (withPortal) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
+            m_mock.setProcessEnvironment(env);
+            m_mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            m_mock.start(QStringLiteral("/usr/bin/python3"),
+                         {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--template"),
+                          QStringLiteral(TESTS_DIR "/platform/portal_mock.py")});
+        }
+        m_connection = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(m_address, m_name));
+        if (withPortal) {
+            for (int i = 0; i < 200 && !connection().interface()->isServiceRegistered(portal); ++i)
+                QTest::qWait(25);
+            if (!connection().interface()->isServiceRegistered(portal))
+                qFatal("the fake portal did not start (python3-dbusmock missing?)");
+        }
+    }
+    ~PrivateBus()
+    {
+        m_connection.reset();
+        QDBusConnection::disconnectFromBus(m_name);
+        for (QProcess *process : {&m_mock, &m_daemon}) {
+            process->terminate();
+            process->waitForFinished(3000);
+        }
+    }
+    QDBusConnection &connection() { return *m_connection; }
+    const QString &address() const { return m_address; }
+
+    QDBusMessage test(const QString &method, const QVariantList &arguments = {})
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(portal, QStringLiteral("/org/freedesktop/portal/desktop"),
+                                                           QStringLiteral("org.freedesktop.portal.Test"), method);
+        call.setArguments(arguments);
+        return connection().call(call);
+    }
+    void configure(const QVariantMap &settings) { QCOMPARE_NE(test(QStringLiteral("Configure"), {settings}).type(), QDBusMessage::ErrorMessage); }
+    QJsonArray calls() { return QJsonDocument::fromJson(test(QStringLiteral("Calls")).arguments().value(0).toString().toUtf8()).array(); }
+    QJsonArray lastCall(const QString &method)
+    {
+        QJsonArray found;
+        for (const QJsonValue &call : calls()) {
+            if (call.toArray().first().toString() == method)
+                found = call.toArray();
+        }
+        return found;
+    }
+
+private:
+    QString m_name;
+    QProcess m_daemon;
+    QProcess m_mock;
+    QString m_address;
+    std::unique_ptr<QDBusConnection> m_connection;
+};
+
+// A desktop picture in which every pixel's colour tells where it is.
+QImage patternImage(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            line[x] = qRgb(x & 0xff, y & 0xff, ((x >> 8) << 4) | (y >> 8));
+    }
+    return image;
+}
+
+// Waits for a future on the event loop, as the main thread of the program does.
+template <typename T>
+bool settle(QFuture<T> &future)
+{
+    return QTest::qWaitFor([&] { return future.isFinished(); }, 10000);
+}
+
+std::optional<PortalResponse> failureOf(QFuture<QList<QImage>> &future)
+{
+    try {
+        future.waitForFinished();
+        future.result();
+    } catch (const PortalRequestError &error) {
+        return error.response();
+    }
+    return std::nullopt;
+}
+
+std::map<std::uint32_t, PortalGlobalShortcutService::Name> names()
+{
+    return {{1, {QStringLiteral("capture-text"), QStringLiteral("Capture Text")}},
+            {2, {QStringLiteral("capture-screenshot"), QStringLiteral("Capture Screenshot")}}};
+}
+} // namespace
+
+class PortalContractTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PrivateBus> m_bus;
+    QTemporaryDir m_dir;
+
+    QString writeDesktopPicture(const QImage &image)
+    {
+        const QString file = m_dir.filePath(QStringLiteral("Screenshot.png"));
+        [&] { QVERIFY(image.save(file)); }();
+        m_bus->configure({{QStringLiteral("screenshot_file"), file}, {QStringLiteral("screenshot_response"), 0u}});
+        return file;
+    }
+
+private slots:
+    void initTestCase() { m_bus = std::make_unique<PrivateBus>(QStringLiteral("portal-test"), true); }
+    void cleanupTestCase() { m_bus.reset(); }
+
+    void desktopPictureIsCutIntoScreensPixelForPixel_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<QRect>("right");
+        QTest::newRow("scale 1") << 1.0 << QRect(640, 0, 800, 500);
+        QTest::newRow("scale 2") << 2.0 << QRect(640, 0, 800, 500);
+        QTest::newRow("scale 2, lower right screen") << 2.0 << QRect(640, 120, 800, 500);
+    }
+    void desktopPictureIsCutIntoScreensPixelForPixel()
+    {
+        QFETCH(qreal, scale);
+        QFETCH(QRect, right);
+        const QList<ScreenGrabTarget> screens{{QStringLiteral("LEFT"), QRect(0, 0, 640, 400), 1},
+                                              {QStringLiteral("RIGHT"), right, scale}};
+        const QRect all = screens[0].geometry | screens[1].geometry;
+        const QImage desktop = patternImage(all.size() * scale);
+        const QString file = writeDesktopPicture(desktop);
+
+        PortalScreenGrabber grabber(m_bus->connection());
+        QVERIFY(grabber.isAvailable());
+        QFuture<QList<QImage>> future = grabber.grabScreens(screens);
+        QVERIFY(settle(future));
+        const QList<QImage> parts = future.result();
+        QCOMPARE(parts.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            const QRect g = screens[i].geometry;
+            // One ratio for the whole picture, never the screen's ratio applied once more.
+            QCOMPARE(parts[i].size(), g.size() * scale);
+            QCOMPARE(parts[i].devicePixelRatio(), scale);
+            QImage expected = desktop.copy(QRect(g.topLeft() * scale, g.size() * scale));
+            expected.setDevicePixelRatio(scale);
+            QCOMPARE(parts[i], expected);
+        }
+        // The portal's file is read, then removed.
+        QVERIFY(!QFile::exists(file));
+
+        const QJsonArray call = m_bus->lastCall(QStringLiteral("Screenshot"));
+        const QJsonObject options = call.at(2).toObject();
+        QCOMPARE(options.value(QStringLiteral("interactive")).toBool(true), false);
+        QVERIFY(options.value(QStringLiteral("handle_token")).toString().startsWith(QLatin1String("tessarin")));
+    }
+
+    void aFileThePortalDidNotJustWriteIsKept()
+    {
+        const QString file = writeDesktopPicture(patternImage({640, 400}));
+        QFile old(file);
+        QVERIFY(old.open(QIODevice::ReadWrite));
+        QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        old.close();
+        PortalScreenGrabber grabber(m_bus->connection());
+        QFuture<QList<QImage>> future = grabber.grabScreens({{QStringLiteral("ONLY"), QRect(0, 0, 640, 400), 1}});
+        QVERIFY(settle(future));
+        QCOMPARE(future.result().value(0).size(), QSize(640, 400));
+        QVERIFY(QFile::exists(file));
+    }
+
+    void refusalAndCancellationReachTheCallerUnchanged_data()
+    {
+        QTest::addColumn<uint>("code");
+        QTest::newRow("cancelled") << 1u;
+        QTest::newRow("refused or failed") << 2u;
+    }
+    void refusalAndCancellationReachTheCallerUnchanged()
+    {
+        QFETCH(uint, code);
+        m_bus->configure({{QStringLiteral("screenshot_response"), code}});
+        PortalScreenGrabber grabber(m_bus->connection());
+        QFuture<QList<QImage>> future = grabber.grabScreens({{QStringLiteral("ONLY"), QRect(0, 0, 640, 400), 1}});
+        QVERIFY(settle(future));
+        const std::optional<PortalResponse> failure = failureOf(future);
+        QVERIFY(failure);
+        QCOMPARE(uint(failure->code), code);
+        QVERIFY(failure->errorName.isEmpty());
+        m_bus->configure({{QStringLiteral("screenshot_response"), 0u}});
+    }
+
+    void withoutAPortalTheGrabberSaysSo()
+    {
+        PrivateBus bare(QStringLiteral("bare"), false);
+        PortalScreenGrabber grabber(bare.connection());
+        QVERIFY(!grabber.isAvailable());
+        QFuture<QList<QImage>> future = grabber.grabScreens({{QStringLiteral("ONLY"), QRect(0, 0, 640, 400), 1}});
+        QVERIFY(settle(future));
+        const std::optional<PortalResponse> failure = failureOf(future);
+        QVERIFY(failure);
+        QCOMPARE(failure->errorName, QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"));
+    }
+
+    void shortcutsAreBoundInOneSessionAndOnlyOurPressesCount_data()
+    {
+        QTest::addColumn<bool>("kde");
+        QTest::newRow("portal as specified") << false;
+        QTest::newRow("KDE Plasma 5.27") << true;
+    }
+    void shortcutsAreBoundInOneSessionAndOnlyOurPressesCount()
+    {
+        QFETCH(bool, kde);
+        m_bus->configure({{QStringLiteral("kde"), kde}, {QStringLiteral("bind_only"), QStringList()},
+                          {QStringLiteral("session_response"), 0u}});
+        auto service = std::make_unique<PortalGlobalShortcutService>(names(), m_bus->connection());
+        PortalGlobalShortcutService &portalService = *service;
+        HotKeyMonitor monitor(std::move(service));
+        std::vector<HotKeyMonitor::RegistrationFailure> late;
+        monitor.onLateFailures = [&](const auto &failures) { late = failures; };
+        int text = 0, image = 0;
+        QVERIFY(monitor.registerHotKeys({{2, imageKey, [&] { ++image; }}, {1, textKey, [&] { ++text; }}}).empty());
+        QTRY_VERIFY(!portalService.sessionHandle().isEmpty());
+
+        const QJsonArray created = m_bus->lastCall(QStringLiteral("CreateSession"));
+        const QJsonObject options = created.at(1).toObject();
+        QCOMPARE(options.value(QStringLiteral("session_handle_token")).toString(), QStringLiteral("tessarin"));
+        const QJsonArray shortcuts = options.value(QStringLiteral("shortcuts")).toArray();
+        QCOMPARE(shortcuts.size(), 2);
+        QCOMPARE(shortcuts.at(1).toArray().at(0).toString(), QStringLiteral("capture-text"));
+        QCOMPARE(shortcuts.at(1).toArray().at(1).toObject().value(QStringLiteral("preferred_trigger")).toString(),
+                 QStringLiteral("CTRL+LOGO+2"));
+        QTRY_COMPARE(m_bus->lastCall(QStringLiteral("BindShortcuts")).at(1).toString(), portalService.sessionHandle());
+        QTest::qWait(100);
+        QVERIFY(late.empty());
+        QVERIFY(monitor.isRegistered(1) && monitor.isRegistered(2));
+
+        const QString ours = portalService.sessionHandle();
+        const QString foreign = QStringLiteral("/org/freedesktop/portal/desktop/session/1_99/tessarin");
+        m_bus->test(QStringLiteral("Fire"), {QVariant::fromValue(QDBusObjectPath(foreign)), QStringLiteral("capture-text")});
+        m_bus->test(QStringLiteral("Fire"), {QVariant::fromValue(QDBusObjectPath(ours)), QStringLiteral("capture-screenshot")});
+        QTRY_COMPARE(image, 1);
+        QTest::qWait(100);
+        QCOMPARE(text, 0);
+        m_bus->test(QStringLiteral("Fire"), {QVariant::fromValue(QDBusObjectPath(ours)), QStringLiteral("capture-text")});
+        QTRY_COMPARE(text, 1);
+    }
+
+    void refusedBindingsArriveAsTheMonitorsFailureList()
+    {
+        m_bus->configure({{QStringLiteral("kde"), false}, {QStringLiteral("bind_only"), QStringList{QStringLiteral("capture-screenshot")}}});
+        HotKeyMonitor monitor(std::make_unique<PortalGlobalShortcutService>(names(), m_bus->connection()));
+        std::vector<HotKeyMonitor::RegistrationFailure> late;
+        monitor.onLateFailures = [&](const auto &failures) { late = failures; };
+        QVERIFY(monitor.registerHotKeys({{2, imageKey, [] {}}, {1, textKey, [] {}}}).empty());
+        QTRY_COMPARE(late.size(), size_t(1));
+        QCOMPARE(late.front(), (HotKeyMonitor::RegistrationFailure{1, textKey, PortalGlobalShortcutService::notBound}));
+        QVERIFY(!monitor.isRegistered(1));
+        QVERIFY(monitor.isRegistered(2));
+
+        // A refused session refuses both, screenshot first as registered.
+        m_bus->configure({{QStringLiteral("session_response"), 2u}});
+        late.clear();
+        QVERIFY(monitor.registerHotKeys({{2, imageKey, [] {}}, {1, textKey, [] {}}}).empty());
+        QTRY_COMPARE(late.size(), size_t(2));
+        QCOMPARE(late[0].id, 2u);
+        QCOMPARE(late[1].id, 1u);
+        QCOMPARE(late[0].status, PortalGlobalShortcutService::requestFailed);
+        m_bus->configure({{QStringLiteral("session_response"), 0u}, {QStringLiteral("bind_only"), QStringList()}});
+    }
+
+    void withoutAPortalNoShortcutIsSilentlyLost()
+    {
+        PrivateBus bare(QStringLiteral("bare-shortcuts"), false);
+        HotKeyMonitor monitor(std::make_unique<PortalGlobalShortcutService>(names(), bare.connection()));
+        std::vector<HotKeyMonitor::RegistrationFailure> late;
+        monitor.onLateFailures = [&](const auto &failures) { late = failures; };
+        QVERIFY(monitor.registerHotKeys({{2, imageKey, [] {}}, {1, textKey, [] {}}}).empty());
+        QTRY_COMPARE(late.size(), size_t(2));
+        QCOMPARE(late[0], (HotKeyMonitor::RegistrationFailure{2, imageKey, PortalGlobalShortcutService::unsupported}));
+        QVERIFY(!monitor.isRegistered(1) && !monitor.isRegistered(2));
+    }
+
+    void actionsAreReachableByDBusActivation()
+    {
+        ApplicationActionService service;
+        int text = 0, image = 0, activated = 0;
+        service.actions = {{QStringLiteral("capture-text"), [&] { ++text; }},
+                           {QStringLiteral("capture-screenshot"), [&] { ++image; }}};
+        service.onActivate = [&] { ++activated; };
+        QVERIFY(service.publish(m_bus->connection()));
+
+        QDBusInterface application(QString::fromLatin1(ApplicationActionService::applicationId),
+                                   QStringLiteral("/org/tessarin/Tessarin"), QStringLiteral("org.freedesktop.Application"),
+                                   m_bus->connection());
+        QVERIFY(application.call(QStringLiteral("ActivateAction"), QStringLiteral("capture-screenshot"),
+                                 QVariantList(), QVariantMap()).type() == QDBusMessage::ReplyMessage);
+        QTRY_COMPARE(image, 1);
+        const QDBusMessage unknown = application.call(QStringLiteral("ActivateAction"), QStringLiteral("format-disk"),
+                                                      QVariantList(), QVariantMap());
+        QCOMPARE(unknown.type(), QDBusMessage::ErrorMessage);
+
+        // The command README tells users to bind to a desktop shortcut.
+        QProcess gapplication;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus->address());
+        gapplication.setProcessEnvironment(env);
+        gapplication.start(QStringLiteral("gapplication"), {QStringLiteral("action"),
+                                                            QString::fromLatin1(ApplicationActionService::applicationId),
+                                                            QStringLiteral("capture-text")});
+        QVERIFY(QTest::qWaitFor([&] { return gapplication.state() == QProcess::NotRunning; }, 10000));
+        QCOMPARE(gapplication.exitCode(), 0);
+        QTRY_COMPARE(text, 1);
+        QCOMPARE(image, 1);
+        QCOMPARE(activated, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(PortalContractTest)
+#include "PortalContractTest.moc"
