@@ -101,6 +101,13 @@ QList<QImage> PortalScreenGrabber::splitDesktopImage(const QImage &desktop, cons
                                .toRect();
         QImage part = desktop.copy(area).convertToFormat(QImage::Format_RGB32);
         part.setDevicePixelRatio(scaleX);
+        // A screen of lower density was enlarged to the picture's scale: back to its own pixels,
+        // so a region of it is as many pixels as the screen shows.
+        const QSize native = (QSizeF(screen.geometry.size()) * screen.devicePixelRatio).toSize();
+        if (part.width() > native.width() && native.isValid() && !native.isEmpty()) {
+            part = part.scaled(native, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            part.setDevicePixelRatio(screen.devicePixelRatio);
+        }
         parts << part;
     }
     return parts;

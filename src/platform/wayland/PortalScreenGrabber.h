@@ -20,7 +20,8 @@ public:
     QFuture<QList<QImage>> grabScreens(const QList<ScreenGrabTarget> &screens) override;
 
     // The desktop picture cut into the screens. The picture spans the union of their logical
-    // geometries at one scale (the largest output's); that scale becomes each part's pixel ratio.
+    // geometries at one scale (the largest output's); that scale becomes each part's pixel ratio,
+    // except that a screen of lower density gets its own pixels back.
     static QList<QImage> splitDesktopImage(const QImage &desktop, const QList<ScreenGrabTarget> &screens);
 
 private:

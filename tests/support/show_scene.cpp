@@ -1,0 +1,86 @@
+// Full-screen test scenes for Wayland sessions, where windows cannot be placed:
+//   show_scene pattern OUTDIR      on every screen, a pattern in which each device pixel's colour
+//                                  tells where it is; OUTDIR/NAME.png holds each screen's pixels
+//   show_scene text SIZE TEXT      black text of SIZE pixels at (40, 40) on white, first screen
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+QImage patternFor(const QScreen &screen, int seed)
+{
+    const QSize size = screen.geometry().size() * screen.devicePixelRatio();
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x)
+            line[x] = qRgb((x * 7 + seed) & 0xff, (y * 5) & 0xff, ((x / 37) * 40 + (y / 29) * 70 + seed * 90) & 0xff);
+    }
+    image.setDevicePixelRatio(screen.devicePixelRatio());
+    return image;
+}
+
+class Scene : public QWidget
+{
+public:
+    explicit Scene(QScreen *screen)
+    {
+        setWindowTitle(QStringLiteral("show_scene"));
+        setScreen(screen);
+        setGeometry(screen->geometry());
+    }
+    QImage picture;
+    QString text;
+    int pixelSize = 32;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        if (!picture.isNull()) {
+            painter.drawImage(QPointF(0, 0), picture);
+            return;
+        }
+        painter.fillRect(rect(), Qt::white);
+        QFont font(QStringLiteral("Noto Sans"));
+        font.setPixelSize(pixelSize);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(40, 40, width() - 80, pixelSize * 2), Qt::AlignLeft | Qt::AlignTop, text);
+    }
+};
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    std::vector<std::unique_ptr<Scene>> scenes;
+    if (args.size() == 3 && args[1] == QLatin1String("pattern")) {
+        const QDir out(args[2]);
+        int seed = 0;
+        for (QScreen *screen : QGuiApplication::screens()) {
+            auto scene = std::make_unique<Scene>(screen);
+            scene->picture = patternFor(*screen, seed++);
+            scene->showFullScreen();
+            scenes.push_back(std::move(scene));
+        }
+        // Written once the windows are up, so a test waiting for the files waits for them too.
+        QTimer::singleShot(500, [&scenes, out] {
+            for (const auto &scene : scenes)
+                scene->picture.save(out.filePath(scene->screen()->name() + QStringLiteral(".png")));
+        });
+    } else if (args.size() == 4 && args[1] == QLatin1String("text")) {
+        auto scene = std::make_unique<Scene>(QGuiApplication::primaryScreen());
+        scene->pixelSize = args[2].toInt();
+        scene->text = args[3];
+        scene->showFullScreen();
+        scenes.push_back(std::move(scene));
+    } else {
+        qFatal("usage: show_scene pattern OUTDIR | show_scene text SIZE TEXT");
+    }
+    return app.exec();
+}

@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Drives the built program in a real Wayland session (scripts/with-wayland): captures start by
+# D-Bus activation, the screens are read through the real Screenshot portal, the pointer moves
+# through VNC, keys come from a virtual keyboard, and the clipboard is read back with wl-paste.
+#   wayland-test.sh TESSARIN SHOW_SCENE
+set -euo pipefail
+app=$1 show_scene=$2
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+pids=()
+cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; tail -20 "$work/app.log" >&2 || true; exit 1; }
+wait_until() { # seconds description command...
+  local tries=$(( $1 * 20 )) what=$2; shift 2
+  for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
+  fail "$what"
+}
+overlays() { swaymsg -t get_tree | grep -c '"name": "Tessarin selection"' || true; }
+overlays_are() { [ "$(overlays)" -eq "$1" ]; }
+action() { gapplication action org.tessarin.Tessarin "$1"; }
+pointer() { python3 "$here/vnc_pointer.py" "$@"; }
+# Keeps the pointer out of the pictures: headless outputs draw it into their frames.
+park_pointer() { pointer "$TESSARIN_VNC_HEADLESS_1" move 1279 719; }
+clipboard_is() { [ "$(wl-paste -n 2>/dev/null)" = "$1" ]; }
+has_image() { wl-paste --list-types 2>/dev/null | grep -qx image/png; }
+
+# The picture of a dragged region, against the scene's own pixels.
+check_region() { # output port x1 y1 x2 y2 scale tolerance
+  local output=$1 port=$2 x1=$3 y1=$4 x2=$5 y2=$6 scale=$7 tolerance=$8
+  wl-copy --clear
+  park_pointer
+  action capture-screenshot
+  wait_until 10 "overlays on both outputs" overlays_are 2
+  pointer "$port" drag "$x1" "$y1" "$x2" "$y2"
+  wait_until 10 "a screenshot on the clipboard" has_image
+  wait_until 5 "the overlays to go once the clipboard holds the result" overlays_are 0
+  wl-paste -t image/png >"$work/got.png"
+  # VNC speaks the output's pixels; the scene's file is in the same pixels.
+  local w=$((x2 - x1)) h=$((y2 - y1))
+  convert "$work/pattern/$output.png" -crop "${w}x${h}+${x1}+${y1}" +repage "$work/expected.png"
+  [ "$(identify -format %wx%h "$work/got.png")" = "${w}x${h}" ] \
+    || fail "$output: got $(identify -format %wx%h "$work/got.png"), expected ${w}x${h} (scale $scale)"
+  if [ "$tolerance" = exact ]; then
+    local differing
+    differing=$(compare -metric AE "$work/got.png" "$work/expected.png" null: 2>&1 || true)
+    [ "$differing" = 0 ] || fail "$output: $differing pixels differ"
+    echo "ok: $output region ${w}x${h} at scale $scale, pixel for pixel"
+  else
+    local error
+    error=$(compare -metric RMSE "$work/got.png" "$work/expected.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/' || true)
+    awk -v e="$error" -v t="$tolerance" 'BEGIN { exit !(e <= t) }' || fail "$output: RMS error $error above $tolerance"
+    echo "ok: $output region ${w}x${h} at scale $scale, RMS error $error (at most $tolerance)"
+  fi
+}
+
+second_scale=${TESSARIN_WAYLAND_SECOND_SCALE:-2}
+"$app" >"$work/app.log" 2>&1 &
+pids+=($!)
+name_owned() {
+  gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner \
+    org.tessarin.Tessarin | grep -q true
+}
+wait_until 10 "the program's D-Bus name" name_owned
+
+# 1. A pattern on each output, captured through the portal.
+mkdir "$work/pattern"
+"$show_scene" pattern "$work/pattern" >"$work/scene.log" 2>&1 &
+scene=$!
+pids+=($scene)
+wait_until 10 "the pattern scenes" test -s "$work/pattern/HEADLESS-2.png"
+# Where the portal's picture has the output's own density, every pixel is exact. A scale-1
+# output next to a scale-2 one comes enlarged (and filtered) in the portal's picture: its
+# region must still be its own pixels, within the filter's error.
+left_tolerance=exact
+[ "$second_scale" = 1 ] || left_tolerance=0.05
+check_region HEADLESS-1 "$TESSARIN_VNC_HEADLESS_1" 100 100 500 300 1 "$left_tolerance"
+check_region HEADLESS-2 "$TESSARIN_VNC_HEADLESS_2" 200 100 600 300 "$second_scale" exact
+kill "$scene"
+
+# 2. Text, recognised and readable with wl-paste.
+text="Tessarin reads Wayland text"
+"$show_scene" text 32 "$text" >"$work/scene.log" 2>&1 &
+pids+=($!)
+wait_until 10 "the text scene" sh -c 'swaymsg -t get_tree | grep -q "\"name\": \"show_scene\""'
+sleep 0.5
+park_pointer
+action capture-text
+wait_until 10 "overlays for the text capture" overlays_are 2
+pointer "$TESSARIN_VNC_HEADLESS_1" drag 20 20 760 110
+wait_until 15 "the recognised text on the clipboard" clipboard_is "$text"
+wait_until 5 "the overlays to go after the text capture" overlays_are 0
+echo "ok: text capture pasted \"$text\""
+
+# 3. Escape ends the selection and leaves the clipboard alone.
+wl-copy "kept"
+wait_until 5 "our own clipboard text" clipboard_is kept
+action capture-text
+wait_until 10 "overlays before Escape" overlays_are 2
+sleep 0.2
+wtype -k Escape
+wait_until 5 "Escape to close the overlays" overlays_are 0
+sleep 0.5
+clipboard_is kept || fail "Escape changed the clipboard to: $(wl-paste -n)"
+# The program is free for the next capture.
+action capture-text
+wait_until 10 "overlays after a cancelled one" overlays_are 2
+wtype -k Escape
+wait_until 5 "the second Escape" overlays_are 0
+echo "ok: Escape cancels"
