@@ -31,42 +31,37 @@ void ScreenRegionSelectionSession::start()
         QTimer::singleShot(0, this, [this] { finish(std::nullopt); });
         return;
     }
-    // Every screen is photographed before any overlay shows, so no overlay is ever in them.
+    // Every screen is photographed before any overlay is visible, so no overlay is ever in them.
     QList<ScreenGrabTarget> targets;
     for (QScreen *screen : screens)
         targets << ScreenGrabTarget::of(*screen);
     QFuture<QList<QImage>> snapshots = m_grabber.grabScreens(targets);
     if (snapshots.isFinished()) {
-        showOverlays(screens, snapshots);
+        QList<QImage> images;
+        try {
+            images = snapshots.result();
+        } catch (const QException &error) {
+            fail(error);
+            return;
+        }
+        showOverlays(screens, images, false);
         return;
     }
-    QList<QPointer<QScreen>> guarded(screens.begin(), screens.end());
-    snapshots.then(this, [this, guarded](const QList<QImage> &images) {
-        QList<QScreen *> stillThere;
-        QList<QImage> theirImages;
-        for (qsizetype i = 0; i < guarded.size() && i < images.size(); ++i) {
-            if (guarded[i]) {
-                stillThere << guarded[i];
-                theirImages << images[i];
-            }
+    // The picture comes later: the overlays take the pointer and keys at once, invisible until then.
+    showOverlays(screens, {}, true);
+    snapshots.then(this, [this](const QList<QImage> &images) {
+        if (m_didFinish)
+            return;
+        for (qsizetype i = 0; i < qsizetype(m_views.size()); ++i) {
+            if (m_views[size_t(i)])
+                m_views[size_t(i)]->setSnapshot(images.value(i));
         }
-        showOverlays(stillThere, QtFuture::makeReadyFuture(theirImages));
     }).onFailed(this, [this](const QException &error) { fail(error); });
 }
 
-void ScreenRegionSelectionSession::showOverlays(const QList<QScreen *> &screens, QFuture<QList<QImage>> snapshots)
+void ScreenRegionSelectionSession::showOverlays(const QList<QScreen *> &screens, QList<QImage> images,
+                                                bool awaitingSnapshots)
 {
-    QList<QImage> images;
-    try {
-        images = snapshots.result();
-    } catch (const QException &error) {
-        fail(error);
-        return;
-    }
-    if (screens.isEmpty()) {
-        finish(std::nullopt);
-        return;
-    }
     images.resize(screens.size());
     const bool fullScreen = DesktopSession::clipboardNeedsFocus();
     QPointer<ScreenRegionSelectionSession> self(this);
@@ -83,6 +78,9 @@ void ScreenRegionSelectionSession::showOverlays(const QList<QScreen *> &screens,
         auto *layout = new QVBoxLayout(window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(view);
+        if (awaitingSnapshots)
+            view->awaitSnapshot();
+        m_views.emplace_back(view);
         // Wayland ignores positions and stacking: a full-screen window on its screen is the way.
         if (fullScreen)
             window->showFullScreen();
@@ -103,6 +101,8 @@ void ScreenRegionSelectionSession::fail(const QException &error)
     if (m_didFinish)
         return;
     m_didFinish = true;
+    closeWindows(m_windows);
+    m_windows.clear();
     m_promise.setException(error);
     m_promise.finish();
     onFinish();

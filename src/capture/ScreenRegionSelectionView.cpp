@@ -18,8 +18,26 @@ ScreenRegionSelectionView::ScreenRegionSelectionView(QScreen *screen, QImage sna
     , m_onFinish(std::move(onFinish))
 {
     setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::CrossCursor);
     if (!m_snapshot.isNull())
         setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ScreenRegionSelectionView::awaitSnapshot()
+{
+    m_awaitingSnapshot = true;
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    update();
+}
+
+void ScreenRegionSelectionView::setSnapshot(const QImage &snapshot)
+{
+    m_snapshot = snapshot;
+    m_awaitingSnapshot = false;
+    setAttribute(Qt::WA_OpaquePaintEvent, !m_snapshot.isNull());
+    update();
+    if (m_releasedWhileAwaiting)
+        finishSelection();
 }
 
 std::optional<QRectF> ScreenRegionSelectionView::dragRect() const
@@ -52,6 +70,15 @@ void ScreenRegionSelectionView::mouseMoveEvent(QMouseEvent *event)
 void ScreenRegionSelectionView::mouseReleaseEvent(QMouseEvent *event)
 {
     m_dragCurrent = event->position();
+    if (m_awaitingSnapshot) {
+        m_releasedWhileAwaiting = true;
+        return;
+    }
+    finishSelection();
+}
+
+void ScreenRegionSelectionView::finishSelection()
+{
     const std::optional<QRectF> rect = dragRect();
     if (!rect || rect->width() < minimumSize || rect->height() < minimumSize || !window() || !m_screen) {
         m_onFinish(std::nullopt);
@@ -74,6 +101,12 @@ void ScreenRegionSelectionView::updateDrag(const QPointF &position)
 void ScreenRegionSelectionView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    if (m_awaitingSnapshot) {
+        // Nothing at all: the screen is being photographed right now.
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(event->rect(), Qt::transparent);
+        return;
+    }
     const std::optional<QRectF> rect = dragRect();
     if (m_snapshot.isNull()) {
         // No picture of the screen: a translucent veil, which needs a compositor to show.

@@ -17,15 +17,20 @@ export DEBIAN_FRONTEND=noninteractive
 
 files=$(dpkg -L tessarin)
 for wanted in /usr/bin/tessarin /usr/share/applications/tessarin.desktop \
-              /usr/share/icons/hicolor/scalable/apps/tessarin.svg; do
+              /usr/share/icons/hicolor/scalable/apps/tessarin.svg \
+              /usr/share/dbus-1/services/org.tessarin.Tessarin.service; do
   grep -qx "$wanted" <<<"$files" || fail "the package does not install $wanted"
 done
 desktop-file-validate /usr/share/applications/tessarin.desktop || fail "the desktop file is not valid"
 depends=$(dpkg-deb -f "$deb" Depends)
-for wanted in libtesseract tesseract-ocr-eng qt6-qpa-plugins qt6-image-formats-plugins libqt6widgets6; do
+for wanted in libtesseract tesseract-ocr-eng qt6-qpa-plugins qt6-wayland qt6-image-formats-plugins libqt6widgets6; do
   grep -q "$wanted" <<<"$depends" || fail "the package does not depend on $wanted: $depends"
 done
 grep -q tesseract-ocr-chi-sim <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "the language packs are not recommended"
 
 "$source/scripts/with-desktop" -- bash "$source/tests/app/tray-startup-test.sh" /usr/bin/tessarin
+# What a desktop shortcut bound to "gapplication action" relies on when Tessarin is not running.
+"$source/scripts/with-desktop" -- bash -c 'gdbus call --session --dest org.freedesktop.DBus \
+  --object-path /org/freedesktop/DBus --method org.freedesktop.DBus.StartServiceByName org.tessarin.Tessarin 0' \
+  | grep -q "(uint32 1,)" || fail "D-Bus activation does not start the installed program"
 echo "the package installs, validates and runs: $deb"
