@@ -5,6 +5,7 @@
 #include "feedback/ToastPresenter.h"
 #include "feedback/ToastView.h"
 #include "platform/ScreenGrabber.h"
+#include "platform/wayland/PortalRequest.h"
 
 #include "CaptureScene.h"
 #include "DesktopDriver.h"
@@ -17,6 +18,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPromise>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -40,6 +42,24 @@ class BlankGrabber : public ScreenGrabber
 public:
     bool isAvailable() const override { return true; }
     QImage grab(const ScreenGrabTarget &) override { return {}; }
+};
+
+// A desktop portal that answers a while later, with a refusal.
+class RefusingPortal : public ScreenGrabber
+{
+public:
+    bool isAvailable() const override { return true; }
+    QImage grab(const ScreenGrabTarget &) override { return {}; }
+    QFuture<QList<QImage>> grabScreens(const QList<ScreenGrabTarget> &) override
+    {
+        auto promise = std::make_shared<QPromise<QList<QImage>>>();
+        promise->start();
+        QTimer::singleShot(200, [promise] {
+            promise->setException(PortalRequestError({PortalResponse::Code::cancelled, {}, {}}));
+            promise->finish();
+        });
+        return promise->future();
+    }
 };
 
 class Refused : public ScreenCapturePermission
@@ -157,15 +177,32 @@ private slots:
         QCOMPARE(toastTitle(write.controller()), QStringLiteral("Capture failed"));
     }
 
+    void missingPermissionExplainsAndCapturesNothing_data()
+    {
+        QTest::addColumn<bool>("portalRefuses");
+        QTest::newRow("permission missing before the capture") << false;
+        QTest::newRow("the screenshot portal refuses") << true;
+    }
     void missingPermissionExplainsAndCapturesNothing()
     {
+        QFETCH(bool, portalRefuses);
+        RefusingPortal portal;
         CaptureScene::Options refused;
-        refused.permission = std::make_unique<Refused>();
+        if (portalRefuses)
+            refused.screenGrabber = &portal;
+        else
+            refused.permission = std::make_unique<Refused>();
         CaptureScene scene(std::move(refused));
+        ClipboardService().copyText("kept");
         QStringList buttons;
-        QTimer::singleShot(300, [&] {
+        // The alert is modal: answered from a timer that waits for it.
+        QTimer answer;
+        answer.setInterval(50);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
             auto *alert = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(alert);
+            if (!alert)
+                return;
+            answer.stop();
             QCOMPARE(alert->text(), QStringLiteral("Screen Recording Permission Required"));
             for (QAbstractButton *button : alert->buttons())
                 buttons << button->text();
@@ -175,13 +212,18 @@ private slots:
                     button->click();
             }
         });
+        answer.start();
         scene.controller().startCapture();
-        QVERIFY(!scene.controller().isCaptureRunning());
-        QCOMPARE(ScreenRegionSelectionController::activeSession(), nullptr);
-        QCOMPARE(scene.controller().lastResultSummary(),
-                 QStringLiteral("Enable Screen Recording for this Tessarin app, then quit and reopen it."));
+        // The portal's answer ends the (still invisible) overlays before the alert.
+        QTRY_VERIFY(!scene.controller().isCaptureRunning());
+        QTRY_COMPARE(ScreenRegionSelectionController::activeSession(), nullptr);
+        QTRY_VERIFY(std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
+                                 [](QWidget *w) { return w->isVisible() && w->windowTitle() == "Tessarin selection"; }));
+        QCOMPARE(X11Clipboard::read().data, QByteArray("kept"));
+        QTRY_COMPARE(scene.controller().lastResultSummary(),
+                     QStringLiteral("Enable Screen Recording for this Tessarin app, then quit and reopen it."));
         QCOMPARE(toastTitle(scene.controller()), QString());
-        QCOMPARE(buttons.size(), 2);
+        QTRY_COMPARE(buttons.size(), 2);
     }
 };
 
