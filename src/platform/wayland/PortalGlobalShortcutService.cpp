@@ -72,9 +72,10 @@ PortalGlobalShortcutService::PortalGlobalShortcutService(std::map<std::uint32_t,
 {
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<QList<PortalShortcut>>();
+    // The message itself, not typed arguments: typed slots were refused here until Qt had seen
+    // the argument types on the bus.
     m_connection.connect(QString::fromLatin1(PortalRequest::service), QString::fromLatin1(PortalRequest::path),
-                         shortcutsInterface, QStringLiteral("Activated"), this,
-                         SLOT(handleActivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+                         shortcutsInterface, QStringLiteral("Activated"), this, SLOT(handleActivated(QDBusMessage)));
 }
 
 PortalGlobalShortcutService::~PortalGlobalShortcutService()
@@ -234,9 +235,13 @@ void PortalGlobalShortcutService::closeSession(QDBusConnection connection, const
                     QDBus::NoBlock);
 }
 
-void PortalGlobalShortcutService::handleActivated(const QDBusObjectPath &session, const QString &shortcutId,
-                                                  qulonglong, const QVariantMap &)
+void PortalGlobalShortcutService::handleActivated(const QDBusMessage &message)
 {
+    const QList<QVariant> arguments = message.arguments();
+    if (arguments.size() < 2)
+        return;
+    const QDBusObjectPath session = arguments[0].value<QDBusObjectPath>();
+    const QString shortcutId = arguments[1].toString();
     // Some portals send every program's presses to every listener.
     if (m_session.isEmpty() || session.path() != m_session || !onPressed)
         return;

@@ -3,6 +3,7 @@
 #include "platform/GlobalShortcutService.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QObject>
 #include <QString>
@@ -44,8 +45,7 @@ public:
     const QString &sessionHandle() const { return m_session; }
 
 private slots:
-    void handleActivated(const QDBusObjectPath &session, const QString &shortcutId, qulonglong timestamp,
-                         const QVariantMap &options);
+    void handleActivated(const QDBusMessage &message);
 
 private:
     struct Wanted {
