@@ -159,6 +159,9 @@ struct ImageAnalysis {
     QHash<QString, std::optional<RecognizedText>> reads;
     // Which Chinese model read this image's text better, once both were asked on one line.
     QString betterHanModel;
+    // The first model of another script that read a line of this image confidently: the image's
+    // other lines, and later passes, ask it first instead of every model before it.
+    QString provenModel;
 
     static QString readKey(qsizetype line, const QString &model, bool dictionaries)
     {
@@ -203,22 +206,44 @@ public:
             }
             if (betterHan.isEmpty() && i > 0 && scriptOf(m_models[order[i - 1]]) == scriptOf(model))
                 learnBetterHanModel(bestModel);
-            if (best && best->confidence >= acceptedLineConfidence)
+            if (best && best->confidence >= acceptedLineConfidence) {
+                learnProvenModel(bestModel);
                 break;
+            }
         }
         return best;
     }
 
 private:
-    // The models' indices in priority order, the Chinese model known to be better first.
-    std::vector<qsizetype> readingOrder(const QString &betterHan) const
+    // The models' indices in priority order, the model proven on this image first, and the
+    // Chinese model known to be better before its sibling.
+    std::vector<qsizetype> readingOrder(const QString &betterHan)
     {
         std::vector<qsizetype> order(size_t(m_models.size()));
         std::iota(order.begin(), order.end(), 0);
         const qsizetype better = m_models.indexOf(betterHan);
         if (better > 0 && scriptOf(m_models[better - 1]) == hanScript)
             std::swap(order[size_t(better - 1)], order[size_t(better)]);
+        const auto proven = std::find(order.begin(), order.end(), m_models.indexOf(provenModel()));
+        if (proven != order.end())
+            std::rotate(order.begin(), proven, proven + 1);
         return order;
+    }
+
+    QString provenModel()
+    {
+        QMutexLocker lock(&m_analysis.mutex);
+        return m_analysis.provenModel;
+    }
+
+    // Chinese models are ordered by betterHanModel; they must stay next to each other.
+    void learnProvenModel(const QString &model)
+    {
+        if (scriptOf(model) == hanScript)
+            return;
+        QMutexLocker lock(&m_analysis.mutex);
+        if (m_analysis.provenModel.isEmpty())
+            m_analysis.provenModel = model;
     }
 
     QString betterHanModel()
