@@ -159,9 +159,9 @@ struct ImageAnalysis {
     QHash<QString, std::optional<RecognizedText>> reads;
     // Which Chinese model read this image's text better, once both were asked on one line.
     QString betterHanModel;
-    // The first model of another script that read a line of this image confidently: the image's
-    // other lines, and later passes, ask it first instead of every model before it.
-    QString provenModel;
+    // Per line, the model of a script other than Han that read it confidently: later passes ask
+    // it first instead of every model before it.
+    QHash<qsizetype, QString> provenModels;
 
     static QString readKey(qsizetype line, const QString &model, bool dictionaries)
     {
@@ -186,7 +186,7 @@ public:
     std::optional<RecognizedText> read(qsizetype lineIndex)
     {
         const QString betterHan = betterHanModel();
-        const std::vector<qsizetype> order = readingOrder(betterHan);
+        const std::vector<qsizetype> order = readingOrder(betterHan, lineIndex);
         std::optional<RecognizedText> best;
         QString bestModel;
         for (size_t i = 0; i < order.size(); ++i) {
@@ -207,7 +207,7 @@ public:
             if (betterHan.isEmpty() && i > 0 && scriptOf(m_models[order[i - 1]]) == scriptOf(model))
                 learnBetterHanModel(bestModel);
             if (best && best->confidence >= acceptedLineConfidence) {
-                learnProvenModel(bestModel);
+                learnProvenModel(lineIndex, bestModel);
                 break;
             }
         }
@@ -215,35 +215,35 @@ public:
     }
 
 private:
-    // The models' indices in priority order, the model proven on this image first, and the
+    // The models' indices in priority order, the model proven on this line first, and the
     // Chinese model known to be better before its sibling.
-    std::vector<qsizetype> readingOrder(const QString &betterHan)
+    std::vector<qsizetype> readingOrder(const QString &betterHan, qsizetype lineIndex)
     {
         std::vector<qsizetype> order(size_t(m_models.size()));
         std::iota(order.begin(), order.end(), 0);
         const qsizetype better = m_models.indexOf(betterHan);
         if (better > 0 && scriptOf(m_models[better - 1]) == hanScript)
             std::swap(order[size_t(better - 1)], order[size_t(better)]);
-        const auto proven = std::find(order.begin(), order.end(), m_models.indexOf(provenModel()));
+        const auto proven = std::find(order.begin(), order.end(), m_models.indexOf(provenModel(lineIndex)));
         if (proven != order.end())
             std::rotate(order.begin(), proven, proven + 1);
         return order;
     }
 
-    QString provenModel()
+    QString provenModel(qsizetype lineIndex)
     {
         QMutexLocker lock(&m_analysis.mutex);
-        return m_analysis.provenModel;
+        return m_analysis.provenModels.value(lineIndex);
     }
 
     // Chinese models are ordered by betterHanModel; they must stay next to each other.
-    void learnProvenModel(const QString &model)
+    void learnProvenModel(qsizetype lineIndex, const QString &model)
     {
         if (scriptOf(model) == hanScript)
             return;
         QMutexLocker lock(&m_analysis.mutex);
-        if (m_analysis.provenModel.isEmpty())
-            m_analysis.provenModel = model;
+        if (!m_analysis.provenModels.contains(lineIndex))
+            m_analysis.provenModels.insert(lineIndex, model);
     }
 
     QString betterHanModel()
