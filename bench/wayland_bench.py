@@ -74,7 +74,7 @@ class ClipboardWatch:
                     if content == text and float(stamp) >= after - 0.01:
                         return float(stamp)
             time.sleep(0.005)
-        raise SystemExit('timed out waiting for the clipboard')
+        raise SystemExit('timed out waiting for the clipboard (%s)' % text)
 
 
 def uptime():
@@ -116,7 +116,7 @@ def main():
     bus = dbus.SessionBus()
     folder = tempfile.mkdtemp()
     scene = subprocess.Popen([scene_program, 'text', '32', TEXT], stderr=subprocess.DEVNULL)
-    program = subprocess.Popen([app], stderr=subprocess.DEVNULL)
+    program = subprocess.Popen([app], stderr=open(os.path.join(folder, 'app.log'), 'w'))
     while not bus.name_has_owner(APP_ID):
         time.sleep(0.05)
     time.sleep(2.5)  # start-up, warm-up of the recogniser, the first-launch hint
@@ -131,7 +131,9 @@ def main():
         start = time.monotonic()
         application.ActivateAction('capture-text', [], {})
         shown = windows.wait(start, 'fullscreen_mode', 'Tessarin selection', 2)
-        time.sleep(0.2)
+        # A user's drag takes longer than the portal's picture; and a headless output would draw
+        # a pointer that moved earlier into the picture.
+        time.sleep(0.6)
         vnc_pointer.pointer(pointer, 0, 20, 20)
         vnc_pointer.pointer(pointer, 1, 20, 20)
         vnc_pointer.pointer(pointer, 1, 400, 80)

@@ -4,6 +4,7 @@
 #include "capture/ScreenRegionSelectionController.h"
 #include "feedback/ToastPresenter.h"
 #include "feedback/ToastView.h"
+#include "platform/DesktopSession.h"
 #include "platform/ScreenGrabber.h"
 #include "platform/wayland/PortalRequest.h"
 
@@ -11,6 +12,7 @@
 #include "DesktopDriver.h"
 #include "X11Clipboard.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
@@ -62,6 +64,25 @@ public:
     }
 };
 
+// The session's pictures, handed over late, as desktop portals do.
+class LateGrabber : public ScreenGrabber
+{
+public:
+    bool isAvailable() const override { return true; }
+    QImage grab(const ScreenGrabTarget &) override { return {}; }
+    QFuture<QList<QImage>> grabScreens(const QList<ScreenGrabTarget> &screens) override
+    {
+        const QList<QImage> pictures = DesktopSession::screenGrabber().grabScreens(screens).result();
+        auto promise = std::make_shared<QPromise<QList<QImage>>>();
+        promise->start();
+        QTimer::singleShot(1500, [promise, pictures] {
+            promise->addResult(pictures);
+            promise->finish();
+        });
+        return promise->future();
+    }
+};
+
 class Refused : public ScreenCapturePermission
 {
 public:
@@ -101,6 +122,21 @@ private slots:
         QCOMPARE(QString::fromUtf8(X11Clipboard::read("UTF8_STRING").data), text);
         QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("Copied %1 characters").arg(text.size()));
         QCOMPARE(toastTitle(scene.controller()), QStringLiteral("Text copied, ready to paste"));
+    }
+
+    void aSelectionMadeBeforeThePictureArrivesWaitsForIt()
+    {
+        LateGrabber late;
+        CaptureScene::Options options;
+        options.screenGrabber = &late;
+        CaptureScene scene(std::move(options));
+        const QString text = QStringLiteral("Selected before the picture came");
+        QLabel *window = scene.showText(0, QPoint(150, 200), text, QStringLiteral("Noto Sans"), 20);
+        QElapsedTimer sinceStart;
+        sinceStart.start();
+        QVERIFY(scene.captureText(CaptureScene::areaAround(window)));
+        QVERIFY(sinceStart.elapsed() >= 1500); // the drag itself ended well before that
+        QCOMPARE(QString::fromUtf8(X11Clipboard::read().data), text);
     }
 
     void screenshotIsPastedAsImageAndFile()

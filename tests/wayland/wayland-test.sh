@@ -32,6 +32,7 @@ check_region() { # output port x1 y1 x2 y2 scale tolerance
   park_pointer
   action capture-screenshot
   wait_until 10 "overlays on both outputs" overlays_are 2
+  sleep 1
   pointer "$port" drag "$x1" "$y1" "$x2" "$y2"
   wait_until 10 "a screenshot on the clipboard" has_image
   wait_until 5 "the overlays to go once the clipboard holds the result" overlays_are 0
@@ -87,6 +88,8 @@ sleep 0.5
 park_pointer
 action capture-text
 wait_until 10 "overlays for the text capture" overlays_are 2
+# Dragging only once the portal has the picture: a headless output draws the pointer into it.
+sleep 1
 pointer "$TESSARIN_VNC_HEADLESS_1" drag 20 20 760 110
 wait_until 15 "the recognised text on the clipboard" clipboard_is "$text"
 wait_until 5 "the overlays to go after the text capture" overlays_are 0
