@@ -5,22 +5,12 @@
 #   kwin-shortcut-test.sh TESSARIN
 set -euo pipefail
 app=$1
-work=$(mktemp -d)
-pids=()
-cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; tail -20 "$work/app.log" >&2 || true; exit 1; }
-wait_until() { # seconds description command...
-  local tries=$(( $1 * 20 )) what=$2; shift 2
-  for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
-  fail "$what"
-}
+source "$(dirname "$0")/session-helpers.sh"
 component() { # method [args...]
   gdbus call --session -d org.kde.kglobalaccel -o /component/tessarin -m "org.kde.kglobalaccel.Component.$1" "${@:2}"
 }
 
-"$app" >"$work/app.log" 2>&1 &
-pids+=($!)
+start_program "$app"
 wait_until 15 "the program's shortcuts in KDE's shortcut registry" component shortcutNames
 names=$(component shortcutNames)
 grep -q "'capture-text'" <<<"$names" && grep -q "'capture-screenshot'" <<<"$names" || fail "registered shortcuts: $names"

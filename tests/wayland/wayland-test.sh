@@ -6,16 +6,7 @@
 set -euo pipefail
 app=$1 show_scene=$2
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-pids=()
-cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; tail -20 "$work/app.log" >&2 || true; exit 1; }
-wait_until() { # seconds description command...
-  local tries=$(( $1 * 20 )) what=$2; shift 2
-  for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
-  fail "$what"
-}
+source "$here/session-helpers.sh"
 overlays() { swaymsg -t get_tree | grep -c '"name": "Tessarin selection"' || true; }
 overlays_are() { [ "$(overlays)" -eq "$1" ]; }
 action() { gapplication action org.tessarin.Tessarin "$1"; }
@@ -56,13 +47,7 @@ check_region() { # output port x1 y1 x2 y2 scale tolerance
 }
 
 second_scale=${TESSARIN_WAYLAND_SECOND_SCALE:-2}
-"$app" >"$work/app.log" 2>&1 &
-pids+=($!)
-name_owned() {
-  gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner \
-    org.tessarin.Tessarin | grep -q true
-}
-wait_until 10 "the program's D-Bus name" name_owned
+start_program "$app"
 
 # 1. A pattern on each output, captured through the portal.
 mkdir "$work/pattern"
