@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QtConcurrent>
 
 ScreenRegionSelectionSession::ScreenRegionSelectionSession(ScreenGrabber &grabber)
     : m_grabber(grabber)

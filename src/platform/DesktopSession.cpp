@@ -1,17 +1,15 @@
 #include "platform/DesktopSession.h"
 
-#include "platform/ScreenGrabber.h"
-#include "platform/GlobalShortcutService.h"
-#include "platform/x11/X11GlobalShortcutService.h"
-#include "platform/x11/X11ScreenGrabber.h"
 #include "feedback/Localization.h"
+#include "platform/GlobalShortcutService.h"
+#include "platform/ScreenGrabber.h"
 #include "platform/wayland/PortalGlobalShortcutService.h"
 #include "platform/wayland/PortalScreenGrabber.h"
+#include "platform/x11/X11GlobalShortcutService.h"
+#include "platform/x11/X11ScreenGrabber.h"
 
 #include <QGuiApplication>
-
 #include <QtGlobal>
-
 
 namespace DesktopSession {
 

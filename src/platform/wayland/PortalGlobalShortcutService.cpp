@@ -6,6 +6,7 @@
 
 #include <QDBusArgument>
 #include <QDBusMetaType>
+#include <QDBusObjectPath>
 #include <QPointer>
 #include <QTimer>
 
@@ -53,7 +54,7 @@ std::optional<QStringList> shortcutIds(const QVariant &list)
 
 QString sessionPath(const QVariant &handle)
 {
-    if (handle.canConvert<QDBusObjectPath>() && handle.metaType() == QMetaType::fromType<QDBusObjectPath>())
+    if (handle.metaType() == QMetaType::fromType<QDBusObjectPath>())
         return handle.value<QDBusObjectPath>().path();
     return handle.toString();
 }

@@ -4,10 +4,8 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusObjectPath>
 #include <QObject>
 #include <QString>
-#include <QVariantMap>
 
 #include <map>
 
