@@ -13,6 +13,16 @@ action() { gapplication action org.tessarin.Tessarin "$1"; }
 pointer() { python3 "$here/vnc_pointer.py" "$@"; }
 # Keeps the pointer out of the pictures: headless outputs draw it into their frames.
 park_pointer() { pointer "$TESSARIN_VNC_HEADLESS_1" move 1279 719; }
+# The overlays are invisible until the portal's picture arrives, then show it dimmed: a pixel of
+# the desktop changes. Dragging earlier would put the pointer into the picture.
+pixel() { grim -g "1200,700 1x1" -t ppm - | tail -c 3 | od -An -tu1 | tr -s ' '; }
+picture_shown() { [ "$(pixel)" != "$1" ]; }
+start_capture() { # action
+  local before; before=$(pixel)
+  action "$1"
+  wait_until 10 "overlays on both outputs" overlays_are 2
+  wait_until 10 "the frozen picture" picture_shown "$before"
+}
 clipboard_is() { [ "$(wl-paste -n 2>/dev/null)" = "$1" ]; }
 has_image() { wl-paste --list-types 2>/dev/null | grep -qx image/png; }
 
@@ -21,9 +31,7 @@ check_region() { # output port x1 y1 x2 y2 scale tolerance
   local output=$1 port=$2 x1=$3 y1=$4 x2=$5 y2=$6 scale=$7 tolerance=$8
   wl-copy --clear
   park_pointer
-  action capture-screenshot
-  wait_until 10 "overlays on both outputs" overlays_are 2
-  sleep 1
+  start_capture capture-screenshot
   pointer "$port" drag "$x1" "$y1" "$x2" "$y2"
   wait_until 10 "a screenshot on the clipboard" has_image
   wait_until 5 "the overlays to go once the clipboard holds the result" overlays_are 0
@@ -71,10 +79,7 @@ pids+=($!)
 wait_until 10 "the text scene" sh -c 'swaymsg -t get_tree | grep -q "\"name\": \"show_scene\""'
 sleep 0.5
 park_pointer
-action capture-text
-wait_until 10 "overlays for the text capture" overlays_are 2
-# Dragging only once the portal has the picture: a headless output draws the pointer into it.
-sleep 1
+start_capture capture-text
 pointer "$TESSARIN_VNC_HEADLESS_1" drag 20 20 760 110
 wait_until 15 "the recognised text on the clipboard" clipboard_is "$text"
 wait_until 5 "the overlays to go after the text capture" overlays_are 0
