@@ -34,7 +34,8 @@ double median(std::vector<double> values)
 double timedRun(AppController &controller, void (AppController::*start)(), const QRectF &area)
 {
     (controller.*start)();
-    QTest::qWait(150);
+    if (!DesktopDriver::waitForOverlays())
+        qFatal("the overlays did not show");
     QProcess driver;
     driver.start("xdotool", DesktopDriver::drag(QGuiApplication::screens().at(0), area));
     if (!QTest::qWaitFor([] { return ScreenRegionSelectionController::activeSession() == nullptr; }, 10000))

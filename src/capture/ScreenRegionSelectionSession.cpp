@@ -35,6 +35,7 @@ void ScreenRegionSelectionSession::start()
     for (QScreen *screen : screens)
         targets << ScreenGrabTarget::of(*screen);
     QFuture<QList<QImage>> snapshots = m_grabber.grabScreens(targets);
+    QList<QPointer<QScreen>> shownScreens(screens.begin(), screens.end());
     if (snapshots.isFinished()) {
         QList<QImage> images;
         try {
@@ -43,43 +44,39 @@ void ScreenRegionSelectionSession::start()
             fail(error);
             return;
         }
-        showOverlays(screens, images, false);
+        showOverlays(shownScreens, images);
         return;
     }
-    // The picture comes later: the overlays take the pointer and keys at once, invisible until then.
-    showOverlays(screens, {}, true);
-    snapshots.then(this, [this](const QList<QImage> &images) {
-        if (m_didFinish)
-            return;
-        for (qsizetype i = 0; i < qsizetype(m_views.size()); ++i) {
-            if (m_views[size_t(i)])
-                m_views[size_t(i)]->setSnapshot(images.value(i));
-        }
+    // A picture that comes later (desktop portals) is awaited before any overlay maps: compositors
+    // draw nothing beneath a full-screen window, so even a transparent overlay would black out the
+    // picture the portal is taking.
+    snapshots.then(this, [this, shownScreens](const QList<QImage> &images) {
+        if (!m_didFinish)
+            showOverlays(shownScreens, images);
     }).onFailed(this, [this](const QException &error) { fail(error); });
 }
 
-void ScreenRegionSelectionSession::showOverlays(const QList<QScreen *> &screens, QList<QImage> images,
-                                                bool awaitingSnapshots)
+void ScreenRegionSelectionSession::showOverlays(const QList<QPointer<QScreen>> &screens, QList<QImage> images)
 {
     images.resize(screens.size());
     const bool fullScreen = DesktopSession::clipboardNeedsFocus();
     QPointer<ScreenRegionSelectionSession> self(this);
     for (qsizetype i = 0; i < screens.size(); ++i) {
-        auto *window = new ScreenRegionSelectionWindow(screens[i]);
+        QScreen *screen = screens[i];
+        if (!screen)
+            continue; // unplugged while the picture was taken
+        auto *window = new ScreenRegionSelectionWindow(screen);
         window->onCancel = [self] {
             if (self)
                 self->finish(std::nullopt);
         };
-        auto *view = new ScreenRegionSelectionView(screens[i], images[i], [self](auto selection) {
+        auto *view = new ScreenRegionSelectionView(screen, images[i], [self](auto selection) {
             if (self)
                 self->finish(selection);
         }, window);
         auto *layout = new QVBoxLayout(window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(view);
-        if (awaitingSnapshots)
-            view->awaitSnapshot();
-        m_views.emplace_back(view);
         // Wayland ignores positions and stacking: a full-screen window on its screen is the way.
         if (fullScreen)
             window->showFullScreen();
@@ -88,6 +85,10 @@ void ScreenRegionSelectionSession::showOverlays(const QList<QScreen *> &screens,
         window->raise();
         view->setFocus();
         m_windows.emplace_back(window);
+    }
+    if (m_windows.empty()) {
+        finish(std::nullopt);
+        return;
     }
     // Override-redirect windows get no focus from the window manager: take the keyboard.
     ScreenRegionSelectionWindow *first = m_windows.front();

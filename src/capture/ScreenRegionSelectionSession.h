@@ -14,7 +14,6 @@
 class QException;
 class QScreen;
 class ScreenGrabber;
-class ScreenRegionSelectionView;
 class ScreenRegionSelectionWindow;
 
 // One selection run: an overlay on every screen until exactly one end arrives.
@@ -42,13 +41,12 @@ public:
     static void closeWindows(const std::vector<QPointer<ScreenRegionSelectionWindow>> &windows);
 
 private:
-    void showOverlays(const QList<QScreen *> &screens, QList<QImage> images, bool awaitingSnapshots);
+    void showOverlays(const QList<QPointer<QScreen>> &screens, QList<QImage> images);
     // The screens could not be read: the caller gets the service's error.
     void fail(const QException &error);
 
     ScreenGrabber &m_grabber;
     QPromise<std::optional<ScreenRegionSelection>> m_promise;
     std::vector<QPointer<ScreenRegionSelectionWindow>> m_windows;
-    std::vector<QPointer<ScreenRegionSelectionView>> m_views;
     bool m_didFinish = false;
 };

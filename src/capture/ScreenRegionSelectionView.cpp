@@ -23,23 +23,6 @@ ScreenRegionSelectionView::ScreenRegionSelectionView(QScreen *screen, QImage sna
         setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void ScreenRegionSelectionView::awaitSnapshot()
-{
-    m_awaitingSnapshot = true;
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
-    update();
-}
-
-void ScreenRegionSelectionView::setSnapshot(const QImage &snapshot)
-{
-    m_snapshot = snapshot;
-    m_awaitingSnapshot = false;
-    setAttribute(Qt::WA_OpaquePaintEvent, !m_snapshot.isNull());
-    update();
-    if (m_releasedWhileAwaiting)
-        finishSelection();
-}
-
 std::optional<QRectF> ScreenRegionSelectionView::dragRect() const
 {
     if (!m_dragStart || !m_dragCurrent)
@@ -70,10 +53,6 @@ void ScreenRegionSelectionView::mouseMoveEvent(QMouseEvent *event)
 void ScreenRegionSelectionView::mouseReleaseEvent(QMouseEvent *event)
 {
     m_dragCurrent = event->position();
-    if (m_awaitingSnapshot) {
-        m_releasedWhileAwaiting = true;
-        return;
-    }
     finishSelection();
 }
 
@@ -101,12 +80,6 @@ void ScreenRegionSelectionView::updateDrag(const QPointF &position)
 void ScreenRegionSelectionView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    if (m_awaitingSnapshot) {
-        // Nothing at all: the screen is being photographed right now.
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.fillRect(event->rect(), Qt::transparent);
-        return;
-    }
     const std::optional<QRectF> rect = dragRect();
     if (m_snapshot.isNull()) {
         // No picture of the screen: a translucent veil, which needs a compositor to show.

@@ -26,11 +26,6 @@ public:
 
     std::optional<QRectF> dragRect() const;
 
-    // Until the screen picture arrives (desktop portals answer later), the view is fully
-    // transparent, so that it cannot be in the picture, and a selection waits for the picture.
-    void awaitSnapshot();
-    void setSnapshot(const QImage &snapshot);
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -47,6 +42,4 @@ private:
     FinishHandler m_onFinish;
     std::optional<QPointF> m_dragStart;
     std::optional<QPointF> m_dragCurrent;
-    bool m_awaitingSnapshot = false;
-    bool m_releasedWhileAwaiting = false;
 };

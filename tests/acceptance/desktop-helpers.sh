@@ -32,3 +32,13 @@ visible_windows() {
   local icon; icon=$(tray_icon "$1" || true)
   xdotool search --onlyvisible --pid "$1" 2>/dev/null | grep -vx "${icon:-none}" || true
 }
+
+# window_painted WINDOW: the window shows more than one colour (its content is drawn).
+window_painted() {
+  [ "$(import -window "$1" -format '%[fx:standard_deviation > 0]' info: 2>/dev/null)" = 1 ]
+}
+
+# overlays_shown COUNT: that many selection overlays are mapped.
+overlays_shown() {
+  [ "$(xdotool search --onlyvisible --name "Tessarin selection" 2>/dev/null | wc -l)" -eq "$1" ]
+}

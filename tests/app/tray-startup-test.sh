@@ -9,13 +9,14 @@ tessarin=$1
 pid=$!
 trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null || true' EXIT
 
-wait_until 2 tray_icon "$pid" || fail "no tray icon inside the tray host within 2 seconds"
+wait_until 15 tray_icon "$pid" || fail "no tray icon inside the tray host"
 
-# Past the first-launch hint (0.6 s + 4 s), only the icon is left.
-sleep 5
+# The first-launch hint comes and goes by itself; then only the icon is left.
+has_windows() { [ -n "$(visible_windows "$pid")" ]; }
+wait_until 10 has_windows || fail "no first-launch hint"
+only_the_icon() { ! has_windows; }
+wait_until 10 only_the_icon || fail "tessarin shows windows besides its tray icon: $(visible_windows "$pid")"
 kill -0 "$pid" 2>/dev/null || fail "tessarin exited"
-visible=$(visible_windows "$pid")
-[ -z "$visible" ] || fail "tessarin shows windows besides its tray icon: $visible"
 # The first start records only that the first-launch hint was shown; never the settings.
 conf="$HOME/.config/Tessarin/Tessarin.conf"
 if [ -e "$conf" ] && grep -q 'app-settings' "$conf"; then

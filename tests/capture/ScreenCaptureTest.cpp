@@ -80,7 +80,7 @@ private:
     {
         auto future = grabber ? ScreenRegionSelectionController::selectRegion(*grabber)
                               : ScreenRegionSelectionController::selectRegion();
-        QTest::qWait(150);
+        expect(waitForOverlays(), "the overlays never showed");
         QProcess driver;
         driver.start("xdotool", actions);
         expect(QTest::qWaitFor([&] { return future.isFinished(); }, 10000), "the selection never ended");
@@ -141,8 +141,7 @@ private slots:
         QFETCH(int, screenIndex);
         QScreen *screen = QGuiApplication::screens().at(screenIndex);
         PatternWindow window(screen, QPoint(100, 100), QSize(300, 200));
-        QTRY_VERIFY(window.isVisible());
-        QTest::qWait(200);
+        QVERIFY(waitUntilShown(&window));
 
         const std::optional<ScreenRegionSelection> selection = select(drag(screen, {150, 140}, {350, 260}));
         QVERIFY(selection);
@@ -158,7 +157,7 @@ private slots:
         QVERIFY(image.image.convertToFormat(QImage::Format_RGB32) == expected);
         QCOMPARE(QImage::fromData(image.pngData, "PNG").convertToFormat(QImage::Format_RGB32), expected);
         // And from a fresh grab, now that the overlay is gone and the window has repainted.
-        QTest::qWait(300);
+        QVERIFY(waitUntilShown(&window));
         ScreenRegionSelection fresh = *selection;
         fresh.snapshot = QImage();
         QVERIFY(captured(fresh).image.convertToFormat(QImage::Format_RGB32) == expected);

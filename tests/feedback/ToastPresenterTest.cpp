@@ -94,6 +94,7 @@ private slots:
         clock.start();
         showSuccess(presenter, "first", 2.0);
         ToastView *panel = presenter.window();
+        // Durations are what is tested here: the pauses are the time that passes.
         QTest::qWait(500);
         showSuccess(presenter, "second", 2.0);
         QCOMPARE(presenter.window(), panel);
@@ -119,6 +120,8 @@ private slots:
         ToastPresenter presenter;
         showSuccess(presenter, "Text copied, ready to paste", 2);
         QTRY_VERIFY(presenter.window()->isVisible());
+        // Nothing to observe when the focus rightly stays: a window manager moving it would
+        // have done so within a few event rounds.
         QTest::qWait(300);
         QCOMPARE(run("xdotool", {"getwindowfocus"}), window);
         QVERIFY(QGuiApplication::focusWindow() == nullptr);

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package, installs it as a user would, and starts the installed program
-# on a virtual desktop, where its tray icon must appear.
+# on a virtual desktop, where its tray icon must appear. The package is removed again afterwards,
+# unless a Tessarin package was installed before the test (that one is left replaced by the new
+# build, and the test says so).
 #   package-test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$1 source=$2
@@ -13,6 +15,13 @@ rm -f tessarin_*.deb
 cpack -G DEB >/dev/null
 deb=$(ls tessarin_*.deb)
 export DEBIAN_FRONTEND=noninteractive
+installed_before=$(dpkg-query -W -f='${Status} ${Version}' tessarin 2>/dev/null | grep "install ok installed" || true)
+remove_package() { "${sudo[@]}" apt-get purge -y -qq tessarin >/dev/null; }
+if [ -z "$installed_before" ]; then
+  trap remove_package EXIT
+else
+  echo "note: tessarin was installed before this test ($installed_before); it is now the package just built"
+fi
 "${sudo[@]}" apt-get install -y -qq --reinstall "./$deb" >/dev/null
 
 files=$(dpkg -L tessarin)
@@ -33,4 +42,11 @@ grep -q tesseract-ocr-chi-sim <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "the
 "$source/scripts/with-desktop" -- bash -c 'gdbus call --session --dest org.freedesktop.DBus \
   --object-path /org/freedesktop/DBus --method org.freedesktop.DBus.StartServiceByName org.tessarin.Tessarin 0' \
   | grep -q "(uint32 1,)" || fail "D-Bus activation does not start the installed program"
-echo "the package installs, validates and runs: $deb"
+echo "ok: the package installs, validates and runs: $deb"
+if [ -z "$installed_before" ]; then
+  trap - EXIT
+  remove_package
+  [ ! -e /usr/bin/tessarin ] && ! dpkg-query -W -f='${Status}' tessarin 2>/dev/null | grep -q "install ok" \
+    || fail "the package did not uninstall cleanly"
+  echo "the package was removed again"
+fi

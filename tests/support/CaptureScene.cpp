@@ -50,9 +50,8 @@ QLabel *CaptureScene::showText(int screenIndex, QPoint position, const QString &
     label->setScreen(screen);
     label->move(screen->geometry().topLeft() + position);
     label->show();
-    if (!QTest::qWaitForWindowExposed(label.get()))
+    if (!DesktopDriver::waitUntilShown(label.get()))
         qFatal("the text window never showed");
-    QTest::qWait(100);
     m_windows.push_back(std::move(label));
     return m_windows.back().get();
 }
@@ -65,9 +64,8 @@ QRectF CaptureScene::areaAround(const QWidget *window, int margin)
 bool CaptureScene::run(void (AppController::*start)(), const QStringList &actions)
 {
     (m_controller.get()->*start)();
-    if (!m_controller->isCaptureRunning())
+    if (!m_controller->isCaptureRunning() || !DesktopDriver::waitForOverlays())
         return false;
-    QTest::qWait(150);
     QProcess driver;
     driver.start("xdotool", actions);
     const bool ended = QTest::qWaitFor([this] { return !m_controller->isCaptureRunning(); }, 30000);

@@ -1,7 +1,17 @@
 #include "DesktopDriver.h"
 
+#include "capture/ScreenRegionSelectionController.h"
+#include "capture/ScreenRegionSelectionSession.h"
+#include "capture/ScreenRegionSelectionWindow.h"
+
+#include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace DesktopDriver {
 
@@ -24,6 +34,7 @@ QStringList drag(const QScreen *screen, QPointF from, QPointF to)
     const QPoint a = rootPosition(screen, from);
     const QPoint b = rootPosition(screen, to);
     const QPoint middle = (a + b) / 2;
+    // The pauses pace the drag as a hand would; nothing is waited for.
     return {"mousemove", QString::number(a.x()), QString::number(a.y()), "mousedown", "1", "sleep", "0.05",
             "mousemove", QString::number(middle.x()), QString::number(middle.y()), "sleep", "0.05",
             "mousemove", QString::number(b.x()), QString::number(b.y()), "sleep", "0.05", "mouseup", "1"};
@@ -33,6 +44,35 @@ QStringList drag(const QScreen *screen, const QRectF &globalRect)
 {
     const QPointF origin = screen->geometry().topLeft();
     return drag(screen, globalRect.topLeft() - origin, globalRect.bottomRight() - origin);
+}
+
+namespace {
+QImage devicePixels(QImage image)
+{
+    image.setDevicePixelRatio(1);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+} // namespace
+
+bool waitUntilShown(QWidget *window, int timeoutMs)
+{
+    QScreen *screen = window->screen();
+    const QRect area = window->geometry().translated(-screen->geometry().topLeft());
+    const QImage own = devicePixels(window->grab().toImage());
+    return QTest::qWaitFor([&] {
+        return devicePixels(screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage()) == own;
+    }, timeoutMs);
+}
+
+bool waitForOverlays(int timeoutMs)
+{
+    return QTest::qWaitFor([] {
+        ScreenRegionSelectionSession *session = ScreenRegionSelectionController::activeSession();
+        if (!session || session->windows().size() != size_t(QGuiApplication::screens().size()))
+            return false;
+        return std::all_of(session->windows().begin(), session->windows().end(),
+                           [](const auto &window) { return window && window->windowHandle() && window->windowHandle()->isExposed(); });
+    }, timeoutMs);
 }
 
 } // namespace DesktopDriver

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class QScreen;
+class QWidget;
 
 // Drives the X desktop as a user would, through xdotool.
 namespace DesktopDriver {
@@ -16,4 +17,8 @@ QPoint rootPosition(const QScreen *screen, QPointF local);
 QStringList drag(const QScreen *screen, QPointF from, QPointF to);
 // The same, for a rectangle in Qt's global logical coordinates on the given screen.
 QStringList drag(const QScreen *screen, const QRectF &globalRect);
+// Waits until the screen shows the window's own pixels, as a user would see them.
+bool waitUntilShown(QWidget *window, int timeoutMs = 5000);
+// Waits until the running selection's overlays are mapped on every screen, ready for input.
+bool waitForOverlays(int timeoutMs = 5000);
 } // namespace DesktopDriver

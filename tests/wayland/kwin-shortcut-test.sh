@@ -25,7 +25,9 @@ echo "ok: both shortcuts registered with KWin with their keys"
 dbus-monitor --session "type='method_call',interface='org.freedesktop.portal.Screenshot',member='Screenshot'" \
   >"$work/monitor.log" 2>&1 &
 pids+=($!)
-sleep 0.5
+# The monitor loses its own name once it has become a monitor, with its match rules in place.
+monitoring() { grep -q "member=NameLost" "$work/monitor.log"; }
+wait_until 5 "dbus-monitor to start monitoring" monitoring
 component invokeShortcut capture-text >/dev/null
 asked() { grep -q "member=Screenshot" "$work/monitor.log"; }
 wait_until 10 "the pressed shortcut to start a capture" asked

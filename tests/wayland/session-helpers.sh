@@ -10,7 +10,29 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; tail -20 "$work/app.log" >&2 || true; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  if command -v swaymsg >/dev/null && [ -n "${SWAYSOCK:-}" ]; then
+    echo "windows, as sway places them:" >&2
+    window_outputs >&2 || true
+  fi
+  tail -20 "$work/app.log" >&2 || true
+  exit 1
+}
+
+# window_outputs [TITLE]: "OUTPUT TITLE fullscreen=N focused=B" for every window (of that title).
+window_outputs() {
+  swaymsg -t get_tree | python3 -c '
+import json, sys
+def walk(node, output):
+    if node.get("type") == "output":
+        output = node["name"]
+    if node.get("pid") and (len(sys.argv) < 2 or node.get("name") == sys.argv[1]):
+        print(output, node.get("name"), "fullscreen=%s" % node.get("fullscreen_mode"), "focused=%s" % node.get("focused"))
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        walk(child, output)
+walk(json.load(sys.stdin), None)' "$@"
+}
 
 # wait_until SECONDS DESCRIPTION COMMAND...: retries COMMAND every 50 ms, fails with DESCRIPTION.
 wait_until() {

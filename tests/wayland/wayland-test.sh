@@ -7,8 +7,14 @@ set -euo pipefail
 app=$1 show_scene=$2
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session-helpers.sh"
-overlays() { swaymsg -t get_tree | grep -c '"name": "Tessarin selection"' || true; }
+overlays() { window_outputs "Tessarin selection" | wc -l; }
 overlays_are() { [ "$(overlays)" -eq "$1" ]; }
+# One overlay full-screen on each output, by name: an overlay on the wrong output would show
+# (and select from) another output's picture.
+overlay_on_each_output() {
+  [ "$(window_outputs "Tessarin selection" | cut -d' ' -f1 | sort | tr '\n' ' ')" = "HEADLESS-1 HEADLESS-2 " ]
+}
+overlay_has_keys() { window_outputs "Tessarin selection" | grep -q "focused=True"; }
 action() { gapplication action org.tessarin.Tessarin "$1"; }
 pointer() { python3 "$here/vnc_pointer.py" "$@"; }
 # Keeps the pointer out of the pictures: headless outputs draw it into their frames.
@@ -20,8 +26,17 @@ picture_shown() { [ "$(pixel)" != "$1" ]; }
 start_capture() { # action
   local before; before=$(pixel)
   action "$1"
-  wait_until 10 "overlays on both outputs" overlays_are 2
+  wait_until 10 "an overlay on each output" overlay_on_each_output
   wait_until 10 "the frozen picture" picture_shown "$before"
+}
+pixel_is() { [ "$(pixel)" = " $1" ]; }
+# The scene's own pixels on an output, seen on the screen (the first frames may not be drawn yet,
+# or may be drawn on another output).
+scene_shown() { # output
+  grim -o "$1" "$work/shown.png" || return 1
+  convert "$work/shown.png" -crop 300x200+100+100 +repage "$work/shown-part.png"
+  convert "$work/pattern/$1.png" -crop 300x200+100+100 +repage "$work/expected-part.png"
+  [ "$(compare -metric AE "$work/shown-part.png" "$work/expected-part.png" null: 2>&1)" = 0 ]
 }
 clipboard_is() { [ "$(wl-paste -n 2>/dev/null)" = "$1" ]; }
 has_image() { wl-paste --list-types 2>/dev/null | grep -qx image/png; }
@@ -62,7 +77,10 @@ mkdir "$work/pattern"
 "$show_scene" pattern "$work/pattern" >"$work/scene.log" 2>&1 &
 scene=$!
 pids+=($scene)
-wait_until 10 "the pattern scenes" test -s "$work/pattern/HEADLESS-2.png"
+wait_until 10 "the pattern scenes' pictures" test -s "$work/pattern/HEADLESS-2.png"
+park_pointer
+wait_until 10 "the pattern on HEADLESS-1" scene_shown HEADLESS-1
+wait_until 10 "the pattern on HEADLESS-2" scene_shown HEADLESS-2
 # Where the portal's picture has the output's own density, every pixel is exact. A scale-1
 # output next to a scale-2 one comes enlarged (and filtered) in the portal's picture: its
 # region must still be its own pixels, within the filter's error.
@@ -76,9 +94,9 @@ kill "$scene"
 text="Tessarin reads Wayland text"
 "$show_scene" text 32 "$text" >"$work/scene.log" 2>&1 &
 pids+=($!)
-wait_until 10 "the text scene" sh -c 'swaymsg -t get_tree | grep -q "\"name\": \"show_scene\""'
-sleep 0.5
 park_pointer
+# Drawn in one frame with its text, the white background is what shows the scene is up.
+wait_until 10 "the text scene" pixel_is "255 255 255"
 start_capture capture-text
 pointer "$TESSARIN_VNC_HEADLESS_1" drag 20 20 760 110
 wait_until 15 "the recognised text on the clipboard" clipboard_is "$text"
@@ -89,15 +107,15 @@ echo "ok: text capture pasted \"$text\""
 wl-copy "kept"
 wait_until 5 "our own clipboard text" clipboard_is kept
 action capture-text
-wait_until 10 "overlays before Escape" overlays_are 2
-sleep 0.2
+wait_until 10 "overlays before Escape" overlay_on_each_output
+wait_until 5 "an overlay to take the keyboard" overlay_has_keys
 wtype -k Escape
 wait_until 5 "Escape to close the overlays" overlays_are 0
-sleep 0.5
-clipboard_is kept || fail "Escape changed the clipboard to: $(wl-paste -n)"
-# The program is free for the next capture.
+# The program is free for the next capture: the cancelled one has ended, clipboard and all.
 action capture-text
-wait_until 10 "overlays after a cancelled one" overlays_are 2
+wait_until 10 "overlays after a cancelled one" overlay_on_each_output
+clipboard_is kept || fail "Escape changed the clipboard to: $(wl-paste -n)"
+wait_until 5 "an overlay to take the keyboard" overlay_has_keys
 wtype -k Escape
 wait_until 5 "the second Escape" overlays_are 0
 echo "ok: Escape cancels"
