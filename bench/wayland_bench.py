@@ -122,11 +122,11 @@ def main():
     time.sleep(2.5)  # start-up, warm-up of the recogniser, the first-launch hint
     windows, clipboard = WindowEvents(), ClipboardWatch(folder)
     application = dbus.Interface(bus.get_object(APP_ID, '/org/tessarin/Tessarin'), 'org.freedesktop.Application')
-    port = int(os.environ['TESSARIN_VNC_HEADLESS_1'])
+    vnc = os.environ['TESSARIN_VNC_HEADLESS_1']
 
     overlay, to_text, portal, clip = [], [], [], []
     for round_number in range(rounds + 1):
-        pointer = vnc_pointer.connect(port)
+        pointer = vnc_pointer.connect(vnc)
         vnc_pointer.pointer(pointer, 0, 1279, 719)
         start = time.monotonic()
         application.ActivateAction('capture-text', [], {})

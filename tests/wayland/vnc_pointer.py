@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 '''Moves the pointer of a headless Wayland output through its VNC server.
 
-  vnc_pointer.py PORT drag X1 Y1 X2 Y2    press at (X1, Y1), move in steps, release at (X2, Y2)
-  vnc_pointer.py PORT move X Y            move without pressing
+  vnc_pointer.py SOCKET drag X1 Y1 X2 Y2    press at (X1, Y1), move in steps, release at (X2, Y2)
+  vnc_pointer.py SOCKET move X Y            move without pressing
 
 Coordinates are the output's pixels.'''
 import socket
@@ -11,8 +11,10 @@ import sys
 import time
 
 
-def connect(port):
-    sock = socket.create_connection(('127.0.0.1', port), timeout=5)
+def connect(address):
+    sock = socket.socket(socket.AF_UNIX)
+    sock.settimeout(5)
+    sock.connect(address)
     sock.recv(12)
     sock.sendall(b'RFB 003.008\n')
     count = sock.recv(1)[0]
@@ -44,7 +46,7 @@ if __name__ == '__main__':
     command = sys.argv[2:3]
     if not (command == ['drag'] and len(sys.argv) == 7 or command == ['move'] and len(sys.argv) == 5):
         sys.exit(__doc__)
-    connection = connect(int(sys.argv[1]))
+    connection = connect(sys.argv[1])
     if command == ['drag']:
         drag(connection, *map(int, sys.argv[3:7]))
     else:

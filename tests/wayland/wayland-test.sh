@@ -15,7 +15,7 @@ overlay_on_each_output() {
   [ "$(window_outputs "Tessarin selection" | cut -d' ' -f1 | sort | tr '\n' ' ')" = "HEADLESS-1 HEADLESS-2 " ]
 }
 overlay_has_keys() { window_outputs "Tessarin selection" | grep -q "focused=True"; }
-action() { gapplication action org.tessarin.Tessarin "$1"; }
+action() { gapplication action org.tessarin.Tessarin "$1" || fail "the program did not take the action $1"; }
 pointer() { python3 "$here/vnc_pointer.py" "$@"; }
 # Keeps the pointer out of the pictures: headless outputs draw it into their frames.
 park_pointer() { pointer "$TESSARIN_VNC_HEADLESS_1" move 1279 719; }
