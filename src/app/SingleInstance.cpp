@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLocalSocket>
@@ -20,9 +21,14 @@ constexpr int answerTimeoutMs = 3000;
 SingleInstance::SingleInstance(const QString &name)
     : m_folder(privateFolder())
 {
-    QString display = displayName();
-    display.replace(u'/', u'_');
-    const QString base = m_folder + u'/' + name + u'-' + display;
+    QString session = displayName();
+    session.replace(u'/', u'_');
+    // A runtime folder we cannot use still tells its session from others with the same display
+    // name (nested and virtual desktops), which share our fallback folder.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && m_folder != runtime)
+        session += u'-' + QCryptographicHash::hash(runtime.toUtf8(), QCryptographicHash::Sha1).toHex().left(8);
+    const QString base = m_folder + u'/' + name + u'-' + session;
     m_socketPath = base + QStringLiteral(".socket");
     m_lockPath = base + QStringLiteral(".lock");
 }
