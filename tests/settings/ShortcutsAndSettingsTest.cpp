@@ -191,7 +191,7 @@ private slots:
         findIn<QCheckBox>(window, "Control")->click();
 
         // Shift + 2 alone would take "@" from every program: refused, with the reason.
-        const QString reason = "A shortcut needs Ctrl, Super or Alt. Kept Control + Shift + 2.";
+        const QString reason = "A shortcut needs Ctrl, Super (Command) or Alt (Option). Kept Control + Shift + 2.";
         QCOMPARE(scene.controller().settings().hotKey.displayString(), QStringLiteral("Control + Shift + 2"));
         QCOMPARE(scene.controller().lastResultSummary(), reason);
         QCOMPARE(visibleToast(scene.controller()), reason);
