@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPalette>
@@ -54,6 +55,20 @@ QString failureMessage(OCRFailureReason reason)
     }
     return L::text(LocalizedKey::unexpectedError);
 }
+
+QString imageCopyFailureMessage(ClipboardService::ImageCopyFailure failure, const QString &folder)
+{
+    switch (failure) {
+    case ClipboardService::ImageCopyFailure::cannotWrite:
+        return L::format(L::text(LocalizedKey::cannotWriteToFolder), folder);
+    case ClipboardService::ImageCopyFailure::diskFull:
+        return L::text(LocalizedKey::diskFull);
+    case ClipboardService::ImageCopyFailure::none:
+    case ClipboardService::ImageCopyFailure::clipboardRefused:
+        break;
+    }
+    return L::text(LocalizedKey::captureFailed);
+}
 } // namespace
 
 AppServices AppServices::forSession()
@@ -88,6 +103,8 @@ AppController::AppController(AppServices services, QObject *parent)
     m_hotKeyMonitor.onLateFailures = [this](const std::vector<HotKeyMonitor::RegistrationFailure> &failures) {
         handleHotKeyRegistrationFailures(failures);
     };
+    if (!m_settingsStore.keptUnreadableFile().isEmpty())
+        addStartNotice(L::format(L::text(LocalizedKey::settingsFileKept), m_settingsStore.keptUnreadableFile()));
 }
 
 AppController::~AppController() = default;
@@ -100,17 +117,58 @@ void AppController::bootstrap()
     configureHotKey();
     publishApplicationActions();
     dismissRestoredSettingsWindows();
-    showFirstLaunchOnboardingIfNeeded();
+    const bool hintShown = showFirstLaunchOnboardingIfNeeded();
+    // After the hint (0.6 s + 4 s), which would otherwise hide them at once.
+    showStartNotices(hintShown ? 4900 : 600);
     warmUpRecognition();
 }
 
-void AppController::showFirstLaunchOnboardingIfNeeded()
+void AppController::addStartNotice(const QString &message)
+{
+    m_startNotices << message;
+}
+
+void AppController::showStartNotices(int delayMs)
+{
+    for (const QString &message : std::as_const(m_startNotices)) {
+        QTimer::singleShot(delayMs, this, [this, message] { notify(message); });
+        delayMs += 3200;
+    }
+    m_startNotices.clear();
+}
+
+void AppController::notify(const QString &message)
+{
+    setLastResultSummary(message);
+    showToast(message, warning, ToastStyle::warning, 3.0);
+}
+
+QString AppController::settingsNotSavedMessage() const
+{
+    return L::format(L::text(LocalizedKey::settingsCannotBeSaved),
+                     QFileInfo(m_settingsStore.fileName()).absolutePath());
+}
+
+void AppController::reportSettingsNotSaved()
+{
+    if (m_hasReportedUnsavedSettings)
+        return;
+    m_hasReportedUnsavedSettings = true;
+    notify(settingsNotSavedMessage());
+}
+
+bool AppController::showFirstLaunchOnboardingIfNeeded()
 {
     const QString key = QString::fromLatin1(onboardingFlagKey);
     if (m_settingsStore.flag(key))
-        return;
-    // Written before anything shows: the hint is offered once, whatever happens next.
-    m_settingsStore.setFlag(key, true);
+        return false;
+    // Written before anything shows: the hint is offered once, whatever happens next. Where
+    // nothing can be written it would come at every start: say that instead, once.
+    if (!m_settingsStore.setFlag(key, true)) {
+        m_hasReportedUnsavedSettings = true;
+        addStartNotice(settingsNotSavedMessage());
+        return false;
+    }
     QTimer::singleShot(600, this, [this] {
         const QString subtitle = L::format(L::text(LocalizedKey::onboardingMessage), m_settings.hotKey.displayString());
         const qreal ratio = qGuiApp->devicePixelRatio();
@@ -118,10 +176,12 @@ void AppController::showFirstLaunchOnboardingIfNeeded()
                                ToastIcon::custom(MenuBarIcon::image(22, ratio)), ToastStyle::info,
                                ToastAppearance::onboarding(), 4.0, ToastPlacement::top);
     });
+    return true;
 }
 
 void AppController::openSettings()
 {
+    retryRefusedHotKeys();
     SettingsWindowController &settingsWindow = SettingsWindowController::shared();
     settingsWindow.userInitiatedPresentationPending = true;
     settingsWindow.show(*this);
@@ -162,13 +222,18 @@ void AppController::updateSettings(const std::function<void(AppSettings &)> &mut
 {
     AppSettings changed = m_settings;
     mutation(changed);
+    if (!changed.hotKey.hasRequiredModifier()) {
+        changed.hotKey = m_settings.hotKey;
+        notify(L::format(L::text(LocalizedKey::hotKeyNeedsModifier), m_settings.hotKey.displayString()));
+    }
     if (changed.hotKey.isRetiredTextShortcut()) {
         showToast(L::text(LocalizedKey::hotKeyConflictRestored), warning, ToastStyle::warning, 2.0);
         changed.hotKey = HotKey::defaultTextCapture();
     }
     m_settings = changed;
     emit settingsChanged();
-    m_settingsStore.save(m_settings);
+    if (!m_settingsStore.save(m_settings))
+        reportSettingsNotSaved();
     configureHotKey();
     rebuildMenu();
 }
@@ -212,6 +277,19 @@ void AppController::handleHotKeyRegistrationFailures(const std::vector<HotKeyMon
         m_hasShownHotKeyRegistrationWarning = true;
         showToast(message, warning, ToastStyle::warning, 2.0);
     }
+}
+
+void AppController::retryRefusedHotKeys()
+{
+    if (!m_hotKeyMonitor.hasRefused())
+        return;
+    const std::vector<HotKeyMonitor::Registration> registered = m_hotKeyMonitor.retryRefused();
+    if (registered.empty())
+        return;
+    const QString message = L::format(L::text(LocalizedKey::hotKeyRegistrationRecovered),
+                                      registered.front().hotKey.displayString());
+    setLastResultSummary(message);
+    showToast(message, success, ToastStyle::success, 2.0);
 }
 
 void AppController::warmUpRecognition()
@@ -306,14 +384,16 @@ void AppController::process(const QImage &image)
 
 void AppController::copyImageToClipboard(const CapturedScreenImage &captured)
 {
-    const bool copied = m_clipboardService.copyImage(captured.image, captured.pngData);
+    const ClipboardService::ImageCopy copy = m_clipboardService.copyImage(captured.image, captured.pngData);
     ScreenRegionSelectionController::dismissOverlay();
-    if (copied) {
+    if (copy) {
         showToast(L::text(LocalizedKey::screenshotCopied), success, ToastStyle::success, 1.5);
         setLastResultSummary(L::text(LocalizedKey::screenshotCopied));
     } else {
-        showToast(L::text(LocalizedKey::captureFailed), failure, ToastStyle::error, 2.0);
-        setLastResultSummary(L::text(LocalizedKey::captureFailed));
+        const QString message = imageCopyFailureMessage(copy.failure, m_clipboardService.imageFolder());
+        // Longer when it names a cause the user has to read.
+        showToast(message, failure, ToastStyle::error, message == L::text(LocalizedKey::captureFailed) ? 2.0 : 3.0);
+        setLastResultSummary(message);
     }
     setCaptureRunning(false);
     rebuildMenu();
@@ -405,6 +485,7 @@ void AppController::rebuildMenu()
 
 void AppController::menuNeedsUpdate()
 {
+    retryRefusedHotKeys();
     rebuildMenu();
 }
 

@@ -11,6 +11,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -48,6 +49,8 @@ public:
     ~AppController() override;
 
     void bootstrap();
+    // A message for the user that start-up found; shown once the program is up.
+    void addStartNotice(const QString &message);
 
     const AppSettings &settings() const { return m_settings; }
     const QString &lastResultSummary() const { return m_lastResultSummary; }
@@ -78,6 +81,12 @@ private:
     void configureHotKey();
     void publishApplicationActions();
     void handleHotKeyRegistrationFailures(const std::vector<HotKeyMonitor::RegistrationFailure> &failures);
+    void retryRefusedHotKeys();
+    // A warning toast with the message, which also becomes the status line.
+    void notify(const QString &message);
+    void showStartNotices(int delayMs);
+    QString settingsNotSavedMessage() const;
+    void reportSettingsNotSaved();
 
     // Selection and capture, shared by both workflows; the handler gets the captured region.
     void runCapture(std::function<void(const CapturedScreenImage &)> onCaptured);
@@ -93,7 +102,8 @@ private:
     void setCaptureRunning(bool running);
 
     void dismissRestoredSettingsWindows();
-    void showFirstLaunchOnboardingIfNeeded();
+    // True when the hint is shown.
+    bool showFirstLaunchOnboardingIfNeeded();
     void configureStatusItem();
     void rebuildMenu();
     void warmUpRecognition();
@@ -109,6 +119,8 @@ private:
     std::unique_ptr<ToastPresenter> m_toastPresenter;
     HotKeyMonitor m_hotKeyMonitor;
     bool m_hasShownHotKeyRegistrationWarning = false;
+    bool m_hasReportedUnsavedSettings = false;
+    QStringList m_startNotices;
     QSystemTrayIcon *m_statusItem = nullptr;
     std::unique_ptr<QMenu> m_menu;
 };

@@ -1,7 +1,11 @@
 #include "app/AppController.h"
 #include "app/SingleInstance.h"
+#include "app/TerminationSignals.h"
+#include "feedback/Localization.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -11,14 +15,29 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("tessarin"));
     // A tray program: closing its last window must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    // A logout ends Tessarin the way its Quit command does.
+    TerminationSignals terminationSignals;
 
     // Starting Tessarin again while it runs is how users look for it: show its settings.
     SingleInstance instance(QStringLiteral("tessarin"));
-    if (instance.forwardToRunningInstance("settings"))
+    const SingleInstance::Outcome outcome =
+        instance.start("settings", [](const QByteArray &) { AppController::shared().openSettings(); });
+    switch (outcome) {
+    case SingleInstance::Outcome::forwarded:
         return 0;
-    instance.listen([](const QByteArray &) { AppController::shared().openSettings(); });
+    case SingleInstance::Outcome::unanswered:
+        std::fputs("Tessarin is already running but does not answer.\n", stderr);
+        return 1;
+    case SingleInstance::Outcome::primary:
+    case SingleInstance::Outcome::unguarded:
+        break;
+    }
 
-    AppController::shared().bootstrap();
+    AppController &controller = AppController::shared();
+    QObject::connect(&terminationSignals, &TerminationSignals::received, &controller, &AppController::quit);
+    if (outcome == SingleInstance::Outcome::unguarded)
+        controller.addStartNotice(L::format(L::text(LocalizedKey::singleInstanceUnguarded), instance.folder()));
+    controller.bootstrap();
     app.exec();
     return 0;
 }

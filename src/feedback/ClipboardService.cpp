@@ -13,6 +13,10 @@
 #include <QStandardPaths>
 #include <QUuid>
 
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
 namespace {
 // Screenshots show whatever was on the user's screen: only the user may read them.
 constexpr QFile::Permissions privateFolder = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
@@ -26,6 +30,20 @@ QByteArray tiffData(const QImage &image)
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "tiff");
     return writer.write(image) ? buffer.data() : QByteArray();
+}
+
+// Whether the file system holding path (or its nearest existing parent) lacks the room.
+bool lacksRoom(const QString &path, qint64 bytesNeeded)
+{
+    QString existing = path;
+    struct statvfs volume {};
+    while (::statvfs(QFile::encodeName(existing).constData(), &volume) != 0) {
+        const QString parent = QFileInfo(existing).path();
+        if (parent == existing)
+            return false;
+        existing = parent;
+    }
+    return qint64(volume.f_bavail) * qint64(volume.f_frsize) < bytesNeeded;
 }
 } // namespace
 
@@ -61,28 +79,37 @@ QUrl ClipboardService::makeClipboardImageURL() const
     return QUrl::fromLocalFile(m_imageFolder + QStringLiteral("/Tessarin-") + uuid + QStringLiteral(".png"));
 }
 
-bool ClipboardService::prepareFolder() const
+ClipboardService::ImageCopyFailure ClipboardService::prepareFolder(qint64 bytesNeeded) const
 {
-    const QFileInfo folder(m_imageFolder);
-    if (folder.exists() && (!folder.isDir() || folder.isSymLink()))
-        return false;
-    if (!folder.exists() && !QDir().mkpath(m_imageFolder))
-        return false;
+    const QByteArray path = QFile::encodeName(m_imageFolder);
+    struct stat status {};
+    if (::lstat(path.constData(), &status) != 0) {
+        if (!QDir().mkpath(m_imageFolder))
+            return lacksRoom(m_imageFolder, bytesNeeded) ? ImageCopyFailure::diskFull : ImageCopyFailure::cannotWrite;
+        if (::lstat(path.constData(), &status) != 0)
+            return ImageCopyFailure::cannotWrite;
+    }
+    // Never through a link, and never into a folder someone else could read or swap files in.
+    if (!S_ISDIR(status.st_mode) || status.st_uid != ::geteuid())
+        return ImageCopyFailure::cannotWrite;
     // Also when the folder was made earlier, by hand or with wider rights.
-    return QFile::setPermissions(m_imageFolder, privateFolder);
+    if (!QFile::setPermissions(m_imageFolder, privateFolder))
+        return ImageCopyFailure::cannotWrite;
+    return ImageCopyFailure::none;
 }
 
-bool ClipboardService::copyImage(const QImage &image, const QByteArray &pngData) const
+ClipboardService::ImageCopy ClipboardService::copyImage(const QImage &image, const QByteArray &pngData) const
 {
     const QUrl url = makeClipboardImageURL();
     const QString path = url.toLocalFile();
-    if (!prepareFolder())
-        return false;
+    if (const ImageCopyFailure failure = prepareFolder(pngData.size()); failure != ImageCopyFailure::none)
+        return {failure};
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(privateFile)
         || file.write(pngData) != pngData.size() || !file.commit()) {
-        return false;
+        const bool full = file.error() == QFileDevice::ResourceError || lacksRoom(m_imageFolder, pngData.size());
+        return {full ? ImageCopyFailure::diskFull : ImageCopyFailure::cannotWrite};
     }
 
     removeExpiredClipboardImages(url);
@@ -98,7 +125,7 @@ bool ClipboardService::copyImage(const QImage &image, const QByteArray &pngData)
     item->setData(QStringLiteral("x-special/gnome-copied-files"), "copy\n" + fileUrl);
     item->setText(path);
     clipboard()->setMimeData(item, QClipboard::Clipboard);
-    return clipboard()->ownsClipboard();
+    return {clipboard()->ownsClipboard() ? ImageCopyFailure::none : ImageCopyFailure::clipboardRefused};
 }
 
 void ClipboardService::removeExpiredClipboardImages(const QUrl &excluding, const QDateTime &now) const

@@ -15,14 +15,27 @@ class ClipboardService
 public:
     static constexpr qint64 imageLifetimeSeconds = 24 * 60 * 60;
 
+    enum class ImageCopyFailure {
+        none,
+        cannotWrite,      // the folder is a link, a file, someone else's, or refuses writing
+        diskFull,
+        clipboardRefused, // the file was written, but the clipboard did not take the item
+    };
+    // The outcome of a screenshot copy; true when it succeeded.
+    struct ImageCopy {
+        ImageCopyFailure failure = ImageCopyFailure::none;
+        explicit operator bool() const { return failure == ImageCopyFailure::none; }
+        bool operator==(const ImageCopy &) const = default;
+    };
+
     // An empty folder means TessarinClipboard in the user's cache folder.
     explicit ClipboardService(QString imageFolder = {});
 
     void copyText(const QString &text) const;
     void clear() const;
-    // True when the file was written and the clipboard took the item. On a false result
-    // from a failed write the clipboard keeps what it had.
-    bool copyImage(const QImage &image, const QByteArray &pngData) const;
+    // Succeeds when the file was written and the clipboard took the item. When the file could
+    // not be written the clipboard keeps what it had.
+    ImageCopy copyImage(const QImage &image, const QByteArray &pngData) const;
 
     const QString &imageFolder() const { return m_imageFolder; }
     // A new file in the image folder, named Tessarin-<UPPER-CASE UUID>.png; creates nothing.
@@ -34,7 +47,7 @@ public:
     static QString defaultImageFolder();
 
 private:
-    bool prepareFolder() const;
+    ImageCopyFailure prepareFolder(qint64 bytesNeeded) const;
     static QClipboard *clipboard();
 
     QString m_imageFolder;

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int keyCount = static_cast<int>(LocalizedKey::unexpectedError) + 1;
+constexpr int keyCount = static_cast<int>(lastLocalizedKey) + 1;
 
 // Columns follow AppLanguage; nullptr means the English text is used.
 using Row = std::array<const char *, AppLanguages::count>;
@@ -491,6 +491,76 @@ constexpr std::array<Row, keyCount> texts{{
      "Ein unbekannter Fehler ist aufgetreten",
      "Ocurrió un error desconocido",
      "Ocorreu um erro desconhecido"},
+    // cannotWriteToFolder
+    {"Capture failed: cannot write to %@",
+     "截图失败：无法写入 %@",
+     "截圖失敗：無法寫入 %@",
+     "キャプチャに失敗しました: %@ に書き込めません",
+     "캡처에 실패했습니다: %@에 쓸 수 없습니다",
+     "Échec de la capture : impossible d’écrire dans %@",
+     "Erfassung fehlgeschlagen: %@ ist nicht beschreibbar",
+     "Falló la captura: no se puede escribir en %@",
+     "Falha na captura: não é possível gravar em %@"},
+    // diskFull
+    {"Capture failed: the disk is full",
+     "截图失败：磁盘已满",
+     "截圖失敗：磁碟已滿",
+     "キャプチャに失敗しました: ディスクがいっぱいです",
+     "캡처에 실패했습니다: 디스크가 가득 찼습니다",
+     "Échec de la capture : le disque est plein",
+     "Erfassung fehlgeschlagen: Der Datenträger ist voll",
+     "Falló la captura: el disco está lleno",
+     "Falha na captura: o disco está cheio"},
+    // settingsCannotBeSaved
+    {"Settings cannot be saved: cannot write to %@",
+     "无法保存设置：无法写入 %@",
+     "無法儲存設定：無法寫入 %@",
+     "設定を保存できません: %@ に書き込めません",
+     "설정을 저장할 수 없습니다: %@에 쓸 수 없습니다",
+     "Impossible d’enregistrer les réglages : impossible d’écrire dans %@",
+     "Einstellungen können nicht gespeichert werden: %@ ist nicht beschreibbar",
+     "No se puede guardar la configuración: no se puede escribir en %@",
+     "Não é possível salvar as configurações: não é possível gravar em %@"},
+    // settingsFileKept
+    {"The settings file could not be read. Tessarin uses the defaults and kept the old file as %@",
+     "无法读取设置文件，已改用默认设置，原文件保存为 %@",
+     "無法讀取設定檔，已改用預設設定，原檔案保存為 %@",
+     "設定ファイルを読み込めなかったため、既定の設定を使います。元のファイルは %@ として保存しました",
+     "설정 파일을 읽을 수 없어 기본 설정을 사용합니다. 원래 파일은 %@(으)로 보관했습니다",
+     "Le fichier de réglages est illisible. Tessarin utilise les réglages par défaut et a conservé l’ancien fichier sous %@",
+     "Die Einstellungsdatei ist nicht lesbar. Tessarin verwendet die Standardwerte und hat die alte Datei als %@ aufbewahrt",
+     "No se pudo leer el archivo de configuración. Tessarin usa los valores predeterminados y guardó el archivo anterior como %@",
+     "Não foi possível ler o arquivo de configurações. O Tessarin usa os padrões e guardou o arquivo antigo como %@"},
+    // singleInstanceUnguarded
+    {"Tessarin cannot make sure it runs only once: %@ is not private",
+     "Tessarin 无法确保只运行一个：%@ 不是私有文件夹",
+     "Tessarin 無法確保只執行一個：%@ 不是私人資料夾",
+     "Tessarin の多重起動を防げません: %@ は非公開のフォルダではありません",
+     "Tessarin이 하나만 실행되도록 보장할 수 없습니다: %@ 폴더가 비공개가 아닙니다",
+     "Tessarin ne peut pas garantir qu’il ne tourne qu’une fois : %@ n’est pas privé",
+     "Tessarin kann nicht sicherstellen, dass es nur einmal läuft: %@ ist nicht privat",
+     "Tessarin no puede garantizar que se ejecute una sola vez: %@ no es privada",
+     "O Tessarin não pode garantir que seja executado só uma vez: %@ não é privada"},
+    // hotKeyNeedsModifier
+    {"A shortcut needs Ctrl, Super (Command) or Alt (Option). Kept %@.",
+     "快捷键需要包含 Ctrl、Super (Command) 或 Alt (Option)，已保留 %@",
+     "快捷鍵需要包含 Ctrl、Super (Command) 或 Alt (Option)，已保留 %@",
+     "ショートカットには Ctrl、Super (Command)、Alt (Option) のいずれかが必要です。%@ のままにしました",
+     "단축키에는 Ctrl, Super (Command) 또는 Alt (Option)가 필요합니다. %@를 유지했습니다",
+     "Un raccourci doit comporter Ctrl, Super (Command) ou Alt (Option). %@ est conservé.",
+     "Ein Kurzbefehl braucht Strg, Super (Command) oder Alt (Option). %@ bleibt bestehen.",
+     "Un atajo necesita Ctrl, Super (Command) o Alt (Option). Se mantiene %@.",
+     "Um atalho precisa de Ctrl, Super (Command) ou Alt (Option). %@ foi mantido."},
+    // hotKeyRegistrationRecovered
+    {"Shortcut %@ works now",
+     "快捷键 %@ 现已可用",
+     "快捷鍵 %@ 現已可用",
+     "ショートカット %@ が使えるようになりました",
+     "단축키 %@를 이제 사용할 수 있습니다",
+     "Le raccourci %@ fonctionne maintenant",
+     "Der Kurzbefehl %@ funktioniert jetzt",
+     "El atajo %@ ya funciona",
+     "O atalho %@ já funciona"},
 }};
 
 } // namespace

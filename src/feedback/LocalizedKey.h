@@ -50,4 +50,14 @@ enum class LocalizedKey {
     captureFailed,
     recognitionFailed,
     unexpectedError,
+    cannotWriteToFolder,
+    diskFull,
+    settingsCannotBeSaved,
+    settingsFileKept,
+    singleInstanceUnguarded,
+    hotKeyNeedsModifier,
+    hotKeyRegistrationRecovered,
 };
+
+// The last key of the table.
+constexpr LocalizedKey lastLocalizedKey = LocalizedKey::hotKeyRegistrationRecovered;

@@ -32,7 +32,7 @@ std::optional<AppSettings> AppSettings::fromJson(const QByteArray &json)
     const std::optional<HotKey> hotKey = HotKey::fromJson(object.value(QLatin1String("hotKey")));
     const QJsonValue autoCopy = object.value(QLatin1String("autoCopyEnabled"));
     const QJsonValue mode = object.value(QLatin1String("preferredLanguageMode"));
-    if (!hotKey || !autoCopy.isBool() || !mode.isString())
+    if (!hotKey || !hotKey->hasRequiredModifier() || !autoCopy.isBool() || !mode.isString())
         return std::nullopt;
     const std::optional<PreferredLanguageMode> languageMode =
         PreferredLanguageModes::fromRawValue(mode.toString());

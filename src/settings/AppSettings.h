@@ -15,7 +15,8 @@ struct AppSettings {
     PreferredLanguageMode preferredLanguageMode = PreferredLanguageMode::automatic;
 
     QByteArray toJson() const;
-    // Strict: every member required with its exact type, or nothing at all is used.
+    // Strict: every member required with its exact type, and a shortcut with Control, Super or
+    // Alt, or nothing at all is used.
     static std::optional<AppSettings> fromJson(const QByteArray &json);
 
     bool operator==(const AppSettings &) const = default;

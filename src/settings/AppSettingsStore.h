@@ -7,9 +7,11 @@
 #include <memory>
 
 class QSettings;
+class QVariant;
 
 // Reads and writes the settings record under one key of the user's configuration.
-// Never fails visibly: unreadable data gives the default record, write errors are ignored.
+// Unreadable data gives the default record; a configuration file that cannot be read as
+// settings is first kept beside it under another name, so that no write destroys it.
 class AppSettingsStore
 {
 public:
@@ -20,19 +22,33 @@ public:
                               QString fileName = {});
 
     const QString &key() const { return m_key; }
+    // The configuration file's path.
+    QString fileName() const;
 
-    // Writes nothing, also when it corrects what it read.
-    AppSettings load() const;
-    void save(const AppSettings &settings) const;
+    // Writes nothing to the configuration, also when it corrects what it read. A file it
+    // cannot read as settings is copied to "<file>.unreadable-<date>-<time>" first, unless
+    // the latest such copy holds the same bytes.
+    AppSettings load();
+    // The copy the last load() made; empty when it made none.
+    const QString &keptUnreadableFile() const { return m_keptUnreadableFile; }
+
+    // False when the configuration could not be written.
+    bool save(const AppSettings &settings) const;
 
     // Other per-user flags kept beside the record. Unreadable values read as false.
     bool flag(const QString &key) const;
-    void setFlag(const QString &key, bool value) const;
+    // False when the configuration could not be written.
+    bool setFlag(const QString &key, bool value) const;
 
     // The configuration the store reads; other per-user values live beside the record.
     static std::unique_ptr<QSettings> openConfiguration(const QString &fileName = {});
 
 private:
+    void keepUnreadableFile(const QString &path);
+    // False when the value could not be written.
+    bool write(const QString &key, const QVariant &value) const;
+
     const QString m_key;
     const QString m_fileName;
+    QString m_keptUnreadableFile;
 };

@@ -26,6 +26,9 @@ struct HotKey {
     static HotKey screenshotCapture();   // Control + Command + 1, fixed
     // Command + Shift + 2 clashes with common screenshot tools; it is replaced wherever found.
     bool isRetiredTextShortcut() const;
+    // Control, Super or Alt: without one, a global shortcut would take a plain key (or a Shift
+    // one) away from every application.
+    bool hasRequiredModifier() const { return control || command || option; }
 
     // "Control + Option + Shift + Command + 5": the only text form of a shortcut.
     QString displayString() const;

@@ -3,6 +3,8 @@
 #include "platform/DesktopSession.h"
 #include "platform/GlobalShortcutService.h"
 
+#include <algorithm>
+
 HotKeyMonitor::HotKeyMonitor(std::unique_ptr<GlobalShortcutService> service)
     : m_service(service ? std::move(service) : DesktopSession::globalShortcutService())
 {
@@ -23,16 +25,41 @@ std::vector<HotKeyMonitor::RegistrationFailure> HotKeyMonitor::registerHotKeys(c
 {
     unregister();
     std::vector<RegistrationFailure> failures;
-    for (const Registration &registration : registrations) {
-        const std::int32_t status = m_service->registerShortcut(
-            signature, registration.id, HotKeyKeys::keyCode(registration.hotKey.key), registration.hotKey.modifierMask());
-        if (status == 0) {
-            m_callbacks[registration.id] = registration.onKeyDown;
-            m_hotKeys[registration.id] = registration.hotKey;
-        } else
-            failures.push_back({registration.id, registration.hotKey, status});
+    for (auto registration = registrations.begin(); registration != registrations.end(); ++registration) {
+        const bool clash = std::any_of(registrations.begin(), registration, [&](const Registration &earlier) {
+            return earlier.hotKey == registration->hotKey;
+        });
+        const std::int32_t status = clash ? sameKeysAsEarlierRegistration : registerWithService(*registration);
+        if (status == 0)
+            continue;
+        failures.push_back({registration->id, registration->hotKey, status});
+        if (!clash)
+            m_refused.push_back(*registration);
     }
     return failures;
+}
+
+std::vector<HotKeyMonitor::Registration> HotKeyMonitor::retryRefused()
+{
+    std::vector<Registration> registered;
+    std::erase_if(m_refused, [&](const Registration &registration) {
+        if (registerWithService(registration) != 0)
+            return false;
+        registered.push_back(registration);
+        return true;
+    });
+    return registered;
+}
+
+std::int32_t HotKeyMonitor::registerWithService(const Registration &registration)
+{
+    const std::int32_t status = m_service->registerShortcut(
+        signature, registration.id, HotKeyKeys::keyCode(registration.hotKey.key), registration.hotKey.modifierMask());
+    if (status == 0) {
+        m_callbacks[registration.id] = registration.onKeyDown;
+        m_hotKeys[registration.id] = registration.hotKey;
+    }
+    return status;
 }
 
 void HotKeyMonitor::unregister()
@@ -41,6 +68,7 @@ void HotKeyMonitor::unregister()
         m_service->unregisterShortcut(signature, id);
     m_callbacks.clear();
     m_hotKeys.clear();
+    m_refused.clear();
 }
 
 void HotKeyMonitor::handlePress(std::uint32_t, std::uint32_t id)

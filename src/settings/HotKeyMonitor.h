@@ -16,6 +16,9 @@ class HotKeyMonitor
 public:
     // "KRVL", packed big-endian as four-character codes are.
     static constexpr std::uint32_t signature = ('K' << 24) | ('R' << 16) | ('V' << 8) | 'L';
+    // The refusal code of a registration with the same keys as an earlier one in the list. Not
+    // every service refuses that itself (an X server grants the same client the same grab twice).
+    static constexpr std::int32_t sameKeysAsEarlierRegistration = -100;
 
     struct Registration {
         std::uint32_t id = 0;
@@ -40,15 +43,23 @@ public:
 
     bool isRegistered(std::uint32_t id) const { return m_callbacks.contains(id); }
 
+    // Tries again the registrations the service refused at once (another program held their
+    // keys, and may have let them go since); returns those registered now, in list order.
+    std::vector<Registration> retryRefused();
+    bool hasRefused() const { return !m_refused.empty(); }
+
     // Registrations that the service refused only after registerHotKeys() returned (desktop
     // portals answer later), in list order; they are no longer registered.
     std::function<void(const std::vector<RegistrationFailure> &)> onLateFailures = [](const auto &) {};
 
 private:
+    // 0 and remembered when the service takes it; otherwise the service's refusal code.
+    std::int32_t registerWithService(const Registration &registration);
     void handlePress(std::uint32_t signature, std::uint32_t id);
     void handleRefusals(std::uint32_t signature, const std::vector<GlobalShortcutService::Refusal> &refusals);
 
     std::unique_ptr<GlobalShortcutService> m_service;
     std::map<std::uint32_t, std::function<void()>> m_callbacks;
     std::map<std::uint32_t, HotKey> m_hotKeys;
+    std::vector<Registration> m_refused;
 };

@@ -31,7 +31,10 @@ void SettingsWindowController::show(AppController &controller)
         delete item->widget();
         delete item;
     }
-    layout->addWidget(new SettingsView(controller));
+    auto *view = new SettingsView(controller);
+    layout->addWidget(view);
+    // A window that is already open does not show new children by itself.
+    view->show();
     m_window->setWindowTitle(L::text(LocalizedKey::settingsWindowTitle));
     m_window->show();
     m_window->raise();

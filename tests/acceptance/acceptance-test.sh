@@ -171,7 +171,9 @@ start_tessarin
 sleep 1.5
 ! window_of_size 380 82 >/dev/null || fail "the first-launch hint showed again"
 printf 'before' | xclip -selection clipboard -i
-xdotool key ctrl+super+5
+# The shortcut is registered a moment after the tray icon shows: pressed until it answers.
+press_until_overlays() { xdotool key "$1"; wait_until 1 overlays_shown 2; }
+wait_until 10 press_until_overlays ctrl+super+5 || fail "the restored shortcut never opened the overlays"
 drag_over "$chinese"
 wait_for_paste "请把这份文件发送给项目经理审核。"
 echo "all acceptance checks passed"

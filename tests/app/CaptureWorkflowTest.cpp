@@ -220,11 +220,14 @@ private slots:
         QFile blocker(folder.filePath("file"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         CaptureScene::Options unwritable;
-        unwritable.clipboardFolder = blocker.fileName() + "/TessarinClipboard";
+        const QString imageFolder = blocker.fileName() + "/TessarinClipboard";
+        unwritable.clipboardFolder = imageFolder;
         CaptureScene write(std::move(unwritable));
         QVERIFY(write.captureImage(QRectF(100, 100, 200, 80)));
-        QCOMPARE(write.controller().lastResultSummary(), QStringLiteral("Capture failed"));
-        QCOMPARE(toastTitle(write.controller()), QStringLiteral("Capture failed"));
+        // The cause, with the folder the user has to look at.
+        const QString cause = "Capture failed: cannot write to " + imageFolder;
+        QCOMPARE(write.controller().lastResultSummary(), cause);
+        QCOMPARE(toastTitle(write.controller()), cause);
     }
 
     void missingPermissionExplainsAndCapturesNothing_data()

@@ -132,22 +132,37 @@ private slots:
         QCOMPARE(unixMode(folder), 0700);
     }
 
-    void failedWritesReturnFalseAndKeepTheClipboard_data()
+    void unusableFoldersAreRefusedAndKeepTheClipboard_data()
     {
         QTest::addColumn<QString>("folder");
         QFile blocker(m_cache.filePath("cache-is-a-file"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         QTest::newRow("cache folder is a file") << blocker.fileName() + "/TessarinClipboard";
         QTest::newRow("image folder is a file") << blocker.fileName();
+
+        // A link to a folder someone else can read: the screenshot must not land there.
+        const QString elsewhere = m_cache.filePath("elsewhere");
+        QVERIFY(QDir().mkpath(elsewhere));
+        QVERIFY(QFile::link(elsewhere, m_cache.filePath("linked")));
+        QTest::newRow("image folder is a link") << m_cache.filePath("linked");
+
+        // Another user's folder; the superuser could write there, and must not either.
+        const QString foreign = m_cache.filePath("foreign");
+        QVERIFY(QDir().mkpath(foreign));
+        QVERIFY(chown(QFile::encodeName(foreign).constData(), 65534, 65534) == 0);
+        QTest::newRow("image folder belongs to someone else") << foreign;
     }
 
-    void failedWritesReturnFalseAndKeepTheClipboard()
+    void unusableFoldersAreRefusedAndKeepTheClipboard()
     {
         QFETCH(QString, folder);
         const ClipboardService service(folder);
         service.copyText(QStringLiteral("kept"));
-        QVERIFY(!service.copyImage(sampleImage(), pngOf(sampleImage())));
+        const ClipboardService::ImageCopy copy = service.copyImage(sampleImage(), pngOf(sampleImage()));
+        QVERIFY(!copy);
+        QCOMPARE(copy.failure, ClipboardService::ImageCopyFailure::cannotWrite);
         QCOMPARE(X11Clipboard::read().data, QByteArray("kept"));
+        QCOMPARE(QDir(m_cache.filePath("elsewhere")).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void fullDiskReturnsFalseAndLeavesNoFile()
@@ -170,13 +185,16 @@ private slots:
         for (int y = 0; y < 256; ++y)
             for (int x = 0; x < 256; ++x)
                 noise.setPixel(x, y, qRgb((x * 7919 + y * 104729) % 256, (x * y) % 256, (x ^ y) % 256));
-        const bool copied = service.copyImage(noise, pngOf(noise));
+        const ClipboardService::ImageCopy copy = service.copyImage(noise, pngOf(noise));
         const QStringList left = QDir(folder + "/TessarinClipboard").entryList(QDir::Files | QDir::Hidden);
         if (mounted)
             QProcess::execute("umount", {folder});
         else
             setrlimit(RLIMIT_FSIZE, &original);
-        QVERIFY(!copied);
+        QVERIFY(!copy);
+        // A size limit is not a full disk; only the real one must say so.
+        if (mounted)
+            QCOMPARE(copy.failure, ClipboardService::ImageCopyFailure::diskFull);
         QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
         QCOMPARE(X11Clipboard::read().data, QByteArray("kept"));
     }

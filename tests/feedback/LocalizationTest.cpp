@@ -6,7 +6,7 @@
 Q_DECLARE_METATYPE(AppLanguage)
 
 namespace {
-constexpr int keyCount = static_cast<int>(LocalizedKey::unexpectedError) + 1;
+constexpr int keyCount = static_cast<int>(lastLocalizedKey) + 1;
 
 QList<AppLanguage> allLanguages()
 {

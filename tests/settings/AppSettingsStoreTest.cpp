@@ -1,6 +1,9 @@
 #include "settings/AppSettingsStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
@@ -19,6 +22,12 @@ QByteArray document(const QString &keyName, bool command, bool control, bool opt
         .arg(keyName, command ? "true" : "false", control ? "true" : "false",
              option ? "true" : "false", shift ? "true" : "false", mode, extra)
         .toUtf8();
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 AppSettings defaults()
@@ -106,8 +115,6 @@ private slots:
                                   << "Control + Command + 2" << PreferredLanguageMode::prioritizeCJK;
         QTest::newRow("command alone") << document("two", true, false, false, false, "automatic")
                                        << "Command + 2" << PreferredLanguageMode::automatic;
-        QTest::newRow("no modifier") << document("seven", false, false, false, false, "automatic")
-                                     << "7" << PreferredLanguageMode::automatic;
         QTest::newRow("cmd shift option 2")
             << document("two", true, false, true, true, "automatic") << "Option + Shift + Command + 2"
             << PreferredLanguageMode::automatic;
@@ -158,6 +165,9 @@ private slots:
         QByteArray huge(4 * 1024 * 1024, '[');
 
         QTest::newRow("missing autoCopyEnabled") << QVariant(noAutoCopy);
+        // A global shortcut without Control, Super or Alt would take a key from every program.
+        QTest::newRow("no modifier") << QVariant(document("seven", false, false, false, false, "automatic"));
+        QTest::newRow("shift alone") << QVariant(document("seven", false, false, false, true, "automatic"));
         QTest::newRow("missing shift") << QVariant(noShift);
         QTest::newRow("key beyond nine") << QVariant(document("ten", true, true, false, false, "automatic"));
         QTest::newRow("capitalised key") << QVariant(document("Five", true, true, false, false, "automatic"));
@@ -182,9 +192,12 @@ private slots:
     {
         QFETCH(QVariant, value);
         store(value);
-        const QVariant before = stored();
-        QCOMPARE(subject().load(), defaults());
-        QCOMPARE(stored(), before);
+        const QByteArray file = contents(m_file);
+        AppSettingsStore store = subject();
+        QCOMPARE(store.load(), defaults());
+        QCOMPARE(contents(m_file), file);
+        // Kept beside it before anything can overwrite it.
+        QCOMPARE(contents(store.keptUnreadableFile()), file);
     }
 
     void garbageConfigurationFileGivesDefaultsAndIsNotRewritten()
@@ -197,9 +210,26 @@ private slots:
         file.write(garbage);
         file.close();
 
-        QCOMPARE(subject().load(), defaults());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), garbage);
+        AppSettingsStore store = subject();
+        QCOMPARE(store.load(), defaults());
+        QCOMPARE(contents(m_file), garbage);
+        const QString kept = store.keptUnreadableFile();
+        QVERIFY2(QRegularExpression("/Tessarin-\\d+\\.conf\\.unreadable-\\d{8}-\\d{6}$").match(kept).hasMatch(),
+                 qPrintable(kept));
+        QCOMPARE(contents(kept), garbage);
+        QCOMPARE(QFileInfo(kept).permissions() & 0x0077, QFileDevice::Permissions());
+
+        // Writing replaces the garbage; the copy stays. The same garbage again is not copied again.
+        QVERIFY(store.setFlag("tessarin.has-shown-menu-bar-onboarding", true));
+        QCOMPARE(contents(kept), garbage);
+        QVERIFY(contents(m_file) != garbage);
+        QFile again(m_file);
+        QVERIFY(again.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        again.write(garbage);
+        again.close();
+        QCOMPARE(store.load(), defaults());
+        QCOMPARE(store.keptUnreadableFile(), QString());
+        QCOMPARE(QDir(m_dir.path()).entryList({QFileInfo(m_file).fileName() + ".unreadable-*"}).size(), 1);
     }
 
     void unreachableConfigurationFolderIsSilent()
@@ -208,10 +238,11 @@ private slots:
         QFile blocker(m_dir.filePath(QStringLiteral("not-a-folder")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        const AppSettingsStore store(key, blocker.fileName() + QStringLiteral("/Tessarin.conf"));
+        AppSettingsStore store(key, blocker.fileName() + QStringLiteral("/Tessarin.conf"));
         QCOMPARE(store.load(), defaults());
-        store.save(AppSettings{HotKey{HotKeyKey::three, true, false, false, false}, true,
-                               PreferredLanguageMode::prioritizeCJK});
+        QVERIFY(!store.save(AppSettings{HotKey{HotKeyKey::three, true, false, false, false}, true,
+                                        PreferredLanguageMode::prioritizeCJK}));
+        QVERIFY(!store.setFlag("tessarin.has-shown-menu-bar-onboarding", true));
         QCOMPARE(store.load(), defaults());
     }
 };

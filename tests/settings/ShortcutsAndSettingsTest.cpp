@@ -63,6 +63,20 @@ bool pressStartsACapture(AppController &controller, const QString &keys)
     return false;
 }
 
+// Control + Super + 1 pressed and a region dragged end with a screenshot on the clipboard.
+bool screenshotKeysCopyAScreenshot(CaptureScene &scene)
+{
+    QLabel *text = scene.showText(0, QPoint(100, 100), "Shortcut", "Noto Sans", 24);
+    xdotool({"key", "ctrl+super+1"});
+    if (!QTest::qWaitFor([&] { return scene.controller().isCaptureRunning(); }, 5000))
+        return false;
+    if (!DesktopDriver::waitForOverlays())
+        return false;
+    xdotool(DesktopDriver::drag(QGuiApplication::screens().at(0), CaptureScene::areaAround(text)));
+    return QTest::qWaitFor([&] { return !scene.controller().isCaptureRunning(); }, 10000)
+        && scene.controller().lastResultSummary() == QStringLiteral("Screenshot copied, ready for AI chat or Terminal");
+}
+
 template<typename T>
 T *findIn(QWidget *window, const QString &text)
 {
@@ -106,13 +120,7 @@ private slots:
         QVERIFY(!scene.controller().isCaptureRunning());
 
         // Which shortcut started which capture: the screenshot one ends with an image.
-        QLabel *text = scene.showText(0, QPoint(100, 100), "Shortcut", "Noto Sans", 24);
-        xdotool({"key", "ctrl+super+1"});
-        QTRY_VERIFY(scene.controller().isCaptureRunning());
-        QVERIFY(DesktopDriver::waitForOverlays());
-        xdotool(DesktopDriver::drag(QGuiApplication::screens().at(0), CaptureScene::areaAround(text)));
-        QTRY_VERIFY_WITH_TIMEOUT(!scene.controller().isCaptureRunning(), 10000);
-        QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("Screenshot copied, ready for AI chat or Terminal"));
+        QVERIFY(screenshotKeysCopyAScreenshot(scene));
         other.kill();
         other.waitForFinished();
     }
@@ -132,6 +140,73 @@ private slots:
         QCOMPARE(scene.controller().lastResultSummary(), message);
         QCOMPARE(visibleToast(scene.controller()), QString());
         QVERIFY(pressStartsACapture(scene.controller(), "ctrl+super+1"));
+    }
+
+    void aShortcutLetGoByAnotherProgramIsTakenWhenTheMenuOpens()
+    {
+        auto holder = std::make_unique<OtherClientGrab>();
+        CaptureScene scene;
+        scene.controller().bootstrap();
+        QVERIFY(scene.controller().lastResultSummary().startsWith("Shortcut Control + Command + 2 could not"));
+        // Still held: opening the menu changes nothing.
+        scene.controller().menuNeedsUpdate();
+        QVERIFY(scene.controller().lastResultSummary().startsWith("Shortcut Control + Command + 2 could not"));
+
+        holder.reset();
+        // The X server lets the grab go when it has seen the other client leave; until then
+        // each opening of the menu finds it still held.
+        QTRY_VERIFY_WITH_TIMEOUT((scene.controller().menuNeedsUpdate(),
+                                  scene.controller().lastResultSummary() == "Shortcut Control + Command + 2 works now"),
+                                 5000);
+        QCOMPARE(visibleToast(scene.controller()), QStringLiteral("Shortcut Control + Command + 2 works now"));
+        QVERIFY(pressStartsACapture(scene.controller(), "ctrl+super+2"));
+    }
+
+    void theTextShortcutCannotTakeTheScreenshotKeys()
+    {
+        CaptureScene scene;
+        scene.controller().bootstrap();
+        scene.controller().openSettings();
+        QWidget *window = SettingsWindowController::shared().window();
+        QComboBox *key = window->findChildren<QComboBox *>().first();
+        emit key->activated(1);
+        QCOMPARE(scene.controller().settings().hotKey, HotKey::screenshotCapture());
+        const QString refused = "Shortcut Control + Command + 1 could not be registered. Another app may be using it.";
+        QCOMPARE(scene.controller().lastResultSummary(), refused);
+        QVERIFY(findIn<QLabel>(window, refused)->isVisible());
+        // Opening the menu again does not make it the text shortcut.
+        scene.controller().menuNeedsUpdate();
+        QCOMPARE(scene.controller().lastResultSummary(), refused);
+
+        // The keys still take a screenshot.
+        QVERIFY(screenshotKeysCopyAScreenshot(scene));
+        window->close();
+    }
+
+    void aShortcutNeedsControlSuperOrAlt()
+    {
+        CaptureScene scene;
+        scene.controller().bootstrap();
+        scene.controller().openSettings();
+        QWidget *window = SettingsWindowController::shared().window();
+        findIn<QCheckBox>(window, "Command")->click();
+        findIn<QCheckBox>(window, "Shift")->click();
+        QCOMPARE(scene.controller().settings().hotKey.displayString(), QStringLiteral("Control + Shift + 2"));
+        findIn<QCheckBox>(window, "Control")->click();
+
+        // Shift + 2 alone would take "@" from every program: refused, with the reason.
+        const QString reason = "A shortcut needs Ctrl, Super (Command) or Alt (Option). Kept Control + Shift + 2.";
+        QCOMPARE(scene.controller().settings().hotKey.displayString(), QStringLiteral("Control + Shift + 2"));
+        QCOMPARE(scene.controller().lastResultSummary(), reason);
+        QCOMPARE(visibleToast(scene.controller()), reason);
+        window = SettingsWindowController::shared().window();
+        QVERIFY(findIn<QCheckBox>(window, "Control")->isChecked());
+        QVERIFY(findIn<QLabel>(window, reason)->isVisible());
+        QVERIFY(pressStartsACapture(scene.controller(), "ctrl+shift+2"));
+        xdotool({"key", "shift+2"});
+        QTest::qWait(300); // a press that must start nothing has nothing to wait for
+        QVERIFY(!scene.controller().isCaptureRunning());
+        window->close();
     }
 
     void settingsWindowEditsTakeEffectAtOnce()
