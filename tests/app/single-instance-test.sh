@@ -35,7 +35,7 @@ says() {
     tesseract "$work/window-read.png" - --psm 6 2>/dev/null | tr '\n' ' ' | grep -q "$2" && return 0
   done
   # The notice may be gone already; the status line keeps the message.
-  gdbus call --session --dest org.tessarin.Tessarin --object-path /org/tessarin/Tessarin \
+  gdbus call --session --timeout 5 --dest org.tessarin.Tessarin --object-path /org/tessarin/Tessarin \
     --method org.freedesktop.Application.Activate {} >/dev/null 2>&1 || true
   return 1
 }
@@ -45,7 +45,7 @@ socket_of() { ls "$1"/tessarin-*.socket 2>/dev/null | head -n1; }
 # The first instance keeps its lock and socket where only the user can reach them.
 start first.log
 first=$pid
-wait_until 5 tray_icon "$first" || fail "the first instance shows no tray icon"
+wait_until 15 tray_icon "$first" || fail "the first instance shows no tray icon"
 socket=$(socket_of "$XDG_RUNTIME_DIR")
 [ -S "$socket" ] || fail "no socket in the runtime folder: $(ls -la "$XDG_RUNTIME_DIR")"
 [ "$(stat -c %a "$XDG_RUNTIME_DIR")" = 700 ] || fail "the runtime folder is not private"
@@ -72,7 +72,7 @@ for signal in TERM INT HUP; do
   [ ! -e "$socket" ] || fail "SIG$signal left the socket behind"
   start "after-$signal.log"
   first=$pid
-  wait_until 5 tray_icon "$first" || fail "no new instance after SIG$signal"
+  wait_until 15 tray_icon "$first" || fail "no new instance after SIG$signal"
   [ -S "$socket" ] || fail "the new instance after SIG$signal has no socket"
 done
 
@@ -81,7 +81,7 @@ kill -KILL "$first"; wait "$first" 2>/dev/null || true
 [ -S "$socket" ] || fail "expected the crashed instance's socket to stay"
 start after-crash.log
 first=$pid
-wait_until 5 tray_icon "$first" || fail "a crashed instance's leftovers stopped the next start: $(cat "$work/after-crash.log")"
+wait_until 15 tray_icon "$first" || fail "a crashed instance's leftovers stopped the next start: $(cat "$work/after-crash.log")"
 kill -TERM "$first"; exits_within 5 "$first" || fail "tessarin did not end"
 
 # Without a runtime folder the lock goes to a private folder of ours in the temporary folder.
@@ -102,7 +102,7 @@ planted=$!; pids+=("$planted")
 wait_until 5 test -S "$foreign/tessarin-$display_name.socket" || fail "the planted socket did not appear"
 for round in 1 2; do
   start "foreign-$round.log" -u XDG_RUNTIME_DIR
-  wait_until 5 tray_icon "$pid" || fail "a folder planted by another user stopped tessarin: $(cat "$work/foreign-$round.log")"
+  wait_until 15 tray_icon "$pid" || fail "a folder planted by another user stopped tessarin: $(cat "$work/foreign-$round.log")"
   wait_until 15 says "$pid" "cannot make sure it runs only once" || fail "tessarin did not say it runs unguarded"
   kill -TERM "$pid"; exits_within 5 "$pid" || fail "tessarin did not end"
 done
