@@ -24,8 +24,14 @@ clipboard_is() { [ "$(wl-paste -n 2>/dev/null)" = "$1" ]; }
 # The notices the desktop shows for the program, by title.
 notices() { shell eval 'Main.messageTray.getSources().filter(s => s.title === "Tessarin")
   .flatMap(s => s.notifications.map(n => n.title)).join("\n")'; }
-notice_shown() { notices | grep -qxF "$1"; }
+# What the program asks the desktop to show, as the desktop's notification service receives it.
+dbus-monitor --session "type='method_call',interface='org.freedesktop.Notifications'" >"$work/notices.log" 2>&1 &
+pids+=($!)
+monitoring() { grep -q "member=NameLost" "$work/notices.log"; }
+wait_until 5 "dbus-monitor to start monitoring" monitoring
+notice_sent() { grep -qF "string \"$1\"" "$work/notices.log"; }
 no_notice() { [ -z "$(notices)" ]; }
+notices_shown() { ! no_notice; }
 permission() {
   gdbus call --session -d org.freedesktop.impl.portal.PermissionStore -o /org/freedesktop/impl/portal/PermissionStore \
     -m "org.freedesktop.impl.portal.PermissionStore.$1" screenshot screenshot "${@:2}"
@@ -35,12 +41,14 @@ indicator='Main.panel.statusArea[Object.keys(Main.panel.statusArea).find(k => k.
 # A program the user works in, holding the keyboard focus.
 text="Tessarin reads GNOME text"
 "$show_scene" text 32 "$text" >"$work/scene.log" 2>&1 &
-pids+=($!)
+scene=$!
+pids+=($scene)
 wait_until 10 "the text scene to take the focus" scene_has_focus
 
 echo "== first start: the hint appears and goes without taking the focus"
 start_program "$app"
-wait_until 10 "the first-start hint" notice_shown "Tessarin is running in your menu bar"
+wait_until 10 "the first-start hint" notice_sent "Tessarin is running in your menu bar"
+wait_until 10 "the hint on the screen" notices_shown
 scene_has_focus || fail "the hint took the focus from $(focused_class)"
 wait_until 15 "the hint to go" no_notice
 scene_has_focus || fail "the focus did not stay: $(focused_class)"
@@ -49,7 +57,7 @@ echo "ok: the hint came and went as a desktop notice; the focus stayed"
 
 echo "== the tray icon, through the AppIndicator extension, and its menu"
 # A full-screen program hides the top bar; the user leaves it to reach the tray.
-kill "${pids[-1]}"
+kill "$scene"
 wait_until 10 "the scene to close" has_no_window show_scene
 indicator_shown() { [ "$(shell eval "$indicator ? $indicator.mapped : false")" = True ]; }
 wait_until 10 "the tray icon in the top bar" indicator_shown
@@ -58,7 +66,7 @@ position=$(shell eval "(() => { const a = $indicator; const [x, y] = a.get_trans
 shell click $position
 menu_open() { [ "$(shell eval "$indicator.menu.isOpen")" = True ]; }
 wait_until 5 "the menu to open" menu_open
-items=$(shell eval "$indicator.menu._getMenuItems().filter(i => i.label).map(i => i.label.text).join('|')")
+items=$(shell eval "$indicator.menu._getMenuItems().filter(i => i.label && i.label.text).map(i => i.label.text).join('|')")
 case "$items" in
   "Capture Text for AI|Capture Screenshot for Terminal|Text shortcut: "*"|Settings|Help|Quit") ;;
   *) fail "menu items: $items" ;;
@@ -103,7 +111,7 @@ shell drag 20 20 760 110
 wait_until 20 "the recognised text on the clipboard" clipboard_is "$text"
 wait_until 5 "the overlay to go" overlay_gone
 permission Lookup | grep -q "'yes'" || fail "GNOME did not keep the permission: $(permission Lookup)"
-wait_until 10 "the notice of the copied text" notice_shown "Text copied, ready to paste"
+wait_until 10 "the notice of the copied text" notice_sent "Text copied, ready to paste"
 scene_has_focus || fail "the notice took the focus from $(focused_class)"
 wait_until 10 "the notice to go" no_notice
 echo "ok: \"$text\" pasted; the notice came and went without the focus"
