@@ -1,6 +1,8 @@
 #include "feedback/ToastPresenter.h"
 
 #include "feedback/ToastView.h"
+#include "platform/DesktopNotifications.h"
+#include "platform/DesktopSession.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -8,6 +10,11 @@
 
 ToastPresenter::ToastPresenter()
 {
+    if (DesktopSession::type() == DesktopSessionType::wayland) {
+        auto notifications = std::make_unique<DesktopNotifications>();
+        if (notifications->isAvailable())
+            m_notifications = std::move(notifications);
+    }
     m_dismissTimer.setSingleShot(true);
     connect(&m_dismissTimer, &QTimer::timeout, this, [this] {
         if (m_window)
@@ -21,6 +28,11 @@ void ToastPresenter::show(const QString &title, const std::optional<QString> &su
                           ToastStyle style, const std::optional<ToastAppearance> &appearance, double durationSeconds,
                           ToastPlacement placement)
 {
+    if (m_notifications) {
+        m_notifications->show(title, subtitle.value_or(QString()), style == ToastStyle::warning || style == ToastStyle::error,
+                              qRound(durationSeconds * 1000));
+        return;
+    }
     m_dismissTimer.stop();
     if (!m_window)
         m_window = std::make_unique<ToastView>();

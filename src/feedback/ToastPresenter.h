@@ -11,10 +11,13 @@
 #include <memory>
 #include <optional>
 
+class DesktopNotifications;
 class ToastView;
 
 // Shows one toast at a time in one reused panel; a new toast replaces the visible one and
-// its timer at once.
+// its timer at once. In Wayland sessions, where any window of ours would take the keyboard focus
+// from the program the user is about to paste into, the desktop's notifications show it instead
+// when the desktop has them.
 class ToastPresenter : public QObject
 {
     Q_OBJECT
@@ -36,6 +39,7 @@ public:
     static QPoint place(const QSize &size, ToastPlacement placement, const QRect &availableArea);
 
 private:
+    std::unique_ptr<DesktopNotifications> m_notifications;
     std::unique_ptr<ToastView> m_window;
     QTimer m_dismissTimer;
 };

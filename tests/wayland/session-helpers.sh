@@ -16,6 +16,7 @@ fail() {
     echo "windows, as sway places them:" >&2
     window_outputs >&2 || true
   fi
+  ! declare -F on_fail >/dev/null || on_fail >&2 || true
   tail -20 "$work/app.log" >&2 || true
   exit 1
 }
