@@ -1,5 +1,6 @@
 #include "platform/TesseractEngine.h"
 
+#include "platform/Cld2LanguageRecognizer.h"
 #include "platform/TesseractEnginePool.h"
 #include "platform/TesseractImage.h"
 
@@ -16,43 +17,67 @@
 #include <tesseract/baseapi.h>
 #include <tesseract/pageiterator.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <numeric>
 #include <optional>
 #include <string_view>
+#include <thread>
 
 namespace {
 
 struct LanguageModel {
     const char *identifier;
     const char *model;
+    const char *detected; // what CLD2 calls the language
 };
 
 constexpr LanguageModel languageModels[] = {
-    {"en-US", "eng"}, {"zh-Hans", "chi_sim"}, {"zh-Hant", "chi_tra"}, {"fr-FR", "fra"},
-    {"de-DE", "deu"}, {"it-IT", "ita"},       {"ja-JP", "jpn"},       {"ko-KR", "kor"},
-    {"es-ES", "spa"}, {"pt-PT", "por"},       {"tr-TR", "tur"},
+    {"en-US", "eng", "en"},     {"zh-Hans", "chi_sim", "zh"}, {"zh-Hant", "chi_tra", "zh-Hant"},
+    {"fr-FR", "fra", "fr"},     {"de-DE", "deu", "de"},       {"it-IT", "ita", "it"},
+    {"ja-JP", "jpn", "ja"},     {"ko-KR", "kor", "ko"},       {"es-ES", "spa", "es"},
+    {"pt-PT", "por", "pt"},     {"tr-TR", "tur", "tr"},
 };
 
 // Tesseract's own default when no language is asked for.
 const QString defaultModel = QStringLiteral("eng");
 
-// A line read this confidently by one script's engine is not tried with the scripts after it.
+// A line read this confidently by one script's model is not tried with the scripts after it.
 constexpr float acceptedLineConfidence = 0.75f;
 // Simplified and traditional Chinese share most glyphs, and each model reads the other's text
 // fairly confidently in its own characters: the other model is tried unless the first is sure.
 constexpr float acceptedBeforeSiblingConfidence = 0.9f;
-constexpr int hanScript = 1;
+// A re-reading with the language the text was recognised to be in is kept unless it is
+// clearly less confident.
+constexpr float languageRereadTolerance = 0.05f;
+// Captures with fewer lines are read on one thread, so that each model needs one engine.
+constexpr size_t linesForSecondThread = 4;
+// Idle this long, the program keeps only the engines it used last.
+constexpr auto idleBeforeTrim = std::chrono::seconds(20);
+constexpr int enginesKeptWhenIdle = 2;
 
-// Models that read the same script; Japanese mixes kana with Han, so it stands alone.
-int scriptOf(const QString &model)
+enum class Script { latin, han, japanese, korean };
+
+// Japanese mixes kana with Han, so it stands alone.
+Script scriptOf(const QString &model)
 {
-    if (model.startsWith(QLatin1String("chi_sim")) || model.startsWith(QLatin1String("chi_tra")))
-        return hanScript;
+    if (model == QLatin1String("chi_sim") || model == QLatin1String("chi_tra"))
+        return Script::han;
     if (model == QLatin1String("jpn"))
-        return 2;
+        return Script::japanese;
     if (model == QLatin1String("kor"))
-        return 3;
-    return 0; // Latin
+        return Script::korean;
+    return Script::latin;
+}
+
+QString modelOfDetectedLanguage(const QString &code)
+{
+    for (const LanguageModel &language : languageModels) {
+        if (code == QLatin1String(language.detected))
+            return QString::fromLatin1(language.model);
+    }
+    return {};
 }
 
 bool isUnspacedScript(char32_t c)
@@ -64,13 +89,39 @@ bool isUnspacedScript(char32_t c)
         || (c >= 0xFF00 && c <= 0xFFEF);   // full-width forms
 }
 
-// Tesseract separates CJK glyphs it reads as words, and keeps runs of spaces. Chinese and
-// Japanese put no spaces between words; Korean, and spaces next to Latin text, stay.
 bool isHanOrKana(char32_t c)
 {
     return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF);
 }
 
+bool isWordCharacter(char32_t c)
+{
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9') || c == U'_'
+        || c == U'-';
+}
+
+// A space the models put after a dot, slash or at sign inside a host name, e-mail address, path
+// or version number, as in "www.example. org": the word before already holds such a mark
+// between word characters, and the next word goes straight on in lower case or digits.
+bool splitsAddress(const std::u32string &before, char32_t next)
+{
+    static constexpr std::u32string_view joints = U"./@:";
+    const bool lowerOrDigit = (next >= U'a' && next <= U'z') || (next >= U'0' && next <= U'9');
+    if (before.size() < 5 || joints.find(before.back()) == joints.npos || !lowerOrDigit)
+        return false;
+    const size_t wordStart = before.find_last_of(U' ') == std::u32string::npos ? 0 : before.find_last_of(U' ') + 1;
+    const std::u32string_view word = std::u32string_view(before).substr(wordStart);
+    if (word.size() < 5)
+        return false;
+    for (size_t i = 1; i + 2 < word.size(); ++i) {
+        if (joints.find(word[i]) != joints.npos && isWordCharacter(word[i - 1]) && isWordCharacter(word[i + 1]))
+            return true;
+    }
+    return false;
+}
+
+// Tesseract separates CJK glyphs it reads as words, and keeps runs of spaces. Chinese and
+// Japanese put no spaces between words; Korean, and spaces next to Latin text, stay.
 QString normalizedLine(const QString &line)
 {
     const QList<uint> scalars = line.trimmed().toUcs4();
@@ -84,7 +135,7 @@ QString normalizedLine(const QString &line)
                 ++next;
             const bool betweenUnspaced = !out.empty() && next < scalars.size() && isUnspacedScript(out.back())
                 && (isUnspacedScript(scalars[next]) || halfWidthMarks.find(scalars[next]) != halfWidthMarks.npos);
-            if (!betweenUnspaced)
+            if (!betweenUnspaced && !(next < scalars.size() && splitsAddress(out, scalars[next])))
                 out.push_back(U' ');
             i = next - 1;
             continue;
@@ -98,36 +149,33 @@ QString normalizedLine(const QString &line)
     return QString::fromUcs4(out.data(), qsizetype(out.size()));
 }
 
-// The languages of a pass, as Tesseract engines in priority order: one engine per script,
-// holding that script's models in the order asked, so that Tesseract itself retries uncertain
-// words in the other languages (accents). The two Chinese models stay separate engines, side
-// by side: their confidences tell simplified from traditional text, word retries do not.
-// Across scripts a line goes to the next engine only while no engine has read it confidently.
-QStringList enginesFor(const QStringList &identifiers)
+// The models of a pass in priority order. Each line is read by one model at a time; Latin text
+// is read by the first Latin language's model, and the other Latin languages serve to re-read
+// it once the text is known to be in one of them: one model reading every word in seven
+// languages is slow, and swaps accents between them.
+struct PassModels {
+    QStringList models;
+    QStringList otherLatin;
+};
+
+PassModels modelsFor(const QStringList &identifiers)
 {
-    QList<int> scripts;
-    QList<QStringList> engines;
+    PassModels pass;
+    bool haveLatin = false;
     for (const QString &identifier : identifiers) {
         const QString model = TesseractEngine::tesseractLanguage(identifier);
-        if (model.isEmpty())
+        if (model.isEmpty() || pass.models.contains(model) || pass.otherLatin.contains(model))
             continue;
-        const int script = scriptOf(model);
-        const qsizetype index = scripts.indexOf(script);
-        if (index < 0) {
-            scripts << script;
-            engines << QStringList{model};
-        } else if (!engines[index].contains(model)) {
-            engines[index] << model;
+        if (scriptOf(model) == Script::latin && haveLatin) {
+            pass.otherLatin << model;
+            continue;
         }
+        haveLatin = haveLatin || scriptOf(model) == Script::latin;
+        pass.models << model;
     }
-    QStringList result;
-    for (qsizetype i = 0; i < engines.size(); ++i) {
-        if (scripts[i] == hanScript)
-            result << engines[i];
-        else
-            result << engines[i].join(u'+');
-    }
-    return result.isEmpty() ? QStringList{defaultModel} : result;
+    if (pass.models.isEmpty())
+        pass.models << defaultModel;
+    return pass;
 }
 
 void setImage(tesseract::TessBaseAPI *engine, const TesseractImage &prepared)
@@ -147,9 +195,15 @@ void runSingleThreaded()
 
 } // namespace
 
+// What one line came to: the reading and the model that gave it.
+struct LineRead {
+    std::optional<RecognizedText> text;
+    QString model;
+};
+
 // What the passes of one recognition share about its image: the prepared pixels, the text
 // lines found by layout analysis, and every line already read by a model, so that a later
-// pass asking the same model the same question gets the same answer without the work.
+// pass asking the same model about the same line gets the answer without the work.
 struct ImageAnalysis {
     qint64 cacheKey = 0;
     QSize size;
@@ -159,111 +213,57 @@ struct ImageAnalysis {
     QHash<QString, std::optional<RecognizedText>> reads;
     // Which Chinese model read this image's text better, once both were asked on one line.
     QString betterHanModel;
-    // Per line, the model of a script other than Han that read it confidently: later passes ask
-    // it first instead of every model before it.
+    // Per line, the model that read it confidently: later passes ask it first.
     QHash<qsizetype, QString> provenModels;
+    // The model that read the image's latest confident line: the other lines are most likely
+    // in the same script, so it goes first for them.
+    QString leadingModel;
 
-    static QString readKey(qsizetype line, const QString &model, bool dictionaries)
-    {
-        return QStringLiteral("%1/%2/%3").arg(line).arg(model).arg(dictionaries);
-    }
+    static QString readKey(qsizetype line, const QString &model) { return QStringLiteral("%1/%2").arg(line).arg(model); }
 };
 
-// Reads lines with the engines of one pass, in priority order. Each engine gets the image
-// once; a line stops at the first engine that reads it confidently.
+// Reads lines with the models of one pass, in priority order, the models this image's text has
+// proven first. A line stops at the first script whose model reads it confidently.
 class LineReader
 {
 public:
-    LineReader(TesseractEnginePool &pool, ImageAnalysis &analysis, const QStringList &models, bool dictionaries)
+    LineReader(TesseractEnginePool &pool, ImageAnalysis &analysis, const QStringList &models)
         : m_pool(pool)
         , m_analysis(analysis)
         , m_models(models)
-        , m_dictionaries(dictionaries)
-        , m_engines(size_t(models.size()))
     {
     }
 
-    std::optional<RecognizedText> read(qsizetype lineIndex)
+    LineRead read(qsizetype lineIndex)
     {
-        const QString betterHan = betterHanModel();
-        const std::vector<qsizetype> order = readingOrder(betterHan, lineIndex);
-        std::optional<RecognizedText> best;
-        QString bestModel;
+        const std::vector<QString> order = readingOrder(lineIndex);
+        LineRead best;
         for (size_t i = 0; i < order.size(); ++i) {
-            const QString &model = m_models[order[i]];
-            const std::optional<RecognizedText> candidate = readWith(order[i], lineIndex);
-            if (candidate && (!best || candidate->confidence > best->confidence)) {
-                best = candidate;
-                bestModel = model;
-            }
-            const bool siblingFollows = i + 1 < order.size() && scriptOf(model) == scriptOf(m_models[order[i + 1]]);
+            const QString &model = order[i];
+            const std::optional<RecognizedText> candidate = readWith(model, lineIndex);
+            if (candidate && (!best.text || candidate->confidence > best.text->confidence))
+                best = {candidate, model};
+            const bool siblingFollows = i + 1 < order.size() && scriptOf(model) == scriptOf(order[i + 1]);
             if (siblingFollows) {
                 // Both Chinese models are asked until one has proved better on this image; from
                 // then on it goes first and the other is asked only when it is unsure.
-                if (!betterHan.isEmpty() && best && best->confidence >= acceptedBeforeSiblingConfidence)
+                if (!betterHanModel().isEmpty() && best.text && best.text->confidence >= acceptedBeforeSiblingConfidence)
                     break;
                 continue;
             }
-            if (betterHan.isEmpty() && i > 0 && scriptOf(m_models[order[i - 1]]) == scriptOf(model))
-                learnBetterHanModel(bestModel);
-            if (best && best->confidence >= acceptedLineConfidence) {
-                learnProvenModel(lineIndex, bestModel);
+            if (i > 0 && scriptOf(order[i - 1]) == scriptOf(model))
+                learnBetterHanModel(best.model);
+            if (best.text && best.text->confidence >= acceptedLineConfidence) {
+                learnProvenModel(lineIndex, best.model);
                 break;
             }
         }
         return best;
     }
 
-private:
-    // The models' indices in priority order, the model proven on this line first, and the
-    // Chinese model known to be better before its sibling.
-    std::vector<qsizetype> readingOrder(const QString &betterHan, qsizetype lineIndex)
+    std::optional<RecognizedText> readWith(const QString &model, qsizetype lineIndex)
     {
-        std::vector<qsizetype> order(size_t(m_models.size()));
-        std::iota(order.begin(), order.end(), 0);
-        const qsizetype better = m_models.indexOf(betterHan);
-        if (better > 0 && scriptOf(m_models[better - 1]) == hanScript)
-            std::swap(order[size_t(better - 1)], order[size_t(better)]);
-        const auto proven = std::find(order.begin(), order.end(), m_models.indexOf(provenModel(lineIndex)));
-        if (proven != order.end())
-            std::rotate(order.begin(), proven, proven + 1);
-        return order;
-    }
-
-    QString provenModel(qsizetype lineIndex)
-    {
-        QMutexLocker lock(&m_analysis.mutex);
-        return m_analysis.provenModels.value(lineIndex);
-    }
-
-    // Chinese models are ordered by betterHanModel; they must stay next to each other.
-    void learnProvenModel(qsizetype lineIndex, const QString &model)
-    {
-        if (scriptOf(model) == hanScript)
-            return;
-        QMutexLocker lock(&m_analysis.mutex);
-        if (!m_analysis.provenModels.contains(lineIndex))
-            m_analysis.provenModels.insert(lineIndex, model);
-    }
-
-    QString betterHanModel()
-    {
-        QMutexLocker lock(&m_analysis.mutex);
-        return m_analysis.betterHanModel;
-    }
-
-    void learnBetterHanModel(const QString &model)
-    {
-        if (scriptOf(model) != hanScript)
-            return;
-        QMutexLocker lock(&m_analysis.mutex);
-        if (m_analysis.betterHanModel.isEmpty())
-            m_analysis.betterHanModel = model;
-    }
-
-    std::optional<RecognizedText> readWith(qsizetype modelIndex, qsizetype lineIndex)
-    {
-        const QString key = ImageAnalysis::readKey(lineIndex, m_models[modelIndex], m_dictionaries);
+        const QString key = ImageAnalysis::readKey(lineIndex, model);
         {
             QMutexLocker lock(&m_analysis.mutex);
             const auto cached = m_analysis.reads.constFind(key);
@@ -273,7 +273,7 @@ private:
         const QRect &line = m_analysis.lines[size_t(lineIndex)];
         const int margin = std::max(4, line.height() / 4);
         const QRect area = line.adjusted(-margin, -margin, margin, margin) & m_analysis.prepared.image.rect();
-        tesseract::TessBaseAPI *engine = engineFor(modelIndex);
+        tesseract::TessBaseAPI *engine = engineFor(model);
         engine->SetPageSegMode(tesseract::PSM_SINGLE_LINE);
         engine->SetRectangle(area.x(), area.y(), area.width(), area.height());
         std::unique_ptr<char[]> text(engine->GetUTF8Text());
@@ -287,21 +287,67 @@ private:
         return result;
     }
 
-    tesseract::TessBaseAPI *engineFor(qsizetype index)
+private:
+    // The pass's models in priority order, moved forward by what this image has shown: the
+    // script of the model proven on this line (or else on the image's other lines) first, and
+    // the better Chinese model before its sibling. Models of one script stay together.
+    std::vector<QString> readingOrder(qsizetype lineIndex)
     {
-        auto &lease = m_engines[size_t(index)];
-        if (!lease) {
-            lease.emplace(m_pool.acquire({m_models[index], m_dictionaries}));
-            setImage(lease->get(), m_analysis.prepared);
+        QString proven;
+        QString betterHan;
+        {
+            QMutexLocker lock(&m_analysis.mutex);
+            proven = m_analysis.provenModels.value(lineIndex, m_analysis.leadingModel);
+            betterHan = m_analysis.betterHanModel;
         }
-        return lease->get();
+        std::vector<QString> order(m_models.begin(), m_models.end());
+        if (m_models.contains(proven)) {
+            std::stable_partition(order.begin(), order.end(),
+                                  [&](const QString &model) { return scriptOf(model) == scriptOf(proven); });
+        }
+        const auto better = std::find(order.begin(), order.end(), betterHan);
+        if (better != order.end() && better != order.begin() && scriptOf(*(better - 1)) == Script::han)
+            std::iter_swap(better - 1, better);
+        return order;
+    }
+
+    void learnProvenModel(qsizetype lineIndex, const QString &model)
+    {
+        QMutexLocker lock(&m_analysis.mutex);
+        if (!m_analysis.provenModels.contains(lineIndex))
+            m_analysis.provenModels.insert(lineIndex, model);
+        m_analysis.leadingModel = model;
+    }
+
+    QString betterHanModel()
+    {
+        QMutexLocker lock(&m_analysis.mutex);
+        return m_analysis.betterHanModel;
+    }
+
+    void learnBetterHanModel(const QString &model)
+    {
+        if (scriptOf(model) != Script::han)
+            return;
+        QMutexLocker lock(&m_analysis.mutex);
+        if (m_analysis.betterHanModel.isEmpty())
+            m_analysis.betterHanModel = model;
+    }
+
+    tesseract::TessBaseAPI *engineFor(const QString &model)
+    {
+        auto lease = m_engines.find(model);
+        if (lease == m_engines.end()) {
+            lease = m_engines.emplace(model, m_pool.acquire(model)).first;
+            setImage(lease->second.get(), m_analysis.prepared);
+        }
+        return lease->second.get();
     }
 
     TesseractEnginePool &m_pool;
     ImageAnalysis &m_analysis;
     const QStringList &m_models;
-    const bool m_dictionaries;
-    std::vector<std::optional<TesseractEnginePool::Lease>> m_engines;
+    std::map<QString, TesseractEnginePool::Lease> m_engines;
 };
 
 class TesseractEngine::Private
@@ -310,7 +356,39 @@ public:
     explicit Private(QString path)
         : pool(std::move(path))
     {
-        lineThreads.setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+        lineThreads.setMaxThreadCount(1);
+        janitor = std::jthread([this](std::stop_token stop) { trimWhenIdle(stop); });
+    }
+
+    // Engines not used for a while are freed, down to the few used last.
+    void trimWhenIdle(std::stop_token stop)
+    {
+        std::unique_lock lock(activityMutex);
+        while (!stop.stop_requested()) {
+            if (!activitySinceTrim) {
+                activity.wait(lock, stop, [&] { return activitySinceTrim; });
+                continue;
+            }
+            const auto due = lastActivity + idleBeforeTrim;
+            if (activity.wait_until(lock, stop, due, [&] { return lastActivity + idleBeforeTrim > due; }))
+                continue;
+            if (stop.stop_requested())
+                break;
+            activitySinceTrim = false;
+            lock.unlock();
+            pool.trim(enginesKeptWhenIdle);
+            lock.lock();
+        }
+    }
+
+    void noteActivity()
+    {
+        {
+            std::lock_guard lock(activityMutex);
+            lastActivity = std::chrono::steady_clock::now();
+            activitySinceTrim = true;
+        }
+        activity.notify_all();
     }
 
     // The analysis of this image, made now unless a previous pass made it.
@@ -325,31 +403,19 @@ public:
         analysis->cacheKey = image.cacheKey();
         analysis->size = image.size();
         analysis->prepared = TesseractImage::prepare(image);
-        if (TesseractImage::medianLineHeight(analysis->prepared.image) > 0)
-            analysis->lines = findLines(analysis->prepared, layoutModel);
+        if (!analysis->prepared.glyphs.empty())
+            analysis->lines = analysis->prepared.completedLines(pageLines(analysis->prepared, layoutModel));
         QMutexLocker lock(&mutex);
         lastAnalysis = analysis;
         return analysis;
     }
 
-    // Tesseract's page layout analysis keeps columns apart but sometimes drops whole words it
-    // takes for graphics. When it leaves a good part of the ink uncovered, the bands of rows
-    // that hold ink are read as lines instead: they lose nothing.
-    std::vector<QRect> findLines(const TesseractImage &prepared, const QString &model)
+    // Tesseract's page layout analysis, which keeps columns apart.
+    std::vector<QRect> pageLines(const TesseractImage &prepared, const QString &model)
     {
-        TesseractEnginePool::Lease engine = pool.acquire({model, true});
+        TesseractEnginePool::Lease engine = pool.acquire(model);
         setImage(engine.get(), prepared);
-        const std::vector<QRect> page = lineBoxes(engine.get(), tesseract::PSM_AUTO);
-        const double pageCoverage = prepared.inkCoverage(page);
-        if (pageCoverage >= 0.9)
-            return page;
-        std::vector<QRect> bands = prepared.inkLines();
-        return prepared.inkCoverage(bands) > pageCoverage + 0.1 ? bands : page;
-    }
-
-    static std::vector<QRect> lineBoxes(tesseract::TessBaseAPI *engine, tesseract::PageSegMode mode)
-    {
-        engine->SetPageSegMode(mode);
+        engine->SetPageSegMode(tesseract::PSM_AUTO);
         std::vector<QRect> boxes;
         std::unique_ptr<tesseract::PageIterator> line(engine->AnalyseLayout());
         if (!line)
@@ -383,15 +449,14 @@ public:
         return lines;
     }
 
-    // Reads the given lines, spread over this thread and the line threads.
-    std::vector<std::optional<RecognizedText>> readLines(ImageAnalysis &analysis, const std::vector<qsizetype> &lines,
-                                                         const QStringList &models, bool dictionaries)
+    // Reads the given lines, a large capture's spread over this thread and a line thread.
+    std::vector<LineRead> readLines(ImageAnalysis &analysis, const std::vector<qsizetype> &lines, const QStringList &models)
     {
-        std::vector<std::optional<RecognizedText>> results(lines.size());
-        const int workers = std::min<int>(int(lines.size()), lineThreads.maxThreadCount() + 1);
+        std::vector<LineRead> results(lines.size());
+        const int workers = lines.size() >= linesForSecondThread ? 2 : 1;
         auto work = [&](int worker) {
             runSingleThreaded();
-            LineReader reader(pool, analysis, models, dictionaries);
+            LineReader reader(pool, analysis, models);
             for (size_t i = size_t(worker); i < lines.size(); i += size_t(workers))
                 results[i] = reader.read(lines[i]);
         };
@@ -417,6 +482,101 @@ public:
         return results;
     }
 
+    // A CJK model that reads a line as Latin letters with a stray ideograph or two read Latin
+    // text: the Latin model's reading stands, to be refined by the language of the text.
+    void keepLatinLinesLatin(ImageAnalysis &analysis, const std::vector<qsizetype> &lines, std::vector<LineRead> &reads,
+                             const QStringList &models)
+    {
+        const auto latinModel = std::find_if(models.begin(), models.end(),
+                                             [](const QString &model) { return scriptOf(model) == Script::latin; });
+        if (latinModel == models.end())
+            return;
+        LineReader reader(pool, analysis, {*latinModel});
+        for (size_t i = 0; i < reads.size(); ++i) {
+            if (!reads[i].text || scriptOf(reads[i].model) == Script::latin)
+                continue;
+            int cjk = 0;
+            int latin = 0;
+            for (char32_t c : reads[i].text->string.toUcs4()) {
+                cjk += isUnspacedScript(c) || (c >= 0xAC00 && c <= 0xD7AF) ? 1 : 0;
+                latin += (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') ? 1 : 0;
+            }
+            if (latin >= 8 * std::max(cjk, 1)) {
+                if (std::optional<RecognizedText> text = reader.readWith(*latinModel, lines[i]))
+                    reads[i] = {text, *latinModel};
+            }
+        }
+    }
+
+    // Japanese text is Han characters with kana: when the Japanese model read kana in this
+    // text, its lines of only Han characters are Japanese too.
+    void unifyJapanese(ImageAnalysis &analysis, const std::vector<qsizetype> &lines, std::vector<LineRead> &reads,
+                       const QStringList &models)
+    {
+        const QString japanese = QStringLiteral("jpn");
+        const bool kana = models.contains(japanese) && std::any_of(reads.begin(), reads.end(), [&](const LineRead &read) {
+            return read.text && read.model == japanese
+                && std::any_of(read.text->string.begin(), read.text->string.end(),
+                               [](QChar c) { return c.unicode() >= 0x3040 && c.unicode() <= 0x30FF; });
+        });
+        if (!kana)
+            return;
+        LineReader reader(pool, analysis, {japanese});
+        for (size_t i = 0; i < reads.size(); ++i) {
+            if (!reads[i].text || scriptOf(reads[i].model) != Script::han)
+                continue;
+            const std::optional<RecognizedText> text = reader.readWith(japanese, lines[i]);
+            if (text && text->confidence >= reads[i].text->confidence - languageRereadTolerance)
+                reads[i] = {text, japanese};
+        }
+    }
+
+    // Simplified and traditional Chinese are told apart by the whole text, not line by line:
+    // the lines of the less used model are read again with the other.
+    void unifyHan(ImageAnalysis &analysis, const std::vector<qsizetype> &lines, std::vector<LineRead> &reads)
+    {
+        QHash<QString, qsizetype> weight;
+        for (const LineRead &read : reads) {
+            if (read.text && scriptOf(read.model) == Script::han)
+                weight[read.model] += read.text->string.size();
+        }
+        if (weight.size() < 2)
+            return;
+        const QString chosen = std::max_element(weight.begin(), weight.end()).key();
+        LineReader reader(pool, analysis, {chosen});
+        for (size_t i = 0; i < reads.size(); ++i) {
+            if (reads[i].text && scriptOf(reads[i].model) == Script::han && reads[i].model != chosen) {
+                if (std::optional<RecognizedText> text = reader.readWith(chosen, lines[i]))
+                    reads[i] = {text, chosen};
+            }
+        }
+    }
+
+    // Latin text is first read with the first Latin language's model; when the text turns out
+    // to be in another Latin language of the pass, its lines are read again with that one.
+    void rereadInDetectedLanguage(ImageAnalysis &analysis, const std::vector<qsizetype> &lines,
+                                  std::vector<LineRead> &reads, const PassModels &pass)
+    {
+        QStringList latin;
+        for (const LineRead &read : reads) {
+            if (read.text && scriptOf(read.model) == Script::latin)
+                latin << read.text->string;
+        }
+        if (latin.isEmpty() || pass.otherLatin.isEmpty())
+            return;
+        const QString model = modelOfDetectedLanguage(Cld2LanguageRecognizer::likelyLanguage(latin.join(u'\n')));
+        if (!pass.otherLatin.contains(model))
+            return;
+        LineReader reader(pool, analysis, {model});
+        for (size_t i = 0; i < reads.size(); ++i) {
+            if (!reads[i].text || scriptOf(reads[i].model) != Script::latin)
+                continue;
+            const std::optional<RecognizedText> text = reader.readWith(model, lines[i]);
+            if (text && text->confidence >= reads[i].text->confidence - languageRereadTolerance)
+                reads[i] = {text, model};
+        }
+    }
+
     // The engine's own choice of languages: the script that Tesseract's orientation-and-script
     // model sees decides the models; Tesseract's default when it sees none.
     QStringList detectedModels(const TesseractImage &prepared)
@@ -424,7 +584,7 @@ public:
         const QStringList installed = pool.installedModels();
         if (!installed.contains(QStringLiteral("osd")))
             return {defaultModel};
-        TesseractEnginePool::Lease osd = pool.acquire({QStringLiteral("osd"), true});
+        TesseractEnginePool::Lease osd = pool.acquire(QStringLiteral("osd"));
         osd->SetPageSegMode(tesseract::PSM_OSD_ONLY);
         setImage(osd.get(), prepared);
         int orientation = 0;
@@ -444,10 +604,7 @@ public:
             {QStringLiteral("Hangul"), {QStringLiteral("kor")}},
         };
         QStringList models = modelsOfScript.value(scriptName);
-        models.removeIf([&](const QString &engine) {
-            const QStringList parts = engine.split(u'+');
-            return std::any_of(parts.begin(), parts.end(), [&](const QString &model) { return !installed.contains(model); });
-        });
+        models.removeIf([&](const QString &model) { return !installed.contains(model); });
         return models.isEmpty() ? QStringList{defaultModel} : models;
     }
 
@@ -455,8 +612,13 @@ public:
     QThreadPool lineThreads;
     QMutex mutex;
     std::shared_ptr<ImageAnalysis> lastAnalysis;
-};
 
+    std::mutex activityMutex;
+    std::condition_variable_any activity;
+    std::chrono::steady_clock::time_point lastActivity;
+    bool activitySinceTrim = false;
+    std::jthread janitor; // last: it stops before the rest goes
+};
 TesseractEngine::TesseractEngine(QString tessdataPath)
     : d(std::make_unique<Private>(tessdataPath.isEmpty() ? defaultTessdataPath() : std::move(tessdataPath)))
 {
@@ -502,7 +664,12 @@ void TesseractEngine::warmUp(const TextRecognitionSettings &settings)
     runSingleThreaded();
     // The first engine of the pass is what every line tries first. One instance: a second line
     // thread loads its own when a capture has enough lines, which keeps an idle program small.
-    d->pool.acquire({enginesFor(settings.recognitionLanguages).first(), settings.usesLanguageCorrection});
+    d->pool.acquire(modelsFor(settings.recognitionLanguages).models.first());
+}
+
+void TesseractEngine::releaseIdleMemory()
+{
+    d->pool.trim(enginesKeptWhenIdle);
 }
 
 std::vector<TextObservation> TesseractEngine::perform(const QImage &image, const TextRecognitionSettings &settings)
@@ -511,12 +678,13 @@ std::vector<TextObservation> TesseractEngine::perform(const QImage &image, const
     if (image.width() < 2 || image.height() < 2)
         return {};
 
-    const QStringList requested = enginesFor(settings.recognitionLanguages);
-    const std::shared_ptr<ImageAnalysis> analysis = d->analysisFor(image, requested.first());
+    d->noteActivity();
+    PassModels pass = modelsFor(settings.recognitionLanguages);
+    const std::shared_ptr<ImageAnalysis> analysis = d->analysisFor(image, pass.models.first());
     if (analysis->lines.empty())
         return {};
-    const QStringList models = settings.automaticallyDetectsLanguage ? d->detectedModels(analysis->prepared)
-                                                                      : requested;
+    if (settings.automaticallyDetectsLanguage)
+        pass = PassModels{d->detectedModels(analysis->prepared), {}};
 
     const double minimumHeight = double(settings.minimumTextHeight) * image.height() * analysis->prepared.scale;
     std::vector<qsizetype> lines;
@@ -524,8 +692,14 @@ std::vector<TextObservation> TesseractEngine::perform(const QImage &image, const
         if (analysis->lines[i].height() >= minimumHeight)
             lines.push_back(qsizetype(i));
     }
+    std::vector<LineRead> reads = d->readLines(*analysis, lines, pass.models);
+    d->keepLatinLinesLatin(*analysis, lines, reads, pass.models);
+    d->unifyJapanese(*analysis, lines, reads, pass.models);
+    d->unifyHan(*analysis, lines, reads);
+    d->rereadInDetectedLanguage(*analysis, lines, reads, pass);
     std::vector<TextObservation> observations;
-    for (std::optional<RecognizedText> &read : d->readLines(*analysis, lines, models, settings.usesLanguageCorrection))
-        observations.push_back(TextObservation{std::move(read)});
+    for (LineRead &read : reads)
+        observations.push_back(TextObservation{std::move(read.text)});
+    d->noteActivity();
     return observations;
 }

@@ -2,160 +2,366 @@
 
 #include <QPainter>
 
+#include <leptonica/allheaders.h>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <vector>
+#include <memory>
 
 namespace {
-// The LSTM models read best with lines this tall; small UI text is scaled up to it.
-constexpr double targetLineHeight = 28;
+// Tesseract binarises small text badly: glyphs lower than this are scaled up to the target,
+// much larger ones down to it, and the usual sizes of screen text are read as they are.
+constexpr int smallGlyphHeight = 10;
+constexpr int largeGlyphHeight = 60;
+constexpr double targetGlyphHeight = 16;
 constexpr double maximumScale = 4;
-constexpr double minimumScale = 0.5;
-// Very large captures are not scaled: their text is usually big enough and time matters.
+// Very large captures are not scaled up further than this: time matters more.
 constexpr qint64 maximumScaledPixels = 12'000'000;
-constexpr int inkContrast = 64;
+// Levels from the background below which a pixel is not ink at all.
+constexpr int faintestInk = 20;
+// Pixels this far towards the ink (of 255 after stretching) belong to a piece of ink.
+constexpr int pieceLevel = 200;
 
-int backgroundLevel(const QImage &gray)
+using Histogram = std::array<qint64, 256>;
+
+// Where ink lies in one colour channel: its background level, and how far from it, on which side.
+struct Contrast {
+    int background = 255;
+    int ink = 0; // distance of typical ink from the background
+    bool lighter = false;
+};
+
+Contrast contrastOf(const Histogram &histogram)
 {
-    std::array<qint64, 256> histogram{};
-    for (int y = 0; y < gray.height(); ++y) {
-        const uchar *row = gray.constScanLine(y);
-        for (int x = 0; x < gray.width(); ++x)
-            ++histogram[row[x]];
+    Contrast contrast;
+    contrast.background = int(std::max_element(histogram.begin(), histogram.end()) - histogram.begin());
+    const int b = contrast.background;
+    qint64 darker = 0;
+    qint64 lighter = 0;
+    for (int level = 0; level < 256; ++level) {
+        if (level < b - faintestInk)
+            darker += histogram[size_t(level)];
+        if (level > b + faintestInk)
+            lighter += histogram[size_t(level)];
     }
-    return static_cast<int>(std::max_element(histogram.begin(), histogram.end()) - histogram.begin());
+    contrast.lighter = lighter > darker;
+    // Most ink pixels lie at least this far out; the few beyond are outliers such as icons.
+    qint64 remaining = (contrast.lighter ? lighter : darker) / 10;
+    for (int distance = 255; distance > faintestInk; --distance) {
+        const int level = contrast.lighter ? b + distance : b - distance;
+        if (level < 0 || level > 255)
+            continue;
+        remaining -= histogram[size_t(level)];
+        if (remaining < 0) {
+            contrast.ink = distance;
+            break;
+        }
+    }
+    return contrast;
 }
 
-QImage toGrayscale(const QImage &source)
+QImage opaque(const QImage &source)
 {
-    if (!source.hasAlphaChannel())
-        return source.convertToFormat(QImage::Format_Grayscale8);
     // Transparent pixels count as white, as they would show on a light page.
     QImage flattened(source.size(), QImage::Format_RGB32);
     flattened.fill(Qt::white);
-    {
-        QPainter painter(&flattened);
-        painter.drawImage(0, 0, source);
-    }
-    return flattened.convertToFormat(QImage::Format_Grayscale8);
+    QPainter painter(&flattened);
+    painter.drawImage(0, 0, source);
+    return flattened;
 }
 
-// Bands of consecutive rows that hold ink, as (first row, last row); slivers dropped.
-std::vector<std::pair<int, int>> inkRowRuns(const QImage &gray)
+// Dark ink on white at full contrast, from whichever of brightness and the three colour
+// channels tells ink from background best: pale text on a colour of nearly its brightness
+// differs much more in one channel. Ink lighter than its background is turned dark.
+QImage stretchedGray(const QImage &source)
 {
-    const int background = backgroundLevel(gray);
-    std::vector<std::pair<int, int>> runs;
-    int start = -1;
-    for (int y = 0; y <= gray.height(); ++y) {
-        const uchar *row = y < gray.height() ? gray.constScanLine(y) : nullptr;
-        const bool ink = row && std::any_of(row, row + gray.width(), [&](uchar level) {
-            return std::abs(level - background) > inkContrast;
-        });
-        if (ink && start < 0)
-            start = y;
-        if (!ink && start >= 0) {
-            if (y - start >= 3)
-                runs.emplace_back(start, y - 1);
-            start = -1;
+    const QImage rgb = source.hasAlphaChannel() ? opaque(source) : source.convertToFormat(QImage::Format_RGB32);
+    std::array<Histogram, 4> histograms{}; // gray, red, green, blue
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb *row = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            ++histograms[0][size_t(qGray(row[x]))];
+            ++histograms[1][size_t(qRed(row[x]))];
+            ++histograms[2][size_t(qGreen(row[x]))];
+            ++histograms[3][size_t(qBlue(row[x]))];
         }
     }
-    return runs;
+    int channel = 0;
+    Contrast best = contrastOf(histograms[0]);
+    for (int c = 1; c < 4; ++c) {
+        const Contrast contrast = contrastOf(histograms[size_t(c)]);
+        // Brightness is what the eye reads; a colour channel must be clearly better.
+        if (contrast.ink * 4 > best.ink * 5 && contrast.ink > best.ink + faintestInk) {
+            best = contrast;
+            channel = c;
+        }
+    }
+    QImage gray(rgb.size(), QImage::Format_Grayscale8);
+    if (best.ink <= faintestInk) {
+        gray.fill(255);
+        return gray;
+    }
+    std::array<uchar, 256> levels{};
+    for (int level = 0; level < 256; ++level) {
+        const int distance = best.lighter ? level - best.background : best.background - level;
+        levels[size_t(level)] = uchar(255 - std::clamp(distance * 255 / best.ink, 0, 255));
+    }
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb *row = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        uchar *out = gray.scanLine(y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb p = row[x];
+            const int value = channel == 0 ? qGray(p) : channel == 1 ? qRed(p) : channel == 2 ? qGreen(p) : qBlue(p);
+            out[x] = levels[size_t(value)];
+        }
+    }
+    return gray;
 }
-} // namespace
 
-int TesseractImage::medianLineHeight(const QImage &gray)
+struct PixDeleter {
+    void operator()(PIX *pix) const { pixDestroy(&pix); }
+};
+struct BoxaDeleter {
+    void operator()(BOXA *boxa) const { boxaDestroy(&boxa); }
+};
+struct PixaDeleter {
+    void operator()(PIXA *pixa) const { pixaDestroy(&pixa); }
+};
+
+struct Piece {
+    QRect box;
+    double fill = 0; // share of its box that is ink
+};
+
+// Connected pieces of ink, with Leptonica; masks holds each piece's own pixels.
+std::vector<Piece> piecesOf(const QImage &gray, std::unique_ptr<PIXA, PixaDeleter> &masks)
 {
-    const std::vector<std::pair<int, int>> runs = inkRowRuns(gray);
-    if (runs.empty())
-        return 0;
+    std::unique_ptr<PIX, PixDeleter> binary(pixCreate(gray.width(), gray.height(), 1));
+    l_uint32 *data = pixGetData(binary.get());
+    const int wordsPerLine = pixGetWpl(binary.get());
+    for (int y = 0; y < gray.height(); ++y) {
+        const uchar *row = gray.constScanLine(y);
+        l_uint32 *line = data + y * wordsPerLine;
+        for (int x = 0; x < gray.width(); ++x) {
+            if (row[x] < pieceLevel)
+                SET_DATA_BIT(line, x);
+        }
+    }
+    PIXA *pixa = nullptr;
+    std::unique_ptr<BOXA, BoxaDeleter> boxes(pixConnComp(binary.get(), &pixa, 8));
+    masks.reset(pixa);
+    std::vector<Piece> pieces;
+    for (int i = 0; boxes && i < boxaGetCount(boxes.get()); ++i) {
+        l_int32 x = 0, y = 0, w = 0, h = 0;
+        boxaGetBoxGeometry(boxes.get(), i, &x, &y, &w, &h);
+        std::unique_ptr<PIX, PixDeleter> mask(pixaGetPix(pixa, i, L_CLONE));
+        l_int32 count = 0;
+        pixCountPixels(mask.get(), &count, nullptr);
+        pieces.push_back({QRect(x, y, w, h), double(count) / (double(w) * h)});
+    }
+    return pieces;
+}
+
+int medianHeight(const std::vector<Piece> &pieces, const QSize &size)
+{
     std::vector<int> heights;
-    for (const auto &[first, last] : runs)
-        heights.push_back(last - first + 1);
+    for (const Piece &piece : pieces) {
+        const QRect &box = piece.box;
+        if (box.height() >= 4 && box.height() < size.height() * 4 / 5 && box.width() < size.width() * 4 / 5)
+            heights.push_back(box.height());
+    }
+    if (heights.empty())
+        return 0;
     std::nth_element(heights.begin(), heights.begin() + long(heights.size() / 2), heights.end());
     return heights[heights.size() / 2];
 }
 
-std::vector<QRect> TesseractImage::inkLines() const
+enum class Shape { glyph, decoration, panel };
+
+// Window edges, frames, scroll bars, separators are decorations: long thin bars, hollow
+// outlines, and pieces far larger than text, or larger and cut by the edge of the selection.
+// A large solid piece is a panel (a button, a title bar) whose text shows in its holes.
+Shape shapeOf(const Piece &piece, int glyph, const QSize &size)
 {
-    const int background = backgroundLevel(image);
-    const int median = medianLineHeight(image);
-    std::vector<QRect> lines;
-    for (const auto &[first, last] : inkRowRuns(image)) {
-        if (last - first + 1 < median / 3)
-            continue;
-        int left = image.width();
-        int right = -1;
-        for (int y = first; y <= last; ++y) {
-            const uchar *row = image.constScanLine(y);
-            for (int x = 0; x < image.width(); ++x) {
-                if (std::abs(row[x] - background) > inkContrast) {
-                    left = std::min(left, x);
-                    right = std::max(right, x);
-                }
-            }
-        }
-        if (right >= left)
-            lines.emplace_back(QPoint(left, first), QPoint(right, last));
-    }
-    return lines;
+    const QRect &box = piece.box;
+    const int w = box.width();
+    const int h = box.height();
+    const bool bar = (h >= 5 * w && h * 2 > 5 * glyph) || (w >= 5 * h && w * 2 > 5 * glyph);
+    const bool outline = (w > 4 * glyph || h > 4 * glyph) && std::min(w, h) * 2 > 3 * glyph && piece.fill < 0.2;
+    const bool atEdge = box.left() == 0 || box.top() == 0 || box.right() == size.width() - 1
+        || box.bottom() == size.height() - 1;
+    const bool large = (w > 5 * glyph && h > 5 * glyph) || (atEdge && w > 3 * glyph && h > 3 * glyph);
+    if (large && piece.fill >= 0.6)
+        return Shape::panel;
+    return bar || outline || large ? Shape::decoration : Shape::glyph;
 }
+
+// Dark text on the light panel that was light text on a dark one.
+void invertPanel(QImage &gray, const QRect &box)
+{
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        uchar *row = gray.scanLine(y);
+        for (int x = box.left(); x <= box.right(); ++x)
+            row[x] = uchar(255 - row[x]);
+    }
+}
+
+void erase(QImage &gray, const Piece &piece, PIXA *masks, int index)
+{
+    std::unique_ptr<PIX, PixDeleter> mask(pixaGetPix(masks, index, L_CLONE));
+    const l_uint32 *data = pixGetData(mask.get());
+    const int wordsPerLine = pixGetWpl(mask.get());
+    for (int y = 0; y < piece.box.height(); ++y) {
+        const l_uint32 *line = data + y * wordsPerLine;
+        uchar *row = gray.scanLine(piece.box.y() + y);
+        for (int x = 0; x < piece.box.width(); ++x) {
+            if (GET_DATA_BIT(line, x))
+                row[piece.box.x() + x] = 255;
+        }
+    }
+}
+
+double scaleFor(int glyph, const QSize &size)
+{
+    double scale = 1;
+    if (glyph < smallGlyphHeight)
+        scale = std::min(maximumScale, targetGlyphHeight / glyph);
+    else if (glyph > largeGlyphHeight)
+        scale = targetGlyphHeight * 2 / glyph;
+    const double pixels = double(size.width()) * size.height();
+    if (scale > 1 && pixels * scale * scale > maximumScaledPixels)
+        scale = std::max(1.0, std::sqrt(maximumScaledPixels / pixels));
+    return scale;
+}
+
+bool overlapsVertically(const QRect &a, const QRect &b)
+{
+    const int overlap = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) + 1;
+    return overlap * 2 >= std::min(a.height(), b.height());
+}
+
+int horizontalGap(const QRect &a, const QRect &b)
+{
+    return std::max(a.left(), b.left()) - std::min(a.right(), b.right()) - 1;
+}
+
+bool holds(const QRect &line, const QRect &glyph)
+{
+    const QRect common = line & glyph;
+    return qint64(common.width()) * common.height() * 2 >= qint64(glyph.width()) * glyph.height();
+}
+
+} // namespace
 
 TesseractImage TesseractImage::prepare(const QImage &source)
 {
     TesseractImage prepared;
-    QImage gray = toGrayscale(source);
-    if (backgroundLevel(gray) < 128)
-        gray.invertPixels();
+    QImage gray = stretchedGray(source);
+    std::unique_ptr<PIXA, PixaDeleter> masks;
+    const std::vector<Piece> pieces = piecesOf(gray, masks);
+    const int glyph = medianHeight(pieces, gray.size());
 
-    const int lineHeight = medianLineHeight(gray);
-    if (lineHeight > 0) {
-        // Large text is as hard for the layout analysis as small text: both are brought near
-        // the height the models were trained on.
-        double scale = std::clamp(targetLineHeight / lineHeight, minimumScale, maximumScale);
-        const double pixels = double(gray.width()) * gray.height() * scale * scale;
-        if (scale > 1 && pixels > maximumScaledPixels)
-            scale = std::max(1.0, std::sqrt(maximumScaledPixels / (double(gray.width()) * gray.height())));
-        if (std::abs(scale - 1) > 0.1) {
-            gray = gray.scaled(qRound(gray.width() * scale), qRound(gray.height() * scale),
-                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            prepared.scale = double(gray.height()) / source.height();
-        }
+    std::vector<QRect> glyphs;
+    std::vector<QRect> panels;
+    for (size_t i = 0; glyph > 0 && i < pieces.size(); ++i) {
+        const Piece &piece = pieces[i];
+        const Shape shape = shapeOf(piece, glyph, gray.size());
+        if (shape == Shape::decoration)
+            erase(gray, piece, masks.get(), int(i));
+        else if (shape == Shape::panel)
+            panels.push_back(piece.box);
+        else if (piece.box.height() * 10 >= glyph * 3 && piece.box.height() <= 3 * glyph && piece.box.width() <= 8 * glyph)
+            glyphs.push_back(piece.box);
     }
 
+    for (const QRect &panel : panels)
+        invertPanel(gray, panel);
+    const double scale = glyph > 0 ? scaleFor(glyph, gray.size()) : 1.0;
+    if (scale != 1.0) {
+        gray = gray.scaled(qRound(gray.width() * scale), qRound(gray.height() * scale), Qt::IgnoreAspectRatio,
+                           Qt::SmoothTransformation);
+        prepared.scale = double(gray.height()) / source.height();
+    }
     prepared.padding = 16;
     prepared.image = QImage(gray.width() + 2 * prepared.padding, gray.height() + 2 * prepared.padding,
                             QImage::Format_Grayscale8);
-    // The border continues the background: an edge of another shade would be read as a line.
-    prepared.image.fill(uint(backgroundLevel(gray)));
-    for (int y = 0; y < gray.height(); ++y) {
-        std::copy_n(gray.constScanLine(y), gray.width(),
-                    prepared.image.scanLine(y + prepared.padding) + prepared.padding);
+    prepared.image.fill(255);
+    for (int y = 0; y < gray.height(); ++y)
+        std::copy_n(gray.constScanLine(y), gray.width(), prepared.image.scanLine(y + prepared.padding) + prepared.padding);
+    for (const QRect &box : glyphs) {
+        const QRectF scaled(box.x() * prepared.scale + prepared.padding, box.y() * prepared.scale + prepared.padding,
+                            box.width() * prepared.scale, box.height() * prepared.scale);
+        prepared.glyphs.push_back(scaled.toAlignedRect());
     }
+    prepared.glyphHeight = qRound(glyph * prepared.scale);
     return prepared;
 }
 
-double TesseractImage::inkCoverage(const std::vector<QRect> &boxes) const
+namespace {
+
+// Pieces of one line that the layout analysis took for separate lines or blocks are joined:
+// boxes on the same row close beside each other, and boxes lying mostly inside another.
+void joinPiecesOfLines(std::vector<QRect> &lines, int reach)
 {
-    const int background = backgroundLevel(image);
-    qint64 ink = 0;
-    qint64 covered = 0;
-    std::vector<bool> inBox(size_t(image.width()));
-    for (int y = 0; y < image.height(); ++y) {
-        std::fill(inBox.begin(), inBox.end(), false);
-        for (const QRect &box : boxes) {
-            if (y >= box.top() - 2 && y <= box.bottom() + 2) {
-                for (int x = std::max(0, box.left() - 2); x <= std::min(image.width() - 1, box.right() + 2); ++x)
-                    inBox[size_t(x)] = true;
-            }
-        }
-        const uchar *row = image.constScanLine(y);
-        for (int x = 0; x < image.width(); ++x) {
-            if (std::abs(row[x] - background) > inkContrast) {
-                ++ink;
-                covered += inBox[size_t(x)] ? 1 : 0;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        for (size_t j = i + 1; j < lines.size();) {
+            const bool beside = overlapsVertically(lines[i], lines[j]) && horizontalGap(lines[i], lines[j]) <= reach;
+            if (beside || holds(lines[i], lines[j]) || holds(lines[j], lines[i])) {
+                lines[i] |= lines[j];
+                lines.erase(lines.begin() + long(j));
+                j = i + 1;
+            } else {
+                ++j;
             }
         }
     }
-    return ink == 0 ? 1.0 : double(covered) / double(ink);
+}
+
+} // namespace
+
+std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) const
+{
+    const int reach = 2 * glyphHeight;
+    joinPiecesOfLines(lines, reach);
+    std::vector<QRect> loose;
+    for (const QRect &glyph : glyphs) {
+        if (std::none_of(lines.begin(), lines.end(), [&](const QRect &line) { return holds(line, glyph); }))
+            loose.push_back(glyph);
+    }
+    std::sort(loose.begin(), loose.end(), [](const QRect &a, const QRect &b) { return a.x() < b.x(); });
+    // Glyphs beside a line, such as line starts the layout analysis took for noise, join it;
+    // twice, so that a line grows from both ends.
+    for (int round = 0; round < 2; ++round) {
+        std::erase_if(loose, [&](const QRect &glyph) {
+            for (QRect &line : lines) {
+                if (overlapsVertically(line, glyph) && horizontalGap(line, glyph) <= reach) {
+                    line |= glyph;
+                    return true;
+                }
+            }
+            return false;
+        });
+        std::reverse(loose.begin(), loose.end());
+    }
+    std::sort(loose.begin(), loose.end(), [](const QRect &a, const QRect &b) { return a.x() < b.x(); });
+    std::vector<std::pair<QRect, int>> rows;
+    for (const QRect &glyph : loose) {
+        auto row = std::find_if(rows.begin(), rows.end(), [&](const auto &each) {
+            return overlapsVertically(each.first, glyph) && horizontalGap(each.first, glyph) <= reach;
+        });
+        if (row == rows.end())
+            rows.emplace_back(glyph, 1);
+        else
+            row->first |= glyph, ++row->second;
+    }
+    for (const auto &[row, count] : rows) {
+        // A lone mark is more likely an icon than text.
+        if (count < 2 && row.width() < 2 * row.height())
+            continue;
+        const auto below = std::find_if(lines.begin(), lines.end(), [&](const QRect &line) { return line.top() > row.top(); });
+        lines.insert(below, row);
+    }
+    joinPiecesOfLines(lines, reach);
+    return lines;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QStringList>
 
@@ -13,4 +14,6 @@ struct TextRenderer {
     // Throws std::runtime_error when the font family is not installed: a test on a
     // substitute font would prove nothing.
     QImage render(const QStringList &lines) const;
+    // The same in colours of its own instead of the light or dark theme's.
+    QImage render(const QStringList &lines, const QColor &foreground, const QColor &background) const;
 };
