@@ -21,7 +21,7 @@ QString Cld2LanguageRecognizer::dominantLanguage(const QString &text) const
     return QString::fromLatin1(CLD2::LanguageCode(languages[0]));
 }
 
-QString Cld2LanguageRecognizer::likelyLanguage(const QString &text)
+QStringList Cld2LanguageRecognizer::likelyLanguages(const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();
     const CLD2::CLDHints hints{nullptr, nullptr, CLD2::UNKNOWN_ENCODING, CLD2::UNKNOWN_LANGUAGE};
@@ -32,7 +32,10 @@ QString Cld2LanguageRecognizer::likelyLanguage(const QString &text)
     bool reliable = false;
     CLD2::ExtDetectLanguageSummary(utf8.constData(), int(utf8.size()), true, &hints, CLD2::kCLDFlagBestEffort,
                                    languages, percents, scores, nullptr, &textBytes, &reliable);
-    if (languages[0] == CLD2::UNKNOWN_LANGUAGE)
-        return {};
-    return QString::fromLatin1(CLD2::LanguageCode(languages[0]));
+    QStringList codes;
+    for (CLD2::Language language : languages) {
+        if (language != CLD2::UNKNOWN_LANGUAGE)
+            codes << QString::fromLatin1(CLD2::LanguageCode(language));
+    }
+    return codes;
 }

@@ -9,6 +9,7 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QRect>
+#include <QRegularExpression>
 #include <QSize>
 #include <QThreadPool>
 #include <QtConcurrent>
@@ -98,6 +99,34 @@ bool isWordCharacter(char32_t c)
 {
     return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9') || c == U'_'
         || c == U'-';
+}
+
+// A word of running text: letters in lower case after the first, a misread accent or two
+// as digits at most, and punctuation around it.
+bool isPlainWord(const QString &token)
+{
+    const QString word = token.trimmed().remove(QRegularExpression(QStringLiteral("^[(\"'¿¡«“‘]+|[)\"'.,;:!?»”’]+$")));
+    if (word.isEmpty())
+        return false;
+    int letters = 0;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const QChar c = word[i];
+        if (c.isLetter() && (i == 0 || !c.isUpper()))
+            ++letters;
+        else if (!c.isDigit() && c != u'-' && c != u'\'')
+            return false;
+    }
+    return letters * 4 >= word.size() * 3 && (letters == word.size() || word.size() >= 4);
+}
+
+// Whether a Latin model's reading is running text in a Latin language, perhaps with accents the
+// model lacks: then the line is Latin, and models of other scripts need not read it.
+bool looksLikeLatinText(const RecognizedText &text)
+{
+    constexpr float minimumConfidence = 0.5f;
+    const QStringList words = text.string.split(u' ', Qt::SkipEmptyParts);
+    return text.confidence >= minimumConfidence && words.size() >= 2
+        && std::all_of(words.begin(), words.end(), isPlainWord);
 }
 
 // A space the models put after a dot, slash or at sign inside a host name, e-mail address, path
@@ -257,6 +286,8 @@ public:
                 learnProvenModel(lineIndex, best.model);
                 break;
             }
+            if (best.text && scriptOf(best.model) == Script::latin && looksLikeLatinText(*best.text))
+                break;
         }
         return best;
     }
@@ -564,8 +595,30 @@ public:
         }
         if (latin.isEmpty() || pass.otherLatin.isEmpty())
             return;
-        const QString model = modelOfDetectedLanguage(Cld2LanguageRecognizer::likelyLanguage(latin.join(u'\n')));
-        if (!pass.otherLatin.contains(model))
+        // The likeliest of the pass's languages, unless that is the one already read with.
+        QString model;
+        const QStringList guesses = Cld2LanguageRecognizer::likelyLanguages(latin.join(u'\n'));
+        const bool allConfident = std::all_of(reads.begin(), reads.end(), [](const LineRead &read) {
+            return !read.text || scriptOf(read.model) != Script::latin || read.text->confidence >= acceptedLineConfidence;
+        });
+        for (const QString &code : guesses) {
+            const QString candidate = modelOfDetectedLanguage(code);
+            // Text without the accents the model lacks can look English: only confident
+            // readings are taken at their word.
+            if (pass.models.contains(candidate) && allConfident)
+                return;
+            if (pass.models.contains(candidate))
+                break;
+            if (pass.otherLatin.contains(candidate)) {
+                model = candidate;
+                break;
+            }
+        }
+        // A language near one of ours (Galician, Catalan...), or English read unsurely: the
+        // model that reads the least confident line best.
+        if (model.isEmpty() && !guesses.isEmpty())
+            model = mostConfidentModel(analysis, lines, reads, pass.otherLatin);
+        if (model.isEmpty())
             return;
         LineReader reader(pool, analysis, {model});
         for (size_t i = 0; i < reads.size(); ++i) {
@@ -575,6 +628,29 @@ public:
             if (text && text->confidence >= reads[i].text->confidence - languageRereadTolerance)
                 reads[i] = {text, model};
         }
+    }
+
+    QString mostConfidentModel(ImageAnalysis &analysis, const std::vector<qsizetype> &lines,
+                               const std::vector<LineRead> &reads, const QStringList &models)
+    {
+        size_t weakest = reads.size();
+        for (size_t i = 0; i < reads.size(); ++i) {
+            if (reads[i].text && scriptOf(reads[i].model) == Script::latin
+                && (weakest == reads.size() || reads[i].text->confidence < reads[weakest].text->confidence))
+                weakest = i;
+        }
+        if (weakest == reads.size())
+            return {};
+        QString best;
+        float bestConfidence = reads[weakest].text->confidence + languageRereadTolerance;
+        for (const QString &model : models) {
+            const std::optional<RecognizedText> text = LineReader(pool, analysis, {model}).readWith(model, lines[weakest]);
+            if (text && text->confidence > bestConfidence) {
+                best = model;
+                bestConfidence = text->confidence;
+            }
+        }
+        return best;
     }
 
     // The engine's own choice of languages: the script that Tesseract's orientation-and-script

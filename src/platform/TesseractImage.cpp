@@ -39,13 +39,22 @@ Contrast contrastOf(const Histogram &histogram)
     const int b = contrast.background;
     qint64 darker = 0;
     qint64 lighter = 0;
+    // Ink is on the side with more of it, weighed by how far it stands out: a dark window
+    // edge just darker than a terminal's background does not outweigh the terminal's text.
+    qint64 darkerMass = 0;
+    qint64 lighterMass = 0;
     for (int level = 0; level < 256; ++level) {
-        if (level < b - faintestInk)
-            darker += histogram[size_t(level)];
-        if (level > b + faintestInk)
-            lighter += histogram[size_t(level)];
+        const qint64 count = histogram[size_t(level)];
+        if (level < b - faintestInk) {
+            darker += count;
+            darkerMass += count * (b - level);
+        }
+        if (level > b + faintestInk) {
+            lighter += count;
+            lighterMass += count * (level - b);
+        }
     }
-    contrast.lighter = lighter > darker;
+    contrast.lighter = lighterMass > darkerMass;
     // Most ink pixels lie at least this far out; the few beyond are outliers such as icons.
     qint64 remaining = (contrast.lighter ? lighter : darker) / 10;
     for (int distance = 255; distance > faintestInk; --distance) {
