@@ -18,8 +18,10 @@
 #include <tesseract/baseapi.h>
 #include <tesseract/pageiterator.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <malloc.h>
 #include <mutex>
 #include <numeric>
 #include <optional>
@@ -46,9 +48,6 @@ const QString defaultModel = QStringLiteral("eng");
 
 // A line read this confidently by one script's model is not tried with the scripts after it.
 constexpr float acceptedLineConfidence = 0.75f;
-// Simplified and traditional Chinese share most glyphs, and each model reads the other's text
-// fairly confidently in its own characters: the other model is tried unless the first is sure.
-constexpr float acceptedBeforeSiblingConfidence = 0.9f;
 // A re-reading with the language the text was recognised to be in is kept unless it is
 // clearly less confident.
 constexpr float languageRereadTolerance = 0.05f;
@@ -101,7 +100,7 @@ bool isWordCharacter(char32_t c)
         || c == U'-';
 }
 
-// A word of running text: letters in lower case after the first, a misread accent or two
+// A word of running Latin text: letters in lower case after the first, a misread accent or two
 // as digits at most, and punctuation around it.
 bool isPlainWord(const QString &token)
 {
@@ -111,7 +110,8 @@ bool isPlainWord(const QString &token)
     int letters = 0;
     for (qsizetype i = 0; i < word.size(); ++i) {
         const QChar c = word[i];
-        if (c.isLetter() && (i == 0 || !c.isUpper()))
+        const bool latinLetter = c.isLetter() && c.unicode() < 0x0250; // up to Latin Extended-B
+        if (latinLetter && (i == 0 || !c.isUpper()))
             ++letters;
         else if (!c.isDigit() && c != u'-' && c != u'\'')
             return false;
@@ -126,7 +126,8 @@ bool looksLikeLatinText(const RecognizedText &text)
     constexpr float minimumConfidence = 0.5f;
     const QStringList words = text.string.split(u' ', Qt::SkipEmptyParts);
     return text.confidence >= minimumConfidence && words.size() >= 2
-        && std::all_of(words.begin(), words.end(), isPlainWord);
+        && std::all_of(words.begin(), words.end(), isPlainWord)
+        && std::none_of(text.string.begin(), text.string.end(), [](QChar c) { return isUnspacedScript(c.unicode()); });
 }
 
 // A space the models put after a dot, slash or at sign inside a host name, e-mail address, path
@@ -272,11 +273,21 @@ public:
             const std::optional<RecognizedText> candidate = readWith(model, lineIndex);
             if (candidate && (!best.text || candidate->confidence > best.text->confidence))
                 best = {candidate, model};
+            // A CJK model that reads plain Latin words: the line is Latin, and its model reads it.
+            const auto latin = std::find_if(order.begin() + long(i), order.end(),
+                                            [](const QString &each) { return scriptOf(each) == Script::latin; });
+            if (candidate && scriptOf(model) != Script::latin && latin != order.end() && looksLikeLatinText(*candidate)) {
+                if (std::optional<RecognizedText> text = readWith(*latin, lineIndex))
+                    best = {text, *latin};
+                break;
+            }
             const bool siblingFollows = i + 1 < order.size() && scriptOf(model) == scriptOf(order[i + 1]);
             if (siblingFollows) {
-                // Both Chinese models are asked until one has proved better on this image; from
-                // then on it goes first and the other is asked only when it is unsure.
-                if (!betterHanModel().isEmpty() && best.text && best.text->confidence >= acceptedBeforeSiblingConfidence)
+                // Simplified and traditional Chinese share most glyphs, and each model reads the
+                // other's text fairly confidently in its own characters: both are asked until one
+                // has proved better on this image; from then on it goes first and the other is
+                // asked only when it is unsure. The whole text's choice is made at the end.
+                if (!betterHanModel().isEmpty() && best.text && best.text->confidence >= acceptedLineConfidence)
                     break;
                 continue;
             }
@@ -388,6 +399,9 @@ public:
         : pool(std::move(path))
     {
         lineThreads.setMaxThreadCount(1);
+        // Model weights are large blocks; allocated on their own mappings, they go back to the
+        // system when an idle engine is freed instead of fragmenting the heap.
+        mallopt(M_MMAP_THRESHOLD, 256 * 1024);
         janitor = std::jthread([this](std::stop_token stop) { trimWhenIdle(stop); });
     }
 
@@ -480,30 +494,40 @@ public:
         return lines;
     }
 
-    // Reads the given lines, a large capture's spread over this thread and a line thread.
+    // Reads the given lines, a large capture's spread over this thread and a line thread. The
+    // first line is read alone: what it proves (the script, the Chinese variant) spares the
+    // second thread from loading engines of models the text does not need.
     std::vector<LineRead> readLines(ImageAnalysis &analysis, const std::vector<qsizetype> &lines, const QStringList &models)
     {
         std::vector<LineRead> results(lines.size());
-        const int workers = lines.size() >= linesForSecondThread ? 2 : 1;
-        auto work = [&](int worker) {
-            runSingleThreaded();
-            LineReader reader(pool, analysis, models);
-            for (size_t i = size_t(worker); i < lines.size(); i += size_t(workers))
+        if (lines.empty())
+            return results;
+        std::atomic<size_t> next = 1;
+        auto readFrom = [&](LineReader &reader) {
+            for (size_t i = next++; i < lines.size(); i = next++)
                 results[i] = reader.read(lines[i]);
         };
-        std::vector<QFuture<void>> helpers;
-        for (int worker = 1; worker < workers; ++worker)
-            helpers.push_back(QtConcurrent::run(&lineThreads, work, worker));
+        LineReader reader(pool, analysis, models);
+        results[0] = reader.read(lines[0]);
+        std::optional<QFuture<void>> helper;
+        if (lines.size() >= linesForSecondThread) {
+            helper = QtConcurrent::run(&lineThreads, [&] {
+                runSingleThreaded();
+                LineReader helperReader(pool, analysis, models);
+                readFrom(helperReader);
+            });
+        }
         std::exception_ptr failure;
         try {
-            work(0);
+            readFrom(reader);
         } catch (...) {
             failure = std::current_exception();
+            next = lines.size(); // the helper stops after its current line
         }
-        // The helpers use this frame's state: they must finish before it goes, failure or not.
-        for (QFuture<void> &helper : helpers) {
+        // The helper uses this frame's state: it must finish before it goes, failure or not.
+        if (helper) {
             try {
-                helper.waitForFinished();
+                helper->waitForFinished();
             } catch (...) {
                 failure = std::current_exception();
             }

@@ -35,7 +35,7 @@ public:
     };
 
     // At most maximumIdle engines are kept, one per model; the least recently used go first.
-    explicit TesseractEnginePool(QString tessdataPath, int maximumIdle = 4);
+    explicit TesseractEnginePool(QString tessdataPath, int maximumIdle = 6);
     ~TesseractEnginePool();
 
     const QString &tessdataPath() const { return m_tessdataPath; }

@@ -315,7 +315,9 @@ void joinPiecesOfLines(std::vector<QRect> &lines, int reach)
 {
     for (size_t i = 0; i < lines.size(); ++i) {
         for (size_t j = i + 1; j < lines.size();) {
-            const bool beside = overlapsVertically(lines[i], lines[j]) && horizontalGap(lines[i], lines[j]) <= reach;
+            const QRect joined = lines[i] | lines[j];
+            const bool sameRow = joined.height() * 10 <= std::max(lines[i].height(), lines[j].height()) * 13;
+            const bool beside = sameRow && horizontalGap(lines[i], lines[j]) <= reach;
             if (beside || holds(lines[i], lines[j]) || holds(lines[j], lines[i])) {
                 lines[i] |= lines[j];
                 lines.erase(lines.begin() + long(j));
@@ -332,6 +334,8 @@ void joinPiecesOfLines(std::vector<QRect> &lines, int reach)
 std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) const
 {
     const int reach = 2 * glyphHeight;
+    // Tall slivers across several lines are strokes the layout analysis could not place.
+    std::erase_if(lines, [&](const QRect &line) { return line.width() * 2 < glyphHeight && line.height() > 2 * glyphHeight; });
     joinPiecesOfLines(lines, reach);
     std::vector<QRect> loose;
     for (const QRect &glyph : glyphs) {
