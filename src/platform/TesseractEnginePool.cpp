@@ -71,6 +71,17 @@ void TesseractEnginePool::release(const Key &key, std::unique_ptr<tesseract::Tes
     while (int(m_idle.size()) > m_maximumIdle)
         evicted.splice(evicted.end(), m_idle, std::prev(m_idle.end()));
     lock.unlock();
+    if (!evicted.empty()) {
+        evicted.clear();
+        forgetUnusedDictionaries();
+    }
+}
+
+void TesseractEnginePool::forgetUnusedDictionaries()
+{
+    // Tesseract keeps every model's dictionaries in a process-wide cache that outlives the
+    // engines that loaded them.
+    tesseract::TessBaseAPI::ClearPersistentCache();
 }
 
 bool TesseractEnginePool::trim(int keep)
@@ -84,6 +95,7 @@ bool TesseractEnginePool::trim(int keep)
     if (evicted.empty())
         return false;
     evicted.clear();
+    forgetUnusedDictionaries();
     // The models' memory goes back to the system, not only to the allocator.
     malloc_trim(0);
     return true;

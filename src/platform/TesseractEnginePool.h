@@ -35,7 +35,7 @@ public:
     };
 
     // At most maximumIdle engines are kept, one per model; the least recently used go first.
-    explicit TesseractEnginePool(QString tessdataPath, int maximumIdle = 6);
+    explicit TesseractEnginePool(QString tessdataPath, int maximumIdle = 3);
     ~TesseractEnginePool();
 
     const QString &tessdataPath() const { return m_tessdataPath; }
@@ -51,6 +51,7 @@ public:
 private:
     std::unique_ptr<tesseract::TessBaseAPI> create(const Key &key) const;
     void release(const Key &key, std::unique_ptr<tesseract::TessBaseAPI> engine);
+    static void forgetUnusedDictionaries();
 
     struct Idle {
         Key key;

@@ -317,7 +317,9 @@ void joinPiecesOfLines(std::vector<QRect> &lines, int reach)
         for (size_t j = i + 1; j < lines.size();) {
             const QRect joined = lines[i] | lines[j];
             const bool sameRow = joined.height() * 10 <= std::max(lines[i].height(), lines[j].height()) * 13;
-            const bool beside = sameRow && horizontalGap(lines[i], lines[j]) <= reach;
+            // Terminals space wide characters far apart: a line's own height is a reach too.
+            const int lineReach = std::max(reach, std::min(lines[i].height(), lines[j].height()) * 3 / 2);
+            const bool beside = sameRow && horizontalGap(lines[i], lines[j]) <= lineReach;
             if (beside || holds(lines[i], lines[j]) || holds(lines[j], lines[i])) {
                 lines[i] |= lines[j];
                 lines.erase(lines.begin() + long(j));
@@ -327,6 +329,39 @@ void joinPiecesOfLines(std::vector<QRect> &lines, int reach)
             }
         }
     }
+}
+
+// Rows of glyphs: bands of overlapping heights (the parts of a Hangul syllable or of a Han
+// character lie above one another), cut where the gap is wider than the reach or the row's
+// own height. Each row comes with the number of glyphs in it.
+std::vector<std::pair<QRect, int>> rowsOf(std::vector<QRect> glyphs, int reach, int glyphHeight)
+{
+    std::sort(glyphs.begin(), glyphs.end(), [](const QRect &a, const QRect &b) { return a.top() < b.top(); });
+    std::vector<std::vector<QRect>> bands;
+    int bottom = 0;
+    for (const QRect &glyph : glyphs) {
+        if (bands.empty() || glyph.top() > bottom + glyphHeight / 4) {
+            bands.emplace_back();
+            bottom = glyph.bottom();
+        }
+        bands.back().push_back(glyph);
+        bottom = std::max(bottom, glyph.bottom());
+    }
+    std::vector<std::pair<QRect, int>> rows;
+    for (std::vector<QRect> &band : bands) {
+        std::sort(band.begin(), band.end(), [](const QRect &a, const QRect &b) { return a.x() < b.x(); });
+        QRect height;
+        for (const QRect &glyph : band)
+            height |= glyph;
+        const int gapAllowed = std::max(reach, height.height() * 5 / 2);
+        for (const QRect &glyph : band) {
+            if (!rows.empty() && rows.back().first.top() == height.top() && glyph.left() - rows.back().first.right() <= gapAllowed)
+                rows.back().first |= glyph, ++rows.back().second;
+            else
+                rows.emplace_back(QRect(glyph.left(), height.top(), glyph.width(), height.height()), 1);
+        }
+    }
+    return rows;
 }
 
 } // namespace
@@ -357,17 +392,7 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
         });
         std::reverse(loose.begin(), loose.end());
     }
-    std::sort(loose.begin(), loose.end(), [](const QRect &a, const QRect &b) { return a.x() < b.x(); });
-    std::vector<std::pair<QRect, int>> rows;
-    for (const QRect &glyph : loose) {
-        auto row = std::find_if(rows.begin(), rows.end(), [&](const auto &each) {
-            return overlapsVertically(each.first, glyph) && horizontalGap(each.first, glyph) <= reach;
-        });
-        if (row == rows.end())
-            rows.emplace_back(glyph, 1);
-        else
-            row->first |= glyph, ++row->second;
-    }
+    std::vector<std::pair<QRect, int>> rows = rowsOf(loose, reach, glyphHeight);
     for (const auto &[row, count] : rows) {
         // A lone mark is more likely an icon than text.
         if (count < 2 && row.width() < 2 * row.height())
