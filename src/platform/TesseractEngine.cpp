@@ -248,6 +248,8 @@ struct ImageAnalysis {
     // The model that read the image's latest confident line: the other lines are most likely
     // in the same script, so it goes first for them.
     QString leadingModel;
+    // Readings of the lines as one block, by model and line count.
+    QHash<QString, std::optional<std::pair<QStringList, float>>> blocks;
 
     static QString readKey(qsizetype line, const QString &model) { return QStringLiteral("%1/%2").arg(line).arg(model); }
 };
@@ -329,10 +331,33 @@ public:
         return result;
     }
 
+    // The given lines read together as one block of text, one string per line found.
+    std::optional<std::pair<QStringList, float>> readBlock(const QString &model, const std::vector<qsizetype> &lines)
+    {
+        QRect block;
+        for (qsizetype line : lines)
+            block |= m_analysis.lines[size_t(line)];
+        const int margin = std::max(4, block.height() / (4 * int(lines.size())));
+        const QRect area = block.adjusted(-margin, -margin, margin, margin) & m_analysis.prepared.image.rect();
+        tesseract::TessBaseAPI *engine = engineFor(model);
+        engine->SetPageSegMode(tesseract::PSM_SINGLE_BLOCK);
+        engine->SetRectangle(area.x(), area.y(), area.width(), area.height());
+        std::unique_ptr<char[]> text(engine->GetUTF8Text());
+        if (!text)
+            return std::nullopt;
+        QStringList found;
+        for (const QString &line : QString::fromUtf8(text.get()).split(u'\n')) {
+            if (!line.trimmed().isEmpty())
+                found << normalizedLine(line);
+        }
+        return std::pair{found, std::clamp(float(engine->MeanTextConf()) / 100.0f, 0.0f, 1.0f)};
+    }
+
 private:
     // The pass's models in priority order, moved forward by what this image has shown: the
     // script of the model proven on this line (or else on the image's other lines) first, and
     // the better Chinese model before its sibling. Models of one script stay together.
+    // Within a script the pass's order stands, so its priority still decides between languages.
     std::vector<QString> readingOrder(qsizetype lineIndex)
     {
         QString proven;
@@ -343,10 +368,11 @@ private:
             betterHan = m_analysis.betterHanModel;
         }
         std::vector<QString> order(m_models.begin(), m_models.end());
-        if (m_models.contains(proven)) {
-            std::stable_partition(order.begin(), order.end(),
-                                  [&](const QString &model) { return scriptOf(model) == scriptOf(proven); });
-        }
+        // Until the image has shown its script, the Latin model goes first whatever the pass's
+        // priority: it is the cheapest to run, and its reading decides a line either way (Latin
+        // text it reads confidently or as plain words; other scripts it cannot read at all).
+        const Script first = m_models.contains(proven) ? scriptOf(proven) : Script::latin;
+        std::stable_partition(order.begin(), order.end(), [&](const QString &model) { return scriptOf(model) == first; });
         const auto better = std::find(order.begin(), order.end(), betterHan);
         if (better != order.end() && better != order.begin() && scriptOf(*(better - 1)) == Script::han)
             std::iter_swap(better - 1, better);
@@ -677,6 +703,48 @@ public:
         return best;
     }
 
+    // Reading line by line loses what a line's neighbours tell about its glyphs' size and
+    // style, and the line finder may cut a line's start. When one model read every line of a
+    // small text and was not sure, the text is read again as one block; that reading is kept
+    // when it finds the same lines and is clearly more confident.
+    void rereadAsBlock(ImageAnalysis &analysis, const std::vector<qsizetype> &lines, std::vector<LineRead> &reads)
+    {
+        constexpr size_t largestBlock = 8;
+        constexpr float sureEnough = 0.9f;
+        constexpr float clearlyMoreConfident = 0.03f;
+        if (reads.empty() || reads.size() > largestBlock)
+            return;
+        const QString model = reads.front().model;
+        double weighted = 0;
+        double characters = 0;
+        for (const LineRead &read : reads) {
+            if (!read.text || read.model != model)
+                return;
+            weighted += double(read.text->confidence) * double(read.text->string.size());
+            characters += double(read.text->string.size());
+        }
+        const double confidence = characters > 0 ? weighted / characters : 0;
+        if (confidence >= sureEnough)
+            return;
+        const QString key = QStringLiteral("block/%1/%2").arg(model).arg(lines.size());
+        std::optional<std::pair<QStringList, float>> block;
+        {
+            QMutexLocker lock(&analysis.mutex);
+            if (analysis.blocks.contains(key))
+                block = analysis.blocks.value(key);
+        }
+        if (!block) {
+            LineReader reader(pool, analysis, {model});
+            block = reader.readBlock(model, lines);
+            QMutexLocker lock(&analysis.mutex);
+            analysis.blocks.insert(key, block);
+        }
+        if (!block || block->first.size() != qsizetype(reads.size()) || block->second < confidence + clearlyMoreConfident)
+            return;
+        for (size_t i = 0; i < reads.size(); ++i)
+            reads[i].text = RecognizedText{block->first[qsizetype(i)], block->second};
+    }
+
     // The engine's own choice of languages: the script that Tesseract's orientation-and-script
     // model sees decides the models; Tesseract's default when it sees none.
     QStringList detectedModels(const TesseractImage &prepared)
@@ -797,6 +865,7 @@ std::vector<TextObservation> TesseractEngine::perform(const QImage &image, const
     d->unifyJapanese(*analysis, lines, reads, pass.models);
     d->unifyHan(*analysis, lines, reads);
     d->rereadInDetectedLanguage(*analysis, lines, reads, pass);
+    d->rereadAsBlock(*analysis, lines, reads);
     std::vector<TextObservation> observations;
     for (LineRead &read : reads)
         observations.push_back(TextObservation{std::move(read.text)});
