@@ -314,9 +314,7 @@ public:
             if (cached != m_analysis.reads.cend())
                 return *cached;
         }
-        const QRect &line = m_analysis.lines[size_t(lineIndex)];
-        const int margin = std::max(4, line.height() / 4);
-        const QRect area = line.adjusted(-margin, -margin, margin, margin) & m_analysis.prepared.image.rect();
+        const QRect area = readingArea(lineIndex);
         tesseract::TessBaseAPI *engine = engineFor(model);
         engine->SetPageSegMode(tesseract::PSM_SINGLE_LINE);
         engine->SetRectangle(area.x(), area.y(), area.width(), area.height());
@@ -354,6 +352,26 @@ public:
     }
 
 private:
+    // The line with room around it, up to half way to the lines above and below: a line
+    // without descenders read in a tight box has its lower-case letters taken for capitals.
+    QRect readingArea(qsizetype lineIndex) const
+    {
+        const QRect &line = m_analysis.lines[size_t(lineIndex)];
+        const int margin = std::max(4, line.height() / 2);
+        int top = line.top() - margin;
+        int bottom = line.bottom() + margin;
+        for (const QRect &other : m_analysis.lines) {
+            if (other == line || other.right() < line.left() || other.left() > line.right())
+                continue;
+            if (other.bottom() < line.top())
+                top = std::max(top, (other.bottom() + line.top() + 1) / 2);
+            else if (other.top() > line.bottom())
+                bottom = std::min(bottom, (line.bottom() + other.top()) / 2);
+        }
+        const int side = std::max(4, line.height() / 4);
+        return QRect(QPoint(line.left() - side, top), QPoint(line.right() + side, bottom)) & m_analysis.prepared.image.rect();
+    }
+
     // The pass's models in priority order, moved forward by what this image has shown: the
     // script of the model proven on this line (or else on the image's other lines) first, and
     // the better Chinese model before its sibling. Models of one script stay together.

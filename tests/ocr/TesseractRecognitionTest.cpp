@@ -132,6 +132,8 @@ private slots:
         QTest::newRow("turkish letters") << rendered(turkish, "Noto Serif", 14) << turkish << 0;
         const QStringList simplified{"人人生而自由，在尊严和权利上一律平等。", "他们赋有理性和良心，并应以兄弟关系的精神相对待。"};
         QTest::newRow("simplified block stays simplified") << rendered(simplified, "Noto Sans CJK SC", 16) << simplified << 1;
+        const QStringList japanese{"吾輩は猫である。名前はまだ無い。", "どこで生れたかとんと見当がつかぬ。"};
+        QTest::newRow("japanese block") << rendered(japanese, "Noto Sans CJK JP", 14, 1, true) << japanese << 1;
         const QStringList korean{"오늘 회의는 오후 세 시에 시작합니다."};
         QTest::newRow("korean line start") << rendered(korean, "Noto Sans CJK KR", 18) << korean << 1;
     }
@@ -143,6 +145,22 @@ private slots:
         QFETCH(int, tolerance);
         const OCRResult result = provider().recognizeNow(image, OCRRequest{PreferredLanguageMode::automatic});
         QVERIFY2(textDistance(result.text, lines.join(u'\n')) <= tolerance, qPrintable(result.text));
+    }
+
+    // Chinese or Japanese as the system language puts CJK models first; Latin text must still
+    // come back as the Latin model reads it, without stray ideographs or odd capitals.
+    void latinTextStaysLatinWhenCJKComesFirst()
+    {
+        const QStringList lines{"$ sudo apt-get install tesseract-ocr", "Please install the latest version."};
+        const QImage image = rendered(lines, "DejaVu Sans Mono", 14, 1, true);
+        for (const QString system : {"zh-CN", "ja-JP"}) {
+            TesseractOCRProvider cjkFirst(sharedEngine(), std::make_shared<Cld2LanguageRecognizer>(),
+                                          [system] { return QStringList{system}; });
+            for (PreferredLanguageMode mode : {PreferredLanguageMode::automatic, PreferredLanguageMode::prioritizeCJK}) {
+                const OCRResult result = cjkFirst.recognizeNow(image, OCRRequest{mode});
+                QCOMPARE(result.text, lines.join(u'\n'));
+            }
+        }
     }
 
     void simplifiedAndTraditionalNeverMix()
