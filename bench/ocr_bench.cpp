@@ -9,8 +9,8 @@
 
 #include "ocr/SupportedLanguage.h"
 #include "ocr/TesseractOCRProvider.h"
-#include "platform/Cld2LanguageRecognizer.h"
-#include "platform/TesseractEngine.h"
+#include "ocr/tesseract/Cld2LanguageRecognizer.h"
+#include "ocr/tesseract/TesseractEngine.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // Real Tesseract on text rendered with real fonts, as the user's screen shows it.
 #include "ocr/TesseractOCRProvider.h"
-#include "platform/Cld2LanguageRecognizer.h"
-#include "platform/TesseractEngine.h"
+#include "ocr/tesseract/Cld2LanguageRecognizer.h"
+#include "ocr/tesseract/TesseractEngine.h"
 
 #include "TextDistance.h"
 #include "TextRenderer.h"

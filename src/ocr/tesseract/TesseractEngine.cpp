@@ -1,8 +1,8 @@
-#include "platform/TesseractEngine.h"
+#include "ocr/tesseract/TesseractEngine.h"
 
-#include "platform/Cld2LanguageRecognizer.h"
-#include "platform/TesseractEnginePool.h"
-#include "platform/TesseractImage.h"
+#include "ocr/tesseract/Cld2LanguageRecognizer.h"
+#include "ocr/tesseract/TesseractEnginePool.h"
+#include "ocr/tesseract/TesseractImage.h"
 
 #include <QDir>
 #include <QHash>

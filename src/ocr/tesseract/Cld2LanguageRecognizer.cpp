@@ -1,4 +1,4 @@
-#include "platform/Cld2LanguageRecognizer.h"
+#include "ocr/tesseract/Cld2LanguageRecognizer.h"
 
 #include <cstdio>
 

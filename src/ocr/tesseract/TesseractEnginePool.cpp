@@ -1,4 +1,4 @@
-#include "platform/TesseractEnginePool.h"
+#include "ocr/tesseract/TesseractEnginePool.h"
 
 #include "ocr/TextRecognitionEngine.h"
 

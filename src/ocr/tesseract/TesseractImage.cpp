@@ -1,4 +1,4 @@
-#include "platform/TesseractImage.h"
+#include "ocr/tesseract/TesseractImage.h"
 
 #include <QPainter>
 
