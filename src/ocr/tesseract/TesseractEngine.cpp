@@ -48,6 +48,9 @@ const QString defaultModel = QStringLiteral("eng");
 
 // A line read this confidently by one script's model is not tried with the scripts after it.
 constexpr float acceptedLineConfidence = 0.75f;
+// What one Chinese model's confidence must exceed the other's by on a line to decide which of
+// simplified and traditional the text is.
+constexpr float clearHanMargin = 0.02f;
 // A re-reading with the language the text was recognised to be in is kept unless it is
 // clearly less confident.
 constexpr float languageRereadTolerance = 0.05f;
@@ -293,8 +296,13 @@ public:
                     break;
                 continue;
             }
-            if (i > 0 && scriptOf(order[i - 1]) == scriptOf(model))
-                learnBetterHanModel(best.model);
+            if (i > 0 && scriptOf(order[i - 1]) == scriptOf(model) && scriptOf(model) == Script::han) {
+                // A near tie proves nothing: the next line is read by both as well.
+                const std::optional<RecognizedText> sibling = readWith(order[i - 1], lineIndex);
+                const float margin = std::abs((sibling ? sibling->confidence : 0) - (candidate ? candidate->confidence : 0));
+                if (margin >= clearHanMargin)
+                    learnBetterHanModel(best.model);
+            }
             if (best.text && best.text->confidence >= acceptedLineConfidence) {
                 learnProvenModel(lineIndex, best.model);
                 break;
@@ -641,7 +649,23 @@ public:
         }
         if (weight.size() < 2)
             return;
-        const QString chosen = std::max_element(weight.begin(), weight.end()).key();
+        QString chosen = std::max_element(weight.begin(), weight.end()).key();
+        // Where both models read a line, their confidences over all such lines decide.
+        const QStringList models = weight.keys();
+        QHash<QString, double> score;
+        {
+            QMutexLocker lock(&analysis.mutex);
+            for (size_t i = 0; i < reads.size(); ++i) {
+                const auto first = analysis.reads.value(ImageAnalysis::readKey(lines[i], models[0]));
+                const auto second = analysis.reads.value(ImageAnalysis::readKey(lines[i], models[1]));
+                if (!first || !second)
+                    continue;
+                score[models[0]] += double(first->confidence) * double(first->string.size());
+                score[models[1]] += double(second->confidence) * double(second->string.size());
+            }
+        }
+        if (score.value(models[0]) != score.value(models[1]))
+            chosen = score.value(models[0]) > score.value(models[1]) ? models[0] : models[1];
         LineReader reader(pool, analysis, {chosen});
         for (size_t i = 0; i < reads.size(); ++i) {
             if (reads[i].text && scriptOf(reads[i].model) == Script::han && reads[i].model != chosen) {
