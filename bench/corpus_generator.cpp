@@ -8,6 +8,9 @@
 
 int main(int argc, char *argv[])
 {
+    // Rendering needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         qWarning("usage: corpus_generator OUTPUT_FOLDER");

@@ -1,9 +1,9 @@
 #include "ocr/TesseractOCRProvider.h"
 
 #include "ocr/SupportedLanguage.h"
-#include "platform/Cld2LanguageRecognizer.h"
+#include "ocr/tesseract/Cld2LanguageRecognizer.h"
 #include "platform/PreferredLanguages.h"
-#include "platform/TesseractEngine.h"
+#include "ocr/tesseract/TesseractEngine.h"
 
 #include <QThread>
 

@@ -36,6 +36,9 @@ public:
     // first, so the first capture after launch does not wait for them.
     void warmUp(PreferredLanguageMode mode) override;
 
+    // Frees the engines that an idle program does not need.
+    void releaseIdleMemory() { m_engine->releaseIdleMemory(); }
+
     static std::vector<RecognitionStrategy> refinementStrategies(const RecognitionOutput &best,
                                                                  const OCRRequest &request);
     // Whether a refinement pass's output replaces the best so far.

@@ -58,4 +58,7 @@ public:
 
     // Prepares what perform() with these settings needs, so that its first call is fast.
     virtual void warmUp(const TextRecognitionSettings &) {}
+
+    // Gives back what idle engines hold beyond what the next capture most likely needs.
+    virtual void releaseIdleMemory() {}
 };

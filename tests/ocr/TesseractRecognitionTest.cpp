@@ -1,11 +1,12 @@
 // Real Tesseract on text rendered with real fonts, as the user's screen shows it.
 #include "ocr/TesseractOCRProvider.h"
-#include "platform/Cld2LanguageRecognizer.h"
-#include "platform/TesseractEngine.h"
+#include "ocr/tesseract/Cld2LanguageRecognizer.h"
+#include "ocr/tesseract/TesseractEngine.h"
 
 #include "TextDistance.h"
 #include "TextRenderer.h"
 
+#include <QColor>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -96,6 +97,78 @@ private slots:
         if (!language.isEmpty())
             QCOMPARE(result.detectedLanguages, QStringList{language});
         QVERIFY(result.confidence > 0.5 && result.confidence <= 1.0);
+    }
+
+    // What people select on a screen, with the system language English and automatic mode:
+    // each case once came back garbled, empty, or in the wrong script or language.
+    void readsScreensAsTheyAre_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("tolerance");
+        using Surround = TextRenderer::Surround;
+        const auto surrounded = [](const QStringList &lines, const QString &family, int size, bool dark, Surround surround) {
+            return TextRenderer::surrounded(rendered(lines, family, size, 1, dark), surround, dark, 1);
+        };
+        const QStringList framed{"The lazy dog slept near the river bank.", "Press Save to keep your changes."};
+        QTest::newRow("window edge and scroll bar") << surrounded(framed, "Noto Sans", 14, false, Surround::frame) << framed << 0;
+        QTest::newRow("dark edge, scroll bar") << surrounded(framed, "Noto Serif", 18, true, Surround::frame) << framed << 0;
+        const QStringList terminal{"$ sudo apt-get install tesseract-ocr", "Reading package lists... Done"};
+        QTest::newRow("terminal in a dark window frame")
+            << surrounded(terminal, "DejaVu Sans Mono", 14, true, Surround::windowFrame) << terminal << 0;
+        const QStringList dense{"The committee met on Tuesday to review the budget for the coming year.",
+                                "Several members asked whether the new building could be finished in time,",
+                                "and the architect explained that the delays were caused by the weather.",
+                                "After a short break, the chair read the letters received from residents."};
+        QTest::newRow("dense window inside its edge") << surrounded(dense, "Noto Sans", 14, false, Surround::denseWindow) << dense << 1;
+        const QStringList offer{"Limited offer: save 20% today only"};
+        QTest::newRow("pale orange on orange")
+            << TextRenderer{"Noto Sans", 16, 1, false}.render(offer, QColor(0xff, 0xc0, 0x80), QColor(0xf0, 0x8c, 0x1a)) << offer << 0;
+        const QStringList addresses{"See https://www.example.org/docs/v2.4.1/index.html", "Write to anna.berg@example.com"};
+        QTest::newRow("addresses and versions") << rendered(addresses, "Noto Sans", 16) << addresses << 0;
+        const QStringList portuguese{"Não há açúcar suficiente para o café."};
+        QTest::newRow("portuguese accents") << rendered(portuguese, "Noto Sans", 18) << portuguese << 0;
+        const QStringList turkish{"Pijamalı hasta yağız şoföre çabucak güvendi."};
+        QTest::newRow("turkish letters") << rendered(turkish, "Noto Serif", 14) << turkish << 0;
+        const QStringList simplified{"人人生而自由，在尊严和权利上一律平等。", "他们赋有理性和良心，并应以兄弟关系的精神相对待。"};
+        QTest::newRow("simplified block stays simplified") << rendered(simplified, "Noto Sans CJK SC", 16) << simplified << 1;
+        const QStringList japanese{"吾輩は猫である。名前はまだ無い。", "どこで生れたかとんと見当がつかぬ。"};
+        QTest::newRow("japanese block") << rendered(japanese, "Noto Sans CJK JP", 14, 1, true) << japanese << 1;
+        const QStringList korean{"오늘 회의는 오후 세 시에 시작합니다."};
+        QTest::newRow("korean line start") << rendered(korean, "Noto Sans CJK KR", 18) << korean << 1;
+    }
+
+    void readsScreensAsTheyAre()
+    {
+        QFETCH(QImage, image);
+        QFETCH(QStringList, lines);
+        QFETCH(int, tolerance);
+        const OCRResult result = provider().recognizeNow(image, OCRRequest{PreferredLanguageMode::automatic});
+        QVERIFY2(textDistance(result.text, lines.join(u'\n')) <= tolerance, qPrintable(result.text));
+    }
+
+    // Chinese or Japanese as the system language puts CJK models first; Latin text must still
+    // come back as the Latin model reads it, without stray ideographs or odd capitals.
+    void latinTextStaysLatinWhenCJKComesFirst()
+    {
+        const QStringList lines{"$ sudo apt-get install tesseract-ocr", "Please install the latest version."};
+        const QImage image = rendered(lines, "DejaVu Sans Mono", 14, 1, true);
+        for (const QString system : {"zh-CN", "ja-JP"}) {
+            TesseractOCRProvider cjkFirst(sharedEngine(), std::make_shared<Cld2LanguageRecognizer>(),
+                                          [system] { return QStringList{system}; });
+            for (PreferredLanguageMode mode : {PreferredLanguageMode::automatic, PreferredLanguageMode::prioritizeCJK}) {
+                const OCRResult result = cjkFirst.recognizeNow(image, OCRRequest{mode});
+                QCOMPARE(result.text, lines.join(u'\n'));
+            }
+        }
+    }
+
+    void simplifiedAndTraditionalNeverMix()
+    {
+        const QStringList lines{"人人生而自由，在尊严和权利上一律平等。", "他们赋有理性和良心，并应以兄弟关系的精神相对待。"};
+        const OCRResult result = provider().recognizeNow(rendered(lines, "Noto Sans CJK SC", 14), OCRRequest{PreferredLanguageMode::prioritizeCJK});
+        for (const QString traditional : {"嚴", "權", "們", "賦", "並", "應", "係"})
+            QVERIFY2(!result.text.contains(traditional), qPrintable(result.text));
     }
 
     void chineseAndJapaneseComeWithoutSpacesKoreanWithThem()

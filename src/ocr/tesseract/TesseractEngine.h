@@ -6,8 +6,8 @@
 
 #include <memory>
 
-// Tesseract behind the engine interface. Initialised engines are pooled per model and
-// dictionary setting and reused; several threads may recognise at once.
+// Tesseract behind the engine interface. Initialised engines are pooled per model and reused;
+// several threads may recognise at once. Engines idle for a while are freed but the last used.
 class TesseractEngine : public TextRecognitionEngine
 {
 public:
@@ -21,6 +21,7 @@ public:
 
     // Initialises the engines these settings try first, so the first real use does not wait.
     void warmUp(const TextRecognitionSettings &settings) override;
+    void releaseIdleMemory() override;
 
     static QString defaultTessdataPath();
     // "en-US" -> "eng"; empty for identifiers the program does not know.

@@ -1,4 +1,4 @@
-#include "platform/TesseractEnginePool.h"
+#include "ocr/tesseract/TesseractEnginePool.h"
 
 #include "ocr/TextRecognitionEngine.h"
 
@@ -8,12 +8,8 @@
 #include <tesseract/baseapi.h>
 
 #include <algorithm>
-#include <tuple>
 
-bool TesseractEnginePool::Key::operator<(const Key &other) const
-{
-    return std::tie(model, dictionaries) < std::tie(other.model, other.dictionaries);
-}
+#include <malloc.h>
 
 TesseractEnginePool::Lease::Lease(TesseractEnginePool &pool, Key key,
                                   std::unique_ptr<tesseract::TessBaseAPI> engine)
@@ -52,9 +48,7 @@ TesseractEnginePool::Lease TesseractEnginePool::acquire(const Key &key)
 {
     {
         QMutexLocker lock(&m_mutex);
-        const auto found = std::find_if(m_idle.begin(), m_idle.end(), [&](const Idle &idle) {
-            return !(idle.key < key) && !(key < idle.key);
-        });
+        const auto found = std::find_if(m_idle.begin(), m_idle.end(), [&](const Idle &idle) { return idle.key == key; });
         if (found != m_idle.end()) {
             std::unique_ptr<tesseract::TessBaseAPI> engine = std::move(found->engine);
             m_idle.erase(found);
@@ -66,13 +60,45 @@ TesseractEnginePool::Lease TesseractEnginePool::acquire(const Key &key)
 
 void TesseractEnginePool::release(const Key &key, std::unique_ptr<tesseract::TessBaseAPI> engine)
 {
-    std::unique_ptr<tesseract::TessBaseAPI> evicted;
+    // Freed outside the lock: deleting an engine takes a while.
+    std::list<Idle> evicted;
     QMutexLocker lock(&m_mutex);
+    // A second engine of a model serves only a large capture's second thread; it is not kept.
+    const auto same = std::find_if(m_idle.begin(), m_idle.end(), [&](const Idle &idle) { return idle.key == key; });
+    if (same != m_idle.end())
+        evicted.splice(evicted.end(), m_idle, same);
     m_idle.push_front({key, std::move(engine)});
-    if (int(m_idle.size()) > m_maximumIdle) {
-        evicted = std::move(m_idle.back().engine);
-        m_idle.pop_back();
+    while (int(m_idle.size()) > m_maximumIdle)
+        evicted.splice(evicted.end(), m_idle, std::prev(m_idle.end()));
+    lock.unlock();
+    if (!evicted.empty()) {
+        evicted.clear();
+        forgetUnusedDictionaries();
     }
+}
+
+void TesseractEnginePool::forgetUnusedDictionaries()
+{
+    // Tesseract keeps every model's dictionaries in a process-wide cache that outlives the
+    // engines that loaded them.
+    tesseract::TessBaseAPI::ClearPersistentCache();
+}
+
+bool TesseractEnginePool::trim(int keep)
+{
+    std::list<Idle> evicted;
+    {
+        QMutexLocker lock(&m_mutex);
+        while (int(m_idle.size()) > keep)
+            evicted.splice(evicted.end(), m_idle, std::prev(m_idle.end()));
+    }
+    if (evicted.empty())
+        return false;
+    evicted.clear();
+    forgetUnusedDictionaries();
+    // The models' memory goes back to the system, not only to the allocator.
+    malloc_trim(0);
+    return true;
 }
 
 std::unique_ptr<tesseract::TessBaseAPI> TesseractEnginePool::create(const Key &key) const
@@ -80,17 +106,10 @@ std::unique_ptr<tesseract::TessBaseAPI> TesseractEnginePool::create(const Key &k
     // Tesseract writes diagnostics to stderr unless told otherwise; the program logs nothing.
     std::vector<std::string> names{"debug_file"};
     std::vector<std::string> values{"/dev/null"};
-    if (!key.dictionaries) {
-        for (const char *dawg : {"load_system_dawg", "load_freq_dawg", "load_unambig_dawg", "load_punc_dawg",
-                                 "load_number_dawg", "load_bigram_dawg"}) {
-            names.emplace_back(dawg);
-            values.emplace_back("0");
-        }
-    }
-    const bool scriptDetection = key.model == QLatin1String("osd");
+    const bool scriptDetection = key == QLatin1String("osd");
     auto engine = std::make_unique<tesseract::TessBaseAPI>();
     const QByteArray path = m_tessdataPath.toLocal8Bit();
-    const QByteArray model = key.model.toLatin1();
+    const QByteArray model = key.toLatin1();
     const int status = engine->Init(path.constData(), model.constData(),
                                     scriptDetection ? tesseract::OEM_TESSERACT_ONLY : tesseract::OEM_LSTM_ONLY,
                                     nullptr, 0, &names, &values, false);

@@ -16,11 +16,8 @@ class TessBaseAPI;
 class TesseractEnginePool
 {
 public:
-    struct Key {
-        QString model;          // "eng", "chi_sim", or "osd" for script detection
-        bool dictionaries = true;
-        bool operator<(const Key &other) const;
-    };
+    // A model: "eng", "chi_sim", or "osd" for script detection.
+    using Key = QString;
 
     class Lease
     {
@@ -37,8 +34,8 @@ public:
         std::unique_ptr<tesseract::TessBaseAPI> m_engine;
     };
 
-    // At most maximumIdle engines are kept; the least recently used go first.
-    explicit TesseractEnginePool(QString tessdataPath, int maximumIdle = 16);
+    // At most maximumIdle engines are kept, one per model; the least recently used go first.
+    explicit TesseractEnginePool(QString tessdataPath, int maximumIdle = 3);
     ~TesseractEnginePool();
 
     const QString &tessdataPath() const { return m_tessdataPath; }
@@ -47,9 +44,14 @@ public:
     // Throws TextRecognitionError when the model cannot be loaded.
     Lease acquire(const Key &key);
 
+    // Frees all but the keep most recently used idle engines and gives their memory back to
+    // the system; true when something was freed.
+    bool trim(int keep);
+
 private:
     std::unique_ptr<tesseract::TessBaseAPI> create(const Key &key) const;
     void release(const Key &key, std::unique_ptr<tesseract::TessBaseAPI> engine);
+    static void forgetUnusedDictionaries();
 
     struct Idle {
         Key key;

@@ -1,0 +1,41 @@
+#include "ocr/tesseract/Cld2LanguageRecognizer.h"
+
+#include <cstdio>
+
+#include <cld2/public/compact_lang_det.h>
+#include <cld2/public/encodings.h>
+
+QString Cld2LanguageRecognizer::dominantLanguage(const QString &text) const
+{
+    const QByteArray utf8 = text.toUtf8();
+    CLD2::Language languages[3];
+    int percents[3];
+    int textBytes = 0;
+    bool reliable = false;
+    // The summary's first language, not the plain result: that one says English for anything
+    // too short to tell.
+    CLD2::DetectLanguageSummary(utf8.constData(), int(utf8.size()), true, languages, percents, &textBytes,
+                                &reliable);
+    if (languages[0] == CLD2::UNKNOWN_LANGUAGE)
+        return {};
+    return QString::fromLatin1(CLD2::LanguageCode(languages[0]));
+}
+
+QStringList Cld2LanguageRecognizer::likelyLanguages(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    const CLD2::CLDHints hints{nullptr, nullptr, CLD2::UNKNOWN_ENCODING, CLD2::UNKNOWN_LANGUAGE};
+    CLD2::Language languages[3];
+    int percents[3];
+    double scores[3];
+    int textBytes = 0;
+    bool reliable = false;
+    CLD2::ExtDetectLanguageSummary(utf8.constData(), int(utf8.size()), true, &hints, CLD2::kCLDFlagBestEffort,
+                                   languages, percents, scores, nullptr, &textBytes, &reliable);
+    QStringList codes;
+    for (CLD2::Language language : languages) {
+        if (language != CLD2::UNKNOWN_LANGUAGE)
+            codes << QString::fromLatin1(CLD2::LanguageCode(language));
+    }
+    return codes;
+}

@@ -1,0 +1,916 @@
+#include "ocr/tesseract/TesseractEngine.h"
+
+#include "ocr/tesseract/Cld2LanguageRecognizer.h"
+#include "ocr/tesseract/TesseractEnginePool.h"
+#include "ocr/tesseract/TesseractImage.h"
+
+#include <QDir>
+#include <QHash>
+#include <QMutex>
+#include <QMutexLocker>
+#include <QRect>
+#include <QRegularExpression>
+#include <QSize>
+#include <QThreadPool>
+#include <QtConcurrent>
+
+#include <omp.h>
+#include <tesseract/baseapi.h>
+#include <tesseract/pageiterator.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <malloc.h>
+#include <mutex>
+#include <numeric>
+#include <optional>
+#include <string_view>
+#include <thread>
+
+namespace {
+
+struct LanguageModel {
+    const char *identifier;
+    const char *model;
+    const char *detected; // what CLD2 calls the language
+};
+
+constexpr LanguageModel languageModels[] = {
+    {"en-US", "eng", "en"},     {"zh-Hans", "chi_sim", "zh"}, {"zh-Hant", "chi_tra", "zh-Hant"},
+    {"fr-FR", "fra", "fr"},     {"de-DE", "deu", "de"},       {"it-IT", "ita", "it"},
+    {"ja-JP", "jpn", "ja"},     {"ko-KR", "kor", "ko"},       {"es-ES", "spa", "es"},
+    {"pt-PT", "por", "pt"},     {"tr-TR", "tur", "tr"},
+};
+
+// Tesseract's own default when no language is asked for.
+const QString defaultModel = QStringLiteral("eng");
+
+// A line read this confidently by one script's model is not tried with the scripts after it.
+constexpr float acceptedLineConfidence = 0.75f;
+// What one Chinese model's confidence must exceed the other's by on a line to decide which of
+// simplified and traditional the text is.
+constexpr float clearHanMargin = 0.02f;
+// A re-reading with the language the text was recognised to be in is kept unless it is
+// clearly less confident.
+constexpr float languageRereadTolerance = 0.05f;
+// Captures with fewer lines are read on one thread, so that each model needs one engine.
+constexpr size_t linesForSecondThread = 4;
+// Idle this long, the program keeps only the engines it used last.
+constexpr auto idleBeforeTrim = std::chrono::seconds(20);
+constexpr int enginesKeptWhenIdle = 2;
+
+enum class Script { latin, han, japanese, korean };
+
+// Japanese mixes kana with Han, so it stands alone.
+Script scriptOf(const QString &model)
+{
+    if (model == QLatin1String("chi_sim") || model == QLatin1String("chi_tra"))
+        return Script::han;
+    if (model == QLatin1String("jpn"))
+        return Script::japanese;
+    if (model == QLatin1String("kor"))
+        return Script::korean;
+    return Script::latin;
+}
+
+QString modelOfDetectedLanguage(const QString &code)
+{
+    for (const LanguageModel &language : languageModels) {
+        if (code == QLatin1String(language.detected))
+            return QString::fromLatin1(language.model);
+    }
+    return {};
+}
+
+bool isUnspacedScript(char32_t c)
+{
+    return (c >= 0x2E80 && c <= 0x2FFF)    // CJK radicals
+        || (c >= 0x3000 && c <= 0x30FF)    // CJK punctuation, kana
+        || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF)
+        || (c >= 0xF900 && c <= 0xFAFF)    // compatibility ideographs
+        || (c >= 0xFF00 && c <= 0xFFEF);   // full-width forms
+}
+
+bool isHanOrKana(char32_t c)
+{
+    return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF);
+}
+
+bool isWordCharacter(char32_t c)
+{
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9') || c == U'_'
+        || c == U'-';
+}
+
+// A word of running Latin text: letters in lower case after the first, a misread accent or two
+// as digits at most, and punctuation around it.
+bool isPlainWord(const QString &token)
+{
+    const QString word = token.trimmed().remove(QRegularExpression(QStringLiteral("^[(\"'¿¡«“‘]+|[)\"'.,;:!?»”’]+$")));
+    if (word.isEmpty())
+        return false;
+    int letters = 0;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const QChar c = word[i];
+        const bool latinLetter = c.isLetter() && c.unicode() < 0x0250; // up to Latin Extended-B
+        if (latinLetter && (i == 0 || !c.isUpper()))
+            ++letters;
+        else if (!c.isDigit() && c != u'-' && c != u'\'')
+            return false;
+    }
+    return letters * 4 >= word.size() * 3 && (letters == word.size() || word.size() >= 4);
+}
+
+// Whether a Latin model's reading is running text in a Latin language, perhaps with accents the
+// model lacks: then the line is Latin, and models of other scripts need not read it.
+bool looksLikeLatinText(const RecognizedText &text)
+{
+    constexpr float minimumConfidence = 0.5f;
+    const QStringList words = text.string.split(u' ', Qt::SkipEmptyParts);
+    return text.confidence >= minimumConfidence && words.size() >= 2
+        && std::all_of(words.begin(), words.end(), isPlainWord)
+        && std::none_of(text.string.begin(), text.string.end(), [](QChar c) { return isUnspacedScript(c.unicode()); });
+}
+
+// A space the models put after a dot, slash or at sign inside a host name, e-mail address, path
+// or version number, as in "www.example. org": the word before already holds such a mark
+// between word characters, and the next word goes straight on in lower case or digits.
+bool splitsAddress(const std::u32string &before, char32_t next)
+{
+    static constexpr std::u32string_view joints = U"./@:";
+    const bool lowerOrDigit = (next >= U'a' && next <= U'z') || (next >= U'0' && next <= U'9');
+    if (before.size() < 5 || joints.find(before.back()) == joints.npos || !lowerOrDigit)
+        return false;
+    const size_t wordStart = before.find_last_of(U' ') == std::u32string::npos ? 0 : before.find_last_of(U' ') + 1;
+    const std::u32string_view word = std::u32string_view(before).substr(wordStart);
+    if (word.size() < 5)
+        return false;
+    for (size_t i = 1; i + 2 < word.size(); ++i) {
+        if (joints.find(word[i]) != joints.npos && isWordCharacter(word[i - 1]) && isWordCharacter(word[i + 1]))
+            return true;
+    }
+    return false;
+}
+
+// Tesseract separates CJK glyphs it reads as words, and keeps runs of spaces. Chinese and
+// Japanese put no spaces between words; Korean, and spaces next to Latin text, stay.
+QString normalizedLine(const QString &line)
+{
+    const QList<uint> scalars = line.trimmed().toUcs4();
+    static constexpr std::u32string_view halfWidthMarks = U",:;!?";
+    std::u32string out;
+    for (qsizetype i = 0; i < scalars.size(); ++i) {
+        char32_t c = scalars[i];
+        if (c == U' ') {
+            qsizetype next = i;
+            while (next < scalars.size() && scalars[next] == U' ')
+                ++next;
+            const bool betweenUnspaced = !out.empty() && next < scalars.size() && isUnspacedScript(out.back())
+                && (isUnspacedScript(scalars[next]) || halfWidthMarks.find(scalars[next]) != halfWidthMarks.npos);
+            if (!betweenUnspaced && !(next < scalars.size() && splitsAddress(out, scalars[next])))
+                out.push_back(U' ');
+            i = next - 1;
+            continue;
+        }
+        // Models trained on mixed text often give ASCII punctuation where Chinese and Japanese
+        // text has full-width marks; right after a Han or kana character it is the full-width one.
+        if (!out.empty() && isHanOrKana(out.back()) && halfWidthMarks.find(c) != halfWidthMarks.npos)
+            c = c - U'!' + 0xFF01;
+        out.push_back(c);
+    }
+    return QString::fromUcs4(out.data(), qsizetype(out.size()));
+}
+
+// The models of a pass in priority order. Each line is read by one model at a time; Latin text
+// is read by the first Latin language's model, and the other Latin languages serve to re-read
+// it once the text is known to be in one of them: one model reading every word in seven
+// languages is slow, and swaps accents between them.
+struct PassModels {
+    QStringList models;
+    QStringList otherLatin;
+};
+
+PassModels modelsFor(const QStringList &identifiers)
+{
+    PassModels pass;
+    bool haveLatin = false;
+    for (const QString &identifier : identifiers) {
+        const QString model = TesseractEngine::tesseractLanguage(identifier);
+        if (model.isEmpty() || pass.models.contains(model) || pass.otherLatin.contains(model))
+            continue;
+        if (scriptOf(model) == Script::latin && haveLatin) {
+            pass.otherLatin << model;
+            continue;
+        }
+        haveLatin = haveLatin || scriptOf(model) == Script::latin;
+        pass.models << model;
+    }
+    if (pass.models.isEmpty())
+        pass.models << defaultModel;
+    return pass;
+}
+
+void setImage(tesseract::TessBaseAPI *engine, const TesseractImage &prepared)
+{
+    engine->SetImage(prepared.image.constBits(), prepared.image.width(), prepared.image.height(), 1,
+                     int(prepared.image.bytesPerLine()));
+    engine->SetSourceResolution(qRound(96 * prepared.scale));
+}
+
+// Debian's Tesseract runs parallel regions with a fixed thread count; on a small machine
+// that is several times slower than one thread. Inactive parallel regions run on one thread.
+void runSingleThreaded()
+{
+    omp_set_max_active_levels(0);
+    omp_set_num_threads(1);
+}
+
+} // namespace
+
+// What one line came to: the reading and the model that gave it.
+struct LineRead {
+    std::optional<RecognizedText> text;
+    QString model;
+};
+
+// What the passes of one recognition share about its image: the prepared pixels, the text
+// lines found by layout analysis, and every line already read by a model, so that a later
+// pass asking the same model about the same line gets the answer without the work.
+struct ImageAnalysis {
+    qint64 cacheKey = 0;
+    QSize size;
+    TesseractImage prepared;
+    std::vector<QRect> lines;
+    QMutex mutex;
+    QHash<QString, std::optional<RecognizedText>> reads;
+    // Which Chinese model read this image's text better, once both were asked on one line.
+    QString betterHanModel;
+    // Per line, the model that read it confidently: later passes ask it first.
+    QHash<qsizetype, QString> provenModels;
+    // The model that read the image's latest confident line: the other lines are most likely
+    // in the same script, so it goes first for them.
+    QString leadingModel;
+    // Readings of the lines as one block, by model and line count.
+    QHash<QString, std::optional<std::pair<QStringList, float>>> blocks;
+
+    static QString readKey(qsizetype line, const QString &model) { return QStringLiteral("%1/%2").arg(line).arg(model); }
+};
+
+// Reads lines with the models of one pass, in priority order, the models this image's text has
+// proven first. A line stops at the first script whose model reads it confidently.
+class LineReader
+{
+public:
+    LineReader(TesseractEnginePool &pool, ImageAnalysis &analysis, const QStringList &models)
+        : m_pool(pool)
+        , m_analysis(analysis)
+        , m_models(models)
+    {
+    }
+
+    LineRead read(qsizetype lineIndex)
+    {
+        const std::vector<QString> order = readingOrder(lineIndex);
+        LineRead best;
+        for (size_t i = 0; i < order.size(); ++i) {
+            const QString &model = order[i];
+            const std::optional<RecognizedText> candidate = readWith(model, lineIndex);
+            if (candidate && (!best.text || candidate->confidence > best.text->confidence))
+                best = {candidate, model};
+            // A CJK model that reads plain Latin words: the line is Latin, and its model reads it.
+            const auto latin = std::find_if(order.begin() + long(i), order.end(),
+                                            [](const QString &each) { return scriptOf(each) == Script::latin; });
+            if (candidate && scriptOf(model) != Script::latin && latin != order.end() && looksLikeLatinText(*candidate)) {
+                if (std::optional<RecognizedText> text = readWith(*latin, lineIndex))
+                    best = {text, *latin};
+                break;
+            }
+            const bool siblingFollows = i + 1 < order.size() && scriptOf(model) == scriptOf(order[i + 1]);
+            if (siblingFollows) {
+                // Simplified and traditional Chinese share most glyphs, and each model reads the
+                // other's text fairly confidently in its own characters: both are asked until one
+                // has proved better on this image; from then on it goes first and the other is
+                // asked only when it is unsure. The whole text's choice is made at the end.
+                if (!betterHanModel().isEmpty() && best.text && best.text->confidence >= acceptedLineConfidence)
+                    break;
+                continue;
+            }
+            if (i > 0 && scriptOf(order[i - 1]) == scriptOf(model) && scriptOf(model) == Script::han) {
+                // A near tie proves nothing: the next line is read by both as well.
+                const std::optional<RecognizedText> sibling = readWith(order[i - 1], lineIndex);
+                const float margin = std::abs((sibling ? sibling->confidence : 0) - (candidate ? candidate->confidence : 0));
+                if (margin >= clearHanMargin)
+                    learnBetterHanModel(best.model);
+            }
+            if (best.text && best.text->confidence >= acceptedLineConfidence) {
+                learnProvenModel(lineIndex, best.model);
+                break;
+            }
+            if (best.text && scriptOf(best.model) == Script::latin && looksLikeLatinText(*best.text))
+                break;
+        }
+        return best;
+    }
+
+    std::optional<RecognizedText> readWith(const QString &model, qsizetype lineIndex)
+    {
+        const QString key = ImageAnalysis::readKey(lineIndex, model);
+        {
+            QMutexLocker lock(&m_analysis.mutex);
+            const auto cached = m_analysis.reads.constFind(key);
+            if (cached != m_analysis.reads.cend())
+                return *cached;
+        }
+        const QRect area = readingArea(lineIndex);
+        tesseract::TessBaseAPI *engine = engineFor(model);
+        engine->SetPageSegMode(tesseract::PSM_SINGLE_LINE);
+        engine->SetRectangle(area.x(), area.y(), area.width(), area.height());
+        std::unique_ptr<char[]> text(engine->GetUTF8Text());
+        std::optional<RecognizedText> result;
+        if (text) {
+            result = RecognizedText{normalizedLine(QString::fromUtf8(text.get())),
+                                    std::clamp(float(engine->MeanTextConf()) / 100.0f, 0.0f, 1.0f)};
+        }
+        QMutexLocker lock(&m_analysis.mutex);
+        m_analysis.reads.insert(key, result);
+        return result;
+    }
+
+    // The given lines read together as one block of text, one string per line found.
+    std::optional<std::pair<QStringList, float>> readBlock(const QString &model, const std::vector<qsizetype> &lines)
+    {
+        QRect block;
+        for (qsizetype line : lines)
+            block |= m_analysis.lines[size_t(line)];
+        const int margin = std::max(4, block.height() / (4 * int(lines.size())));
+        const QRect area = block.adjusted(-margin, -margin, margin, margin) & m_analysis.prepared.image.rect();
+        tesseract::TessBaseAPI *engine = engineFor(model);
+        engine->SetPageSegMode(tesseract::PSM_SINGLE_BLOCK);
+        engine->SetRectangle(area.x(), area.y(), area.width(), area.height());
+        std::unique_ptr<char[]> text(engine->GetUTF8Text());
+        if (!text)
+            return std::nullopt;
+        QStringList found;
+        for (const QString &line : QString::fromUtf8(text.get()).split(u'\n')) {
+            if (!line.trimmed().isEmpty())
+                found << normalizedLine(line);
+        }
+        return std::pair{found, std::clamp(float(engine->MeanTextConf()) / 100.0f, 0.0f, 1.0f)};
+    }
+
+private:
+    // The line with room around it, up to half way to the lines above and below: a line
+    // without descenders read in a tight box has its lower-case letters taken for capitals.
+    QRect readingArea(qsizetype lineIndex) const
+    {
+        const QRect &line = m_analysis.lines[size_t(lineIndex)];
+        const int margin = std::max(4, line.height() / 2);
+        int top = line.top() - margin;
+        int bottom = line.bottom() + margin;
+        for (const QRect &other : m_analysis.lines) {
+            if (other == line || other.right() < line.left() || other.left() > line.right())
+                continue;
+            if (other.bottom() < line.top())
+                top = std::max(top, (other.bottom() + line.top() + 1) / 2);
+            else if (other.top() > line.bottom())
+                bottom = std::min(bottom, (line.bottom() + other.top()) / 2);
+        }
+        const int side = std::max(4, line.height() / 4);
+        return QRect(QPoint(line.left() - side, top), QPoint(line.right() + side, bottom)) & m_analysis.prepared.image.rect();
+    }
+
+    // The pass's models in priority order, moved forward by what this image has shown: the
+    // script of the model proven on this line (or else on the image's other lines) first, and
+    // the better Chinese model before its sibling. Models of one script stay together.
+    // Within a script the pass's order stands, so its priority still decides between languages.
+    std::vector<QString> readingOrder(qsizetype lineIndex)
+    {
+        QString proven;
+        QString betterHan;
+        {
+            QMutexLocker lock(&m_analysis.mutex);
+            proven = m_analysis.provenModels.value(lineIndex, m_analysis.leadingModel);
+            betterHan = m_analysis.betterHanModel;
+        }
+        std::vector<QString> order(m_models.begin(), m_models.end());
+        // Until the image has shown its script, the Latin model goes first whatever the pass's
+        // priority: it is the cheapest to run, and its reading decides a line either way (Latin
+        // text it reads confidently or as plain words; other scripts it cannot read at all).
+        const Script first = m_models.contains(proven) ? scriptOf(proven) : Script::latin;
+        std::stable_partition(order.begin(), order.end(), [&](const QString &model) { return scriptOf(model) == first; });
+        const auto better = std::find(order.begin(), order.end(), betterHan);
+        if (better != order.end() && better != order.begin() && scriptOf(*(better - 1)) == Script::han)
+            std::iter_swap(better - 1, better);
+        return order;
+    }
+
+    void learnProvenModel(qsizetype lineIndex, const QString &model)
+    {
+        QMutexLocker lock(&m_analysis.mutex);
+        if (!m_analysis.provenModels.contains(lineIndex))
+            m_analysis.provenModels.insert(lineIndex, model);
+        m_analysis.leadingModel = model;
+    }
+
+    QString betterHanModel()
+    {
+        QMutexLocker lock(&m_analysis.mutex);
+        return m_analysis.betterHanModel;
+    }
+
+    void learnBetterHanModel(const QString &model)
+    {
+        if (scriptOf(model) != Script::han)
+            return;
+        QMutexLocker lock(&m_analysis.mutex);
+        if (m_analysis.betterHanModel.isEmpty())
+            m_analysis.betterHanModel = model;
+    }
+
+    tesseract::TessBaseAPI *engineFor(const QString &model)
+    {
+        auto lease = m_engines.find(model);
+        if (lease == m_engines.end()) {
+            lease = m_engines.emplace(model, m_pool.acquire(model)).first;
+            setImage(lease->second.get(), m_analysis.prepared);
+        }
+        return lease->second.get();
+    }
+
+    TesseractEnginePool &m_pool;
+    ImageAnalysis &m_analysis;
+    const QStringList &m_models;
+    std::map<QString, TesseractEnginePool::Lease> m_engines;
+};
+
+class TesseractEngine::Private
+{
+public:
+    explicit Private(QString path)
+        : pool(std::move(path))
+    {
+        lineThreads.setMaxThreadCount(1);
+        // Model weights are large blocks; allocated on their own mappings, they go back to the
+        // system when an idle engine is freed instead of fragmenting the heap.
+        mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+        janitor = std::jthread([this](std::stop_token stop) { trimWhenIdle(stop); });
+    }
+
+    // Engines not used for a while are freed, down to the few used last.
+    void trimWhenIdle(std::stop_token stop)
+    {
+        std::unique_lock lock(activityMutex);
+        while (!stop.stop_requested()) {
+            if (!activitySinceTrim) {
+                activity.wait(lock, stop, [&] { return activitySinceTrim; });
+                continue;
+            }
+            const auto due = lastActivity + idleBeforeTrim;
+            if (activity.wait_until(lock, stop, due, [&] { return lastActivity + idleBeforeTrim > due; }))
+                continue;
+            if (stop.stop_requested())
+                break;
+            activitySinceTrim = false;
+            lock.unlock();
+            pool.trim(enginesKeptWhenIdle);
+            lock.lock();
+        }
+    }
+
+    void noteActivity()
+    {
+        {
+            std::lock_guard lock(activityMutex);
+            lastActivity = std::chrono::steady_clock::now();
+            activitySinceTrim = true;
+        }
+        activity.notify_all();
+    }
+
+    // The analysis of this image, made now unless a previous pass made it.
+    std::shared_ptr<ImageAnalysis> analysisFor(const QImage &image, const QString &layoutModel)
+    {
+        {
+            QMutexLocker lock(&mutex);
+            if (lastAnalysis && lastAnalysis->cacheKey == image.cacheKey() && lastAnalysis->size == image.size())
+                return lastAnalysis;
+        }
+        auto analysis = std::make_shared<ImageAnalysis>();
+        analysis->cacheKey = image.cacheKey();
+        analysis->size = image.size();
+        analysis->prepared = TesseractImage::prepare(image);
+        if (!analysis->prepared.glyphs.empty())
+            analysis->lines = analysis->prepared.completedLines(pageLines(analysis->prepared, layoutModel));
+        QMutexLocker lock(&mutex);
+        lastAnalysis = analysis;
+        return analysis;
+    }
+
+    // Tesseract's page layout analysis, which keeps columns apart.
+    std::vector<QRect> pageLines(const TesseractImage &prepared, const QString &model)
+    {
+        TesseractEnginePool::Lease engine = pool.acquire(model);
+        setImage(engine.get(), prepared);
+        engine->SetPageSegMode(tesseract::PSM_AUTO);
+        std::vector<QRect> boxes;
+        std::unique_ptr<tesseract::PageIterator> line(engine->AnalyseLayout());
+        if (!line)
+            return boxes;
+        do {
+            int left = 0, top = 0, right = 0, bottom = 0;
+            if (line->BoundingBox(tesseract::RIL_TEXTLINE, &left, &top, &right, &bottom))
+                boxes.emplace_back(QPoint(left, top), QPoint(right - 1, bottom - 1));
+        } while (line->Next(tesseract::RIL_TEXTLINE));
+        return withoutFragments(boxes);
+    }
+
+    // Layout analysis sometimes reports single strokes of a large glyph as lines of their own:
+    // slivers, and boxes lying mostly inside a larger line. Reading them adds garbage.
+    static std::vector<QRect> withoutFragments(const std::vector<QRect> &boxes)
+    {
+        constexpr int minimumExtent = 6;
+        std::vector<QRect> lines;
+        for (const QRect &box : boxes) {
+            if (box.width() < minimumExtent || box.height() < minimumExtent)
+                continue;
+            const qint64 area = qint64(box.width()) * box.height();
+            const bool inside = std::any_of(boxes.begin(), boxes.end(), [&](const QRect &other) {
+                const QRect common = box & other;
+                return other != box && qint64(other.width()) * other.height() > area
+                    && qint64(common.width()) * common.height() * 2 >= area;
+            });
+            if (!inside)
+                lines.push_back(box);
+        }
+        return lines;
+    }
+
+    // Reads the given lines, a large capture's spread over this thread and a line thread. The
+    // first line is read alone: what it proves (the script, the Chinese variant) spares the
+    // second thread from loading engines of models the text does not need.
+    std::vector<LineRead> readLines(ImageAnalysis &analysis, const std::vector<qsizetype> &lines, const QStringList &models)
+    {
+        std::vector<LineRead> results(lines.size());
+        if (lines.empty())
+            return results;
+        std::atomic<size_t> next = 1;
+        auto readFrom = [&](LineReader &reader) {
+            for (size_t i = next++; i < lines.size(); i = next++)
+                results[i] = reader.read(lines[i]);
+        };
+        LineReader reader(pool, analysis, models);
+        results[0] = reader.read(lines[0]);
+        std::optional<QFuture<void>> helper;
+        if (lines.size() >= linesForSecondThread) {
+            helper = QtConcurrent::run(&lineThreads, [&] {
+                runSingleThreaded();
+                LineReader helperReader(pool, analysis, models);
+                readFrom(helperReader);
+            });
+        }
+        std::exception_ptr failure;
+        try {
+            readFrom(reader);
+        } catch (...) {
+            failure = std::current_exception();
+            next = lines.size(); // the helper stops after its current line
+        }
+        // The helper uses this frame's state: it must finish before it goes, failure or not.
+        if (helper) {
+            try {
+                helper->waitForFinished();
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        }
+        if (failure)
+            std::rethrow_exception(failure);
+        return results;
+    }
+
+    // A CJK model that reads a line as Latin letters with a stray ideograph or two read Latin
+    // text: the Latin model's reading stands, to be refined by the language of the text.
+    void keepLatinLinesLatin(ImageAnalysis &analysis, const std::vector<qsizetype> &lines, std::vector<LineRead> &reads,
+                             const QStringList &models)
+    {
+        const auto latinModel = std::find_if(models.begin(), models.end(),
+                                             [](const QString &model) { return scriptOf(model) == Script::latin; });
+        if (latinModel == models.end())
+            return;
+        LineReader reader(pool, analysis, {*latinModel});
+        for (size_t i = 0; i < reads.size(); ++i) {
+            if (!reads[i].text || scriptOf(reads[i].model) == Script::latin)
+                continue;
+            int cjk = 0;
+            int latin = 0;
+            for (char32_t c : reads[i].text->string.toUcs4()) {
+                cjk += isUnspacedScript(c) || (c >= 0xAC00 && c <= 0xD7AF) ? 1 : 0;
+                latin += (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') ? 1 : 0;
+            }
+            if (latin >= 8 * std::max(cjk, 1)) {
+                if (std::optional<RecognizedText> text = reader.readWith(*latinModel, lines[i]))
+                    reads[i] = {text, *latinModel};
+            }
+        }
+    }
+
+    // Japanese text is Han characters with kana: when the Japanese model read kana in this
+    // text, its lines of only Han characters are Japanese too.
+    void unifyJapanese(ImageAnalysis &analysis, const std::vector<qsizetype> &lines, std::vector<LineRead> &reads,
+                       const QStringList &models)
+    {
+        const QString japanese = QStringLiteral("jpn");
+        const bool kana = models.contains(japanese) && std::any_of(reads.begin(), reads.end(), [&](const LineRead &read) {
+            return read.text && read.model == japanese
+                && std::any_of(read.text->string.begin(), read.text->string.end(),
+                               [](QChar c) { return c.unicode() >= 0x3040 && c.unicode() <= 0x30FF; });
+        });
+        if (!kana)
+            return;
+        LineReader reader(pool, analysis, {japanese});
+        for (size_t i = 0; i < reads.size(); ++i) {
+            if (!reads[i].text || scriptOf(reads[i].model) != Script::han)
+                continue;
+            const std::optional<RecognizedText> text = reader.readWith(japanese, lines[i]);
+            if (text && text->confidence >= reads[i].text->confidence - languageRereadTolerance)
+                reads[i] = {text, japanese};
+        }
+    }
+
+    // Simplified and traditional Chinese are told apart by the whole text, not line by line:
+    // the lines of the less used model are read again with the other.
+    void unifyHan(ImageAnalysis &analysis, const std::vector<qsizetype> &lines, std::vector<LineRead> &reads)
+    {
+        QHash<QString, qsizetype> weight;
+        for (const LineRead &read : reads) {
+            if (read.text && scriptOf(read.model) == Script::han)
+                weight[read.model] += read.text->string.size();
+        }
+        if (weight.size() < 2)
+            return;
+        QString chosen = std::max_element(weight.begin(), weight.end()).key();
+        // Where both models read a line, their confidences over all such lines decide.
+        const QStringList models = weight.keys();
+        QHash<QString, double> score;
+        {
+            QMutexLocker lock(&analysis.mutex);
+            for (size_t i = 0; i < reads.size(); ++i) {
+                const auto first = analysis.reads.value(ImageAnalysis::readKey(lines[i], models[0]));
+                const auto second = analysis.reads.value(ImageAnalysis::readKey(lines[i], models[1]));
+                if (!first || !second)
+                    continue;
+                score[models[0]] += double(first->confidence) * double(first->string.size());
+                score[models[1]] += double(second->confidence) * double(second->string.size());
+            }
+        }
+        if (score.value(models[0]) != score.value(models[1]))
+            chosen = score.value(models[0]) > score.value(models[1]) ? models[0] : models[1];
+        LineReader reader(pool, analysis, {chosen});
+        for (size_t i = 0; i < reads.size(); ++i) {
+            if (reads[i].text && scriptOf(reads[i].model) == Script::han && reads[i].model != chosen) {
+                if (std::optional<RecognizedText> text = reader.readWith(chosen, lines[i]))
+                    reads[i] = {text, chosen};
+            }
+        }
+    }
+
+    // Latin text is first read with the first Latin language's model; when the text turns out
+    // to be in another Latin language of the pass, its lines are read again with that one.
+    void rereadInDetectedLanguage(ImageAnalysis &analysis, const std::vector<qsizetype> &lines,
+                                  std::vector<LineRead> &reads, const PassModels &pass)
+    {
+        QStringList latin;
+        for (const LineRead &read : reads) {
+            if (read.text && scriptOf(read.model) == Script::latin)
+                latin << read.text->string;
+        }
+        if (latin.isEmpty() || pass.otherLatin.isEmpty())
+            return;
+        // The likeliest of the pass's languages, unless that is the one already read with.
+        QString model;
+        const QStringList guesses = Cld2LanguageRecognizer::likelyLanguages(latin.join(u'\n'));
+        const bool allConfident = std::all_of(reads.begin(), reads.end(), [](const LineRead &read) {
+            return !read.text || scriptOf(read.model) != Script::latin || read.text->confidence >= acceptedLineConfidence;
+        });
+        for (const QString &code : guesses) {
+            const QString candidate = modelOfDetectedLanguage(code);
+            // Text without the accents the model lacks can look English: only confident
+            // readings are taken at their word.
+            if (pass.models.contains(candidate) && allConfident)
+                return;
+            if (pass.models.contains(candidate))
+                break;
+            if (pass.otherLatin.contains(candidate)) {
+                model = candidate;
+                break;
+            }
+        }
+        // A language near one of ours (Galician, Catalan...), or English read unsurely: the
+        // model that reads the least confident line best.
+        if (model.isEmpty() && !guesses.isEmpty())
+            model = mostConfidentModel(analysis, lines, reads, pass.otherLatin);
+        if (model.isEmpty())
+            return;
+        LineReader reader(pool, analysis, {model});
+        for (size_t i = 0; i < reads.size(); ++i) {
+            if (!reads[i].text || scriptOf(reads[i].model) != Script::latin)
+                continue;
+            const std::optional<RecognizedText> text = reader.readWith(model, lines[i]);
+            if (text && text->confidence >= reads[i].text->confidence - languageRereadTolerance)
+                reads[i] = {text, model};
+        }
+    }
+
+    QString mostConfidentModel(ImageAnalysis &analysis, const std::vector<qsizetype> &lines,
+                               const std::vector<LineRead> &reads, const QStringList &models)
+    {
+        size_t weakest = reads.size();
+        for (size_t i = 0; i < reads.size(); ++i) {
+            if (reads[i].text && scriptOf(reads[i].model) == Script::latin
+                && (weakest == reads.size() || reads[i].text->confidence < reads[weakest].text->confidence))
+                weakest = i;
+        }
+        if (weakest == reads.size())
+            return {};
+        QString best;
+        float bestConfidence = reads[weakest].text->confidence + languageRereadTolerance;
+        for (const QString &model : models) {
+            const std::optional<RecognizedText> text = LineReader(pool, analysis, {model}).readWith(model, lines[weakest]);
+            if (text && text->confidence > bestConfidence) {
+                best = model;
+                bestConfidence = text->confidence;
+            }
+        }
+        return best;
+    }
+
+    // Reading line by line loses what a line's neighbours tell about its glyphs' size and
+    // style, and the line finder may cut a line's start. When one model read every line of a
+    // small text and was not sure, the text is read again as one block; that reading is kept
+    // when it finds the same lines and is clearly more confident.
+    void rereadAsBlock(ImageAnalysis &analysis, const std::vector<qsizetype> &lines, std::vector<LineRead> &reads)
+    {
+        constexpr size_t largestBlock = 8;
+        constexpr float sureEnough = 0.9f;
+        constexpr float clearlyMoreConfident = 0.03f;
+        if (reads.empty() || reads.size() > largestBlock)
+            return;
+        const QString model = reads.front().model;
+        double weighted = 0;
+        double characters = 0;
+        for (const LineRead &read : reads) {
+            if (!read.text || read.model != model)
+                return;
+            weighted += double(read.text->confidence) * double(read.text->string.size());
+            characters += double(read.text->string.size());
+        }
+        const double confidence = characters > 0 ? weighted / characters : 0;
+        if (confidence >= sureEnough)
+            return;
+        const QString key = QStringLiteral("block/%1/%2").arg(model).arg(lines.size());
+        std::optional<std::pair<QStringList, float>> block;
+        {
+            QMutexLocker lock(&analysis.mutex);
+            if (analysis.blocks.contains(key))
+                block = analysis.blocks.value(key);
+        }
+        if (!block) {
+            LineReader reader(pool, analysis, {model});
+            block = reader.readBlock(model, lines);
+            QMutexLocker lock(&analysis.mutex);
+            analysis.blocks.insert(key, block);
+        }
+        if (!block || block->first.size() != qsizetype(reads.size()) || block->second < confidence + clearlyMoreConfident)
+            return;
+        for (size_t i = 0; i < reads.size(); ++i)
+            reads[i].text = RecognizedText{block->first[qsizetype(i)], block->second};
+    }
+
+    // The engine's own choice of languages: the script that Tesseract's orientation-and-script
+    // model sees decides the models; Tesseract's default when it sees none.
+    QStringList detectedModels(const TesseractImage &prepared)
+    {
+        const QStringList installed = pool.installedModels();
+        if (!installed.contains(QStringLiteral("osd")))
+            return {defaultModel};
+        TesseractEnginePool::Lease osd = pool.acquire(QStringLiteral("osd"));
+        osd->SetPageSegMode(tesseract::PSM_OSD_ONLY);
+        setImage(osd.get(), prepared);
+        int orientation = 0;
+        float orientationConfidence = 0;
+        const char *script = nullptr;
+        float scriptConfidence = 0;
+        const bool found = osd->DetectOrientationScript(&orientation, &orientationConfidence, &script, &scriptConfidence);
+        const QString scriptName = found && script ? QString::fromLatin1(script) : QString();
+
+        static const QHash<QString, QStringList> modelsOfScript{
+            {QStringLiteral("Latin"), {QStringLiteral("eng")}},
+            {QStringLiteral("Han"), {QStringLiteral("chi_sim"), QStringLiteral("chi_tra")}},
+            {QStringLiteral("Japanese"), {QStringLiteral("jpn")}},
+            {QStringLiteral("Hiragana"), {QStringLiteral("jpn")}},
+            {QStringLiteral("Katakana"), {QStringLiteral("jpn")}},
+            {QStringLiteral("Korean"), {QStringLiteral("kor")}},
+            {QStringLiteral("Hangul"), {QStringLiteral("kor")}},
+        };
+        QStringList models = modelsOfScript.value(scriptName);
+        models.removeIf([&](const QString &model) { return !installed.contains(model); });
+        return models.isEmpty() ? QStringList{defaultModel} : models;
+    }
+
+    TesseractEnginePool pool;
+    QThreadPool lineThreads;
+    QMutex mutex;
+    std::shared_ptr<ImageAnalysis> lastAnalysis;
+
+    std::mutex activityMutex;
+    std::condition_variable_any activity;
+    std::chrono::steady_clock::time_point lastActivity;
+    bool activitySinceTrim = false;
+    std::jthread janitor; // last: it stops before the rest goes
+};
+TesseractEngine::TesseractEngine(QString tessdataPath)
+    : d(std::make_unique<Private>(tessdataPath.isEmpty() ? defaultTessdataPath() : std::move(tessdataPath)))
+{
+}
+
+TesseractEngine::~TesseractEngine() = default;
+
+QString TesseractEngine::defaultTessdataPath()
+{
+    const QString prefix = qEnvironmentVariable("TESSDATA_PREFIX");
+    if (!prefix.isEmpty())
+        return prefix;
+    for (const char *path : {"/usr/share/tesseract-ocr/5/tessdata", "/usr/share/tesseract-ocr/4.00/tessdata",
+                             "/usr/share/tessdata", "/usr/local/share/tessdata"}) {
+        if (QDir(QString::fromLatin1(path)).exists())
+            return QString::fromLatin1(path);
+    }
+    return QStringLiteral("/usr/share/tesseract-ocr/5/tessdata");
+}
+
+QString TesseractEngine::tesseractLanguage(const QString &identifier)
+{
+    for (const LanguageModel &language : languageModels) {
+        if (identifier == QLatin1String(language.identifier))
+            return QString::fromLatin1(language.model);
+    }
+    return {};
+}
+
+QStringList TesseractEngine::supportedRecognitionLanguages(const TextRecognitionSettings &)
+{
+    const QStringList installed = d->pool.installedModels();
+    QStringList supported;
+    for (const LanguageModel &language : languageModels) {
+        if (installed.contains(QLatin1String(language.model)))
+            supported << QString::fromLatin1(language.identifier);
+    }
+    return supported;
+}
+
+void TesseractEngine::warmUp(const TextRecognitionSettings &settings)
+{
+    runSingleThreaded();
+    // The first engine of the pass is what every line tries first. One instance: a second line
+    // thread loads its own when a capture has enough lines, which keeps an idle program small.
+    d->pool.acquire(modelsFor(settings.recognitionLanguages).models.first());
+}
+
+void TesseractEngine::releaseIdleMemory()
+{
+    d->pool.trim(enginesKeptWhenIdle);
+}
+
+std::vector<TextObservation> TesseractEngine::perform(const QImage &image, const TextRecognitionSettings &settings)
+{
+    runSingleThreaded();
+    if (image.width() < 2 || image.height() < 2)
+        return {};
+
+    d->noteActivity();
+    PassModels pass = modelsFor(settings.recognitionLanguages);
+    const std::shared_ptr<ImageAnalysis> analysis = d->analysisFor(image, pass.models.first());
+    if (analysis->lines.empty())
+        return {};
+    if (settings.automaticallyDetectsLanguage)
+        pass = PassModels{d->detectedModels(analysis->prepared), {}};
+
+    const double minimumHeight = double(settings.minimumTextHeight) * image.height() * analysis->prepared.scale;
+    std::vector<qsizetype> lines;
+    for (size_t i = 0; i < analysis->lines.size(); ++i) {
+        if (analysis->lines[i].height() >= minimumHeight)
+            lines.push_back(qsizetype(i));
+    }
+    std::vector<LineRead> reads = d->readLines(*analysis, lines, pass.models);
+    d->keepLatinLinesLatin(*analysis, lines, reads, pass.models);
+    d->unifyJapanese(*analysis, lines, reads, pass.models);
+    d->unifyHan(*analysis, lines, reads);
+    d->rereadInDetectedLanguage(*analysis, lines, reads, pass);
+    d->rereadAsBlock(*analysis, lines, reads);
+    std::vector<TextObservation> observations;
+    for (LineRead &read : reads)
+        observations.push_back(TextObservation{std::move(read.text)});
+    d->noteActivity();
+    return observations;
+}

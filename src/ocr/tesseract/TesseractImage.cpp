@@ -1,0 +1,405 @@
+#include "ocr/tesseract/TesseractImage.h"
+
+#include <QPainter>
+
+#include <leptonica/allheaders.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <memory>
+
+namespace {
+// Tesseract binarises small text badly: glyphs lower than this are scaled up to the target,
+// much larger ones down to it, and the usual sizes of screen text are read as they are.
+constexpr int smallGlyphHeight = 10;
+constexpr int largeGlyphHeight = 60;
+constexpr double targetGlyphHeight = 16;
+constexpr double maximumScale = 4;
+// Very large captures are not scaled up further than this: time matters more.
+constexpr qint64 maximumScaledPixels = 12'000'000;
+// Levels from the background below which a pixel is not ink at all.
+constexpr int faintestInk = 20;
+// Pixels this far towards the ink (of 255 after stretching) belong to a piece of ink.
+constexpr int pieceLevel = 200;
+
+using Histogram = std::array<qint64, 256>;
+
+// Where ink lies in one colour channel: its background level, and how far from it, on which side.
+struct Contrast {
+    int background = 255;
+    int ink = 0; // distance of typical ink from the background
+    bool lighter = false;
+};
+
+Contrast contrastOf(const Histogram &histogram)
+{
+    Contrast contrast;
+    contrast.background = int(std::max_element(histogram.begin(), histogram.end()) - histogram.begin());
+    const int b = contrast.background;
+    qint64 darker = 0;
+    qint64 lighter = 0;
+    // Ink is on the side with more of it, weighed by how far it stands out: a dark window
+    // edge just darker than a terminal's background does not outweigh the terminal's text.
+    qint64 darkerMass = 0;
+    qint64 lighterMass = 0;
+    for (int level = 0; level < 256; ++level) {
+        const qint64 count = histogram[size_t(level)];
+        if (level < b - faintestInk) {
+            darker += count;
+            darkerMass += count * (b - level);
+        }
+        if (level > b + faintestInk) {
+            lighter += count;
+            lighterMass += count * (level - b);
+        }
+    }
+    contrast.lighter = lighterMass > darkerMass;
+    // Most ink pixels lie at least this far out; the few beyond are outliers such as icons.
+    qint64 remaining = (contrast.lighter ? lighter : darker) / 10;
+    for (int distance = 255; distance > faintestInk; --distance) {
+        const int level = contrast.lighter ? b + distance : b - distance;
+        if (level < 0 || level > 255)
+            continue;
+        remaining -= histogram[size_t(level)];
+        if (remaining < 0) {
+            contrast.ink = distance;
+            break;
+        }
+    }
+    return contrast;
+}
+
+QImage opaque(const QImage &source)
+{
+    // Transparent pixels count as white, as they would show on a light page.
+    QImage flattened(source.size(), QImage::Format_RGB32);
+    flattened.fill(Qt::white);
+    QPainter painter(&flattened);
+    painter.drawImage(0, 0, source);
+    return flattened;
+}
+
+// Dark ink on white at full contrast, from whichever of brightness and the three colour
+// channels tells ink from background best: pale text on a colour of nearly its brightness
+// differs much more in one channel. Ink lighter than its background is turned dark.
+QImage stretchedGray(const QImage &source)
+{
+    const QImage rgb = source.hasAlphaChannel() ? opaque(source) : source.convertToFormat(QImage::Format_RGB32);
+    std::array<Histogram, 4> histograms{}; // gray, red, green, blue
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb *row = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            ++histograms[0][size_t(qGray(row[x]))];
+            ++histograms[1][size_t(qRed(row[x]))];
+            ++histograms[2][size_t(qGreen(row[x]))];
+            ++histograms[3][size_t(qBlue(row[x]))];
+        }
+    }
+    int channel = 0;
+    Contrast best = contrastOf(histograms[0]);
+    for (int c = 1; c < 4; ++c) {
+        const Contrast contrast = contrastOf(histograms[size_t(c)]);
+        // Brightness is what the eye reads; a colour channel must be clearly better.
+        if (contrast.ink * 4 > best.ink * 5 && contrast.ink > best.ink + faintestInk) {
+            best = contrast;
+            channel = c;
+        }
+    }
+    QImage gray(rgb.size(), QImage::Format_Grayscale8);
+    if (best.ink <= faintestInk) {
+        gray.fill(255);
+        return gray;
+    }
+    std::array<uchar, 256> levels{};
+    for (int level = 0; level < 256; ++level) {
+        const int distance = best.lighter ? level - best.background : best.background - level;
+        levels[size_t(level)] = uchar(255 - std::clamp(distance * 255 / best.ink, 0, 255));
+    }
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb *row = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        uchar *out = gray.scanLine(y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb p = row[x];
+            const int value = channel == 0 ? qGray(p) : channel == 1 ? qRed(p) : channel == 2 ? qGreen(p) : qBlue(p);
+            out[x] = levels[size_t(value)];
+        }
+    }
+    return gray;
+}
+
+struct PixDeleter {
+    void operator()(PIX *pix) const { pixDestroy(&pix); }
+};
+struct BoxaDeleter {
+    void operator()(BOXA *boxa) const { boxaDestroy(&boxa); }
+};
+struct PixaDeleter {
+    void operator()(PIXA *pixa) const { pixaDestroy(&pixa); }
+};
+
+struct Piece {
+    QRect box;
+    double fill = 0; // share of its box that is ink
+};
+
+// Connected pieces of ink, with Leptonica; masks holds each piece's own pixels.
+std::vector<Piece> piecesOf(const QImage &gray, std::unique_ptr<PIXA, PixaDeleter> &masks)
+{
+    std::unique_ptr<PIX, PixDeleter> binary(pixCreate(gray.width(), gray.height(), 1));
+    l_uint32 *data = pixGetData(binary.get());
+    const int wordsPerLine = pixGetWpl(binary.get());
+    for (int y = 0; y < gray.height(); ++y) {
+        const uchar *row = gray.constScanLine(y);
+        l_uint32 *line = data + y * wordsPerLine;
+        for (int x = 0; x < gray.width(); ++x) {
+            if (row[x] < pieceLevel)
+                SET_DATA_BIT(line, x);
+        }
+    }
+    PIXA *pixa = nullptr;
+    std::unique_ptr<BOXA, BoxaDeleter> boxes(pixConnComp(binary.get(), &pixa, 8));
+    masks.reset(pixa);
+    std::vector<Piece> pieces;
+    for (int i = 0; boxes && i < boxaGetCount(boxes.get()); ++i) {
+        l_int32 x = 0, y = 0, w = 0, h = 0;
+        boxaGetBoxGeometry(boxes.get(), i, &x, &y, &w, &h);
+        std::unique_ptr<PIX, PixDeleter> mask(pixaGetPix(pixa, i, L_CLONE));
+        l_int32 count = 0;
+        pixCountPixels(mask.get(), &count, nullptr);
+        pieces.push_back({QRect(x, y, w, h), double(count) / (double(w) * h)});
+    }
+    return pieces;
+}
+
+int medianHeight(const std::vector<Piece> &pieces, const QSize &size)
+{
+    std::vector<int> heights;
+    for (const Piece &piece : pieces) {
+        const QRect &box = piece.box;
+        if (box.height() >= 4 && box.height() < size.height() * 4 / 5 && box.width() < size.width() * 4 / 5)
+            heights.push_back(box.height());
+    }
+    if (heights.empty())
+        return 0;
+    std::nth_element(heights.begin(), heights.begin() + long(heights.size() / 2), heights.end());
+    return heights[heights.size() / 2];
+}
+
+enum class Shape { glyph, decoration, panel };
+
+// Window edges, frames, scroll bars, separators are decorations: long thin bars, hollow
+// outlines, and pieces far larger than text, or larger and cut by the edge of the selection.
+// A large solid piece is a panel (a button, a title bar) whose text shows in its holes.
+Shape shapeOf(const Piece &piece, int glyph, const QSize &size)
+{
+    const QRect &box = piece.box;
+    const int w = box.width();
+    const int h = box.height();
+    const bool bar = (h >= 5 * w && h * 2 > 5 * glyph) || (w >= 5 * h && w * 2 > 5 * glyph);
+    const bool outline = (w > 4 * glyph || h > 4 * glyph) && std::min(w, h) * 2 > 3 * glyph && piece.fill < 0.2;
+    const bool atEdge = box.left() == 0 || box.top() == 0 || box.right() == size.width() - 1
+        || box.bottom() == size.height() - 1;
+    const bool large = (w > 5 * glyph && h > 5 * glyph) || (atEdge && w > 3 * glyph && h > 3 * glyph);
+    if (large && piece.fill >= 0.6)
+        return Shape::panel;
+    return bar || outline || large ? Shape::decoration : Shape::glyph;
+}
+
+// Dark text on the light panel that was light text on a dark one.
+void invertPanel(QImage &gray, const QRect &box)
+{
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        uchar *row = gray.scanLine(y);
+        for (int x = box.left(); x <= box.right(); ++x)
+            row[x] = uchar(255 - row[x]);
+    }
+}
+
+void erase(QImage &gray, const Piece &piece, PIXA *masks, int index)
+{
+    std::unique_ptr<PIX, PixDeleter> mask(pixaGetPix(masks, index, L_CLONE));
+    const l_uint32 *data = pixGetData(mask.get());
+    const int wordsPerLine = pixGetWpl(mask.get());
+    for (int y = 0; y < piece.box.height(); ++y) {
+        const l_uint32 *line = data + y * wordsPerLine;
+        uchar *row = gray.scanLine(piece.box.y() + y);
+        for (int x = 0; x < piece.box.width(); ++x) {
+            if (GET_DATA_BIT(line, x))
+                row[piece.box.x() + x] = 255;
+        }
+    }
+}
+
+double scaleFor(int glyph, const QSize &size)
+{
+    double scale = 1;
+    if (glyph < smallGlyphHeight)
+        scale = std::min(maximumScale, targetGlyphHeight / glyph);
+    else if (glyph > largeGlyphHeight)
+        scale = targetGlyphHeight * 2 / glyph;
+    const double pixels = double(size.width()) * size.height();
+    if (scale > 1 && pixels * scale * scale > maximumScaledPixels)
+        scale = std::max(1.0, std::sqrt(maximumScaledPixels / pixels));
+    return scale;
+}
+
+bool overlapsVertically(const QRect &a, const QRect &b)
+{
+    const int overlap = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) + 1;
+    return overlap * 2 >= std::min(a.height(), b.height());
+}
+
+int horizontalGap(const QRect &a, const QRect &b)
+{
+    return std::max(a.left(), b.left()) - std::min(a.right(), b.right()) - 1;
+}
+
+bool holds(const QRect &line, const QRect &glyph)
+{
+    const QRect common = line & glyph;
+    return qint64(common.width()) * common.height() * 2 >= qint64(glyph.width()) * glyph.height();
+}
+
+} // namespace
+
+TesseractImage TesseractImage::prepare(const QImage &source)
+{
+    TesseractImage prepared;
+    QImage gray = stretchedGray(source);
+    std::unique_ptr<PIXA, PixaDeleter> masks;
+    const std::vector<Piece> pieces = piecesOf(gray, masks);
+    const int glyph = medianHeight(pieces, gray.size());
+
+    std::vector<QRect> glyphs;
+    std::vector<QRect> panels;
+    for (size_t i = 0; glyph > 0 && i < pieces.size(); ++i) {
+        const Piece &piece = pieces[i];
+        const Shape shape = shapeOf(piece, glyph, gray.size());
+        if (shape == Shape::decoration)
+            erase(gray, piece, masks.get(), int(i));
+        else if (shape == Shape::panel)
+            panels.push_back(piece.box);
+        else if (piece.box.height() * 10 >= glyph * 3 && piece.box.height() <= 3 * glyph && piece.box.width() <= 8 * glyph)
+            glyphs.push_back(piece.box);
+    }
+
+    for (const QRect &panel : panels)
+        invertPanel(gray, panel);
+    const double scale = glyph > 0 ? scaleFor(glyph, gray.size()) : 1.0;
+    if (scale != 1.0) {
+        gray = gray.scaled(qRound(gray.width() * scale), qRound(gray.height() * scale), Qt::IgnoreAspectRatio,
+                           Qt::SmoothTransformation);
+        prepared.scale = double(gray.height()) / source.height();
+    }
+    prepared.padding = 16;
+    prepared.image = QImage(gray.width() + 2 * prepared.padding, gray.height() + 2 * prepared.padding,
+                            QImage::Format_Grayscale8);
+    prepared.image.fill(255);
+    for (int y = 0; y < gray.height(); ++y)
+        std::copy_n(gray.constScanLine(y), gray.width(), prepared.image.scanLine(y + prepared.padding) + prepared.padding);
+    for (const QRect &box : glyphs) {
+        const QRectF scaled(box.x() * prepared.scale + prepared.padding, box.y() * prepared.scale + prepared.padding,
+                            box.width() * prepared.scale, box.height() * prepared.scale);
+        prepared.glyphs.push_back(scaled.toAlignedRect());
+    }
+    prepared.glyphHeight = qRound(glyph * prepared.scale);
+    return prepared;
+}
+
+namespace {
+
+// Pieces of one line that the layout analysis took for separate lines or blocks are joined:
+// boxes on the same row close beside each other, and boxes lying mostly inside another.
+void joinPiecesOfLines(std::vector<QRect> &lines, int reach)
+{
+    for (size_t i = 0; i < lines.size(); ++i) {
+        for (size_t j = i + 1; j < lines.size();) {
+            const QRect joined = lines[i] | lines[j];
+            const bool sameRow = joined.height() * 10 <= std::max(lines[i].height(), lines[j].height()) * 13;
+            // Terminals space wide characters far apart: a line's own height is a reach too.
+            const int lineReach = std::max(reach, std::min(lines[i].height(), lines[j].height()) * 3 / 2);
+            const bool beside = sameRow && horizontalGap(lines[i], lines[j]) <= lineReach;
+            if (beside || holds(lines[i], lines[j]) || holds(lines[j], lines[i])) {
+                lines[i] |= lines[j];
+                lines.erase(lines.begin() + long(j));
+                j = i + 1;
+            } else {
+                ++j;
+            }
+        }
+    }
+}
+
+// Rows of glyphs: bands of overlapping heights (the parts of a Hangul syllable or of a Han
+// character lie above one another), cut where the gap is wider than the reach or the row's
+// own height. Each row comes with the number of glyphs in it.
+std::vector<std::pair<QRect, int>> rowsOf(std::vector<QRect> glyphs, int reach, int glyphHeight)
+{
+    std::sort(glyphs.begin(), glyphs.end(), [](const QRect &a, const QRect &b) { return a.top() < b.top(); });
+    std::vector<std::vector<QRect>> bands;
+    int bottom = 0;
+    for (const QRect &glyph : glyphs) {
+        if (bands.empty() || glyph.top() > bottom + glyphHeight / 4) {
+            bands.emplace_back();
+            bottom = glyph.bottom();
+        }
+        bands.back().push_back(glyph);
+        bottom = std::max(bottom, glyph.bottom());
+    }
+    std::vector<std::pair<QRect, int>> rows;
+    for (std::vector<QRect> &band : bands) {
+        std::sort(band.begin(), band.end(), [](const QRect &a, const QRect &b) { return a.x() < b.x(); });
+        QRect height;
+        for (const QRect &glyph : band)
+            height |= glyph;
+        const int gapAllowed = std::max(reach, height.height() * 5 / 2);
+        for (const QRect &glyph : band) {
+            if (!rows.empty() && rows.back().first.top() == height.top() && glyph.left() - rows.back().first.right() <= gapAllowed)
+                rows.back().first |= glyph, ++rows.back().second;
+            else
+                rows.emplace_back(QRect(glyph.left(), height.top(), glyph.width(), height.height()), 1);
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) const
+{
+    const int reach = 2 * glyphHeight;
+    // Tall slivers across several lines are strokes the layout analysis could not place.
+    std::erase_if(lines, [&](const QRect &line) { return line.width() * 2 < glyphHeight && line.height() > 2 * glyphHeight; });
+    joinPiecesOfLines(lines, reach);
+    std::vector<QRect> loose;
+    for (const QRect &glyph : glyphs) {
+        if (std::none_of(lines.begin(), lines.end(), [&](const QRect &line) { return holds(line, glyph); }))
+            loose.push_back(glyph);
+    }
+    std::sort(loose.begin(), loose.end(), [](const QRect &a, const QRect &b) { return a.x() < b.x(); });
+    // Glyphs beside a line, such as line starts the layout analysis took for noise, join it;
+    // twice, so that a line grows from both ends.
+    for (int round = 0; round < 2; ++round) {
+        std::erase_if(loose, [&](const QRect &glyph) {
+            for (QRect &line : lines) {
+                if (overlapsVertically(line, glyph) && horizontalGap(line, glyph) <= reach) {
+                    line |= glyph;
+                    return true;
+                }
+            }
+            return false;
+        });
+        std::reverse(loose.begin(), loose.end());
+    }
+    std::vector<std::pair<QRect, int>> rows = rowsOf(loose, reach, glyphHeight);
+    for (const auto &[row, count] : rows) {
+        // A lone mark is more likely an icon than text.
+        if (count < 2 && row.width() < 2 * row.height())
+            continue;
+        const auto below = std::find_if(lines.begin(), lines.end(), [&](const QRect &line) { return line.top() > row.top(); });
+        lines.insert(below, row);
+    }
+    joinPiecesOfLines(lines, reach);
+    return lines;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include <vector>
+
+// Turns a screen capture into what Tesseract reads best: dark text on a white, padded
+// background at full contrast, without the frames, scroll bars and rules that surround text
+// on a screen, scaled so that small text is as large as the models expect.
+struct TesseractImage {
+    QImage image;              // Format_Grayscale8
+    double scale = 1;          // prepared pixels per source pixel
+    int padding = 0;           // prepared pixels of border on each side
+    std::vector<QRect> glyphs; // text-sized pieces of ink, in prepared pixels
+    int glyphHeight = 0;       // their median height, in prepared pixels; 0 without ink
+
+    static TesseractImage prepare(const QImage &source);
+
+    // The lines grown to the glyphs beside them that they left out, and rows of the glyphs
+    // that no line holds added: nothing readable is dropped by the layout analysis.
+    std::vector<QRect> completedLines(std::vector<QRect> lines) const;
+};
