@@ -4,16 +4,28 @@
 #include "capture/ScreenRegionSelectionWindow.h"
 #include "platform/DesktopSession.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 
 #include <memory>
 #include <vector>
 
 namespace {
+// A selection still open when the program ends (a quit or a signal during a drag) must not be
+// torn down after the application object: its windows would be deleted into a dead Qt.
+struct ActiveSession {
+    std::unique_ptr<ScreenRegionSelectionSession> session;
+    ~ActiveSession()
+    {
+        if (!QCoreApplication::instance())
+            static_cast<void>(session.release()); // the process is ending; nothing to close
+    }
+};
+
 std::unique_ptr<ScreenRegionSelectionSession> &session()
 {
-    static std::unique_ptr<ScreenRegionSelectionSession> active;
-    return active;
+    static ActiveSession active;
+    return active.session;
 }
 
 std::vector<QPointer<ScreenRegionSelectionWindow>> &heldWindows()
