@@ -2,11 +2,13 @@
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# wait_until SECONDS COMMAND...: retries COMMAND every 50 ms.
+# wait_until SECONDS COMMAND...: retries COMMAND every 50 ms for that long, however slow it is.
 wait_until() {
-  local tries=$(( $1 * 20 )); shift
-  for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
-  return 1
+  local deadline=$((SECONDS + $1)); shift
+  until "$@" >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.05
+  done
 }
 
 embedded_in_tray() { # window
