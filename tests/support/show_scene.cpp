@@ -66,6 +66,8 @@ int main(int argc, char *argv[])
             auto scene = std::make_unique<Scene>(screen);
             scene->picture = patternFor(*screen, seed++);
             scene->picture.save(out.filePath(screen->name() + QStringLiteral(".png")));
+            // Named after its screen, so a failing test can tell which scene the desktop put where.
+            scene->setWindowTitle(QStringLiteral("show_scene ") + screen->name());
             scene->showFullScreen();
             scenes.push_back(std::move(scene));
         }

@@ -35,11 +35,14 @@ def walk(node, output):
 walk(json.load(sys.stdin), None)' "$@"
 }
 
-# wait_until SECONDS DESCRIPTION COMMAND...: retries COMMAND every 50 ms, fails with DESCRIPTION.
+# wait_until SECONDS DESCRIPTION COMMAND...: retries COMMAND every 50 ms for that long, however
+# slow it is, and fails with DESCRIPTION.
 wait_until() {
-  local tries=$(( $1 * 20 )) what=$2; shift 2
-  for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.05; done
-  fail "$what"
+  local deadline=$((SECONDS + $1)) what=$2; shift 2
+  until "$@" >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "$what"
+    sleep 0.05
+  done
 }
 
 name_owned() {

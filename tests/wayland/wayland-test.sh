@@ -36,7 +36,13 @@ scene_shown() { # output
   grim -o "$1" "$work/shown.png" || return 1
   convert "$work/shown.png" -crop 300x200+100+100 +repage "$work/shown-part.png"
   convert "$work/pattern/$1.png" -crop 300x200+100+100 +repage "$work/expected-part.png"
-  [ "$(compare -metric AE "$work/shown-part.png" "$work/expected-part.png" null: 2>&1)" = 0 ]
+  compare -metric AE "$work/shown-part.png" "$work/expected-part.png" null: >"$work/shown-$1.ae" 2>&1 || true
+  [ "$(cat "$work/shown-$1.ae")" = 0 ]
+}
+on_fail() {
+  for f in "$work"/shown-*.ae; do [ ! -e "$f" ] || echo "$(basename "$f" .ae): $(cat "$f") pixels differ"; done
+  # Pictures for a closer look, where the caller asked for them.
+  [ -z "${TESSARIN_KEEP_FAILURES:-}" ] || { mkdir -p "$TESSARIN_KEEP_FAILURES" && cp "$work"/*.png "$work"/pattern/*.png "$TESSARIN_KEEP_FAILURES"/ 2>/dev/null; }
 }
 clipboard_is() { [ "$(wl-paste -n 2>/dev/null)" = "$1" ]; }
 has_image() { wl-paste --list-types 2>/dev/null | grep -qx image/png; }
