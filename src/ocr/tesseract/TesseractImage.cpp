@@ -397,7 +397,8 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
         // A lone mark is more likely an icon than text.
         if (count < 2 && row.width() < 2 * row.height())
             continue;
-        const auto below = std::find_if(lines.begin(), lines.end(), [&](const QRect &line) { return line.top() > row.top(); });
+        const int top = row.top();
+        const auto below = std::find_if(lines.begin(), lines.end(), [top](const QRect &line) { return line.top() > top; });
         lines.insert(below, row);
     }
     joinPiecesOfLines(lines, reach);
