@@ -6,8 +6,10 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
-int main(int argc, char *argv[])
+namespace {
+int run(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tessarin"));
@@ -40,4 +42,15 @@ int main(int argc, char *argv[])
     controller.bootstrap();
     app.exec();
     return 0;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const int status = run(argc, argv);
+    // Everything of ours is closed now: the clipboard handed over, the lock released. What is left
+    // are library caches, and Tesseract's wait in their destructors for a model that is still
+    // loading in the background, which held up a logout for seconds. The system frees memory.
+    std::fflush(nullptr);
+    std::_Exit(status);
 }

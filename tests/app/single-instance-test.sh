@@ -22,8 +22,12 @@ start() { # LOG [ENV...]: starts tessarin in the background; its PID in $pid
   pid=$!; pids+=("$pid")
 }
 exits_within() { # SECONDS PID: waits for PID to end; its status in $status
-  wait_until "$1" sh -c "! kill -0 $2" || return 1
+  wait_until "$1" sh -c "! kill -0 $2" || { show_threads "$2"; return 1; }
   status=0; wait "$2" || status=$?
+}
+# What a process that should have ended is doing, where gdb is at hand.
+show_threads() {
+  ! command -v gdb >/dev/null || gdb -p "$1" -batch -ex "thread apply all bt 20" 2>/dev/null | grep -E '^(#|Thread)' >&2 || true
 }
 # says PID TEXT: one of the program's windows other than its tray icon (its notice, or its
 # settings window with the status line, opened as a desktop does over D-Bus) reads TEXT.
@@ -32,7 +36,8 @@ says() {
   for w in $(visible_windows "$1"); do
     import -window "$w" "$work/window.png" 2>/dev/null || continue
     convert "$work/window.png" -colorspace Gray -resize 200% "$work/window-read.png"
-    tesseract "$work/window-read.png" - --psm 6 2>/dev/null | tr '\n' ' ' | grep -q "$2" && return 0
+    tesseract "$work/window-read.png" - --psm 6 2>/dev/null | tr '\n' ' ' >"$work/said.txt"
+    grep -q "$2" "$work/said.txt" && return 0
   done
   # The notice may be gone already; the status line keeps the message.
   gdbus call --session --timeout 5 --dest org.tessarin.Tessarin --object-path /org/tessarin/Tessarin \
@@ -82,7 +87,7 @@ kill -KILL "$first"; wait "$first" 2>/dev/null || true
 start after-crash.log
 first=$pid
 wait_until 15 tray_icon "$first" || fail "a crashed instance's leftovers stopped the next start: $(cat "$work/after-crash.log")"
-kill -TERM "$first"; exits_within 5 "$first" || fail "tessarin did not end"
+kill -TERM "$first"; exits_within 5 "$first" || fail "tessarin started after a crash did not end on SIGTERM"
 
 # Without a runtime folder the lock goes to a private folder of ours in the temporary folder.
 # Another user who made that folder first, with a listening socket in it, neither stops Tessarin
@@ -103,8 +108,8 @@ wait_until 5 test -S "$foreign/tessarin-$display_name.socket" || fail "the plant
 for round in 1 2; do
   start "foreign-$round.log" -u XDG_RUNTIME_DIR
   wait_until 15 tray_icon "$pid" || fail "a folder planted by another user stopped tessarin: $(cat "$work/foreign-$round.log")"
-  wait_until 15 says "$pid" "cannot make sure it runs only once" || fail "tessarin did not say it runs unguarded"
-  kill -TERM "$pid"; exits_within 5 "$pid" || fail "tessarin did not end"
+  wait_until 15 says "$pid" "cannot make sure it runs only once" || fail "tessarin did not say it runs unguarded; its windows read: $(cat "$work/said.txt" 2>/dev/null)"
+  kill -TERM "$pid"; exits_within 5 "$pid" || fail "tessarin beside a planted folder did not end on SIGTERM"
 done
 kill "$planted" 2>/dev/null || true; wait "$planted" 2>/dev/null || true
 if grep -q connected "$work/planted.log"; then fail "tessarin talked to the planted socket"; fi
