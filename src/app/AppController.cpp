@@ -75,7 +75,7 @@ AppServices AppServices::forSession()
 {
     return AppServices{AppSettingsStore(),
                        std::make_unique<TesseractOCRProvider>(),
-                       ClipboardService(),
+                       ClipboardService({}, DesktopSession::clipboardNeedsFocus()),
                        &DesktopSession::screenGrabber(),
                        ScreenCapturePermission::forSession(),
                        DesktopSession::globalShortcutService()};
@@ -309,7 +309,9 @@ void AppController::startImageCapture()
 {
     if (!beginCapture())
         return;
-    runCapture([this](const CapturedScreenImage &captured) { copyImageToClipboard(captured); });
+    runCapture([this](const CapturedScreenImage &captured) {
+        m_clipboardService.whenWritable(this, [this, captured] { copyImageToClipboard(captured); });
+    });
 }
 
 bool AppController::beginCapture()
@@ -356,30 +358,35 @@ void AppController::process(const QImage &image)
     // Read now: a mode changed while the user was selecting applies to this capture.
     const OCRRequest request{m_settings.preferredLanguageMode};
     m_ocrProvider->recognize(image, request).then(this, [this](const OCRResult &result) {
-        switch (result.status) {
-        case OCRStatus::success:
-            m_clipboardService.copyText(result.text);
-            ScreenRegionSelectionController::dismissOverlay();
-            showToast(L::text(LocalizedKey::textCopied), success, ToastStyle::success, 1.5);
-            setLastResultSummary(L::format(L::text(LocalizedKey::copiedCharacterCount),
-                                           userPerceivedCharacters(result.text)));
-            break;
-        case OCRStatus::noText:
-            m_clipboardService.clear();
-            ScreenRegionSelectionController::dismissOverlay();
-            showToast(L::text(LocalizedKey::noTextDetected), warning, ToastStyle::warning, 2.0);
-            setLastResultSummary(L::text(LocalizedKey::noTextDetected));
-            break;
-        case OCRStatus::failed:
-            m_clipboardService.clear();
-            ScreenRegionSelectionController::dismissOverlay();
-            showToast(failureMessage(result.failureReason), failure, ToastStyle::error, 2.0);
-            setLastResultSummary(failureMessage(result.failureReason));
-            break;
-        }
-        rebuildMenu();
-        setCaptureRunning(false);
+        m_clipboardService.whenWritable(this, [this, result] { finishRecognition(result); });
     });
+}
+
+void AppController::finishRecognition(const OCRResult &result)
+{
+    switch (result.status) {
+    case OCRStatus::success:
+        m_clipboardService.copyText(result.text);
+        ScreenRegionSelectionController::dismissOverlay();
+        showToast(L::text(LocalizedKey::textCopied), success, ToastStyle::success, 1.5);
+        setLastResultSummary(L::format(L::text(LocalizedKey::copiedCharacterCount),
+                                       userPerceivedCharacters(result.text)));
+        break;
+    case OCRStatus::noText:
+        m_clipboardService.clear();
+        ScreenRegionSelectionController::dismissOverlay();
+        showToast(L::text(LocalizedKey::noTextDetected), warning, ToastStyle::warning, 2.0);
+        setLastResultSummary(L::text(LocalizedKey::noTextDetected));
+        break;
+    case OCRStatus::failed:
+        m_clipboardService.clear();
+        ScreenRegionSelectionController::dismissOverlay();
+        showToast(failureMessage(result.failureReason), failure, ToastStyle::error, 2.0);
+        setLastResultSummary(failureMessage(result.failureReason));
+        break;
+    }
+    rebuildMenu();
+    setCaptureRunning(false);
 }
 
 void AppController::copyImageToClipboard(const CapturedScreenImage &captured)

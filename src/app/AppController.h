@@ -93,6 +93,7 @@ private:
     bool beginCapture();
     void finishAsCancelled();
     void process(const QImage &image);
+    void finishRecognition(const OCRResult &result);
     void copyImageToClipboard(const CapturedScreenImage &captured);
     bool ensureScreenCaptureAccess();
     void presentPermissionAlert();

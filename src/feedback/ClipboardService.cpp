@@ -11,7 +11,9 @@
 #include <QMimeData>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUuid>
+#include <QWindow>
 
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -47,9 +49,34 @@ bool lacksRoom(const QString &path, qint64 bytesNeeded)
 }
 } // namespace
 
-ClipboardService::ClipboardService(QString imageFolder)
+ClipboardService::ClipboardService(QString imageFolder, bool writesNeedFocus)
     : m_imageFolder(imageFolder.isEmpty() ? defaultImageFolder() : std::move(imageFolder))
+    , m_writesNeedFocus(writesNeedFocus)
 {
+}
+
+void ClipboardService::whenWritable(QObject *context, std::function<void()> write,
+                                    std::chrono::milliseconds patience) const
+{
+    if (!m_writesNeedFocus || QGuiApplication::focusWindow()) {
+        write();
+        return;
+    }
+    // A write made without the focus is dropped without a word (GNOME), and the user would paste
+    // what was there before. The focus normally comes with the click that ends a selection.
+    auto *waiting = new QObject(context);
+    auto once = [waiting, write = std::move(write)] {
+        if (waiting->property("done").toBool())
+            return;
+        waiting->setProperty("done", true);
+        waiting->deleteLater();
+        write();
+    };
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, waiting, [once](QWindow *window) {
+        if (window)
+            once();
+    });
+    QTimer::singleShot(patience, waiting, once);
 }
 
 QString ClipboardService::defaultImageFolder()

@@ -6,7 +6,11 @@
 #include <QString>
 #include <QUrl>
 
+#include <chrono>
+#include <functional>
+
 class QClipboard;
+class QObject;
 
 // The only writer of the system clipboard. Screenshots also go to a private cache folder as
 // PNG files, so that terminals and file dialogs can paste them as a path.
@@ -28,8 +32,14 @@ public:
         bool operator==(const ImageCopy &) const = default;
     };
 
-    // An empty folder means TessarinClipboard in the user's cache folder.
-    explicit ClipboardService(QString imageFolder = {});
+    // An empty folder means TessarinClipboard in the user's cache folder. writesNeedFocus: the
+    // desktop takes the clipboard only from the program holding the keyboard focus (Wayland).
+    explicit ClipboardService(QString imageFolder = {}, bool writesNeedFocus = false);
+
+    // Runs write, which writes the clipboard, once the desktop will take it: where writes need
+    // the focus, when one of our windows has it, or after patience in any case.
+    void whenWritable(QObject *context, std::function<void()> write,
+                      std::chrono::milliseconds patience = std::chrono::seconds(2)) const;
 
     void copyText(const QString &text) const;
     void clear() const;
@@ -51,4 +61,5 @@ private:
     static QClipboard *clipboard();
 
     QString m_imageFolder;
+    bool m_writesNeedFocus = false;
 };

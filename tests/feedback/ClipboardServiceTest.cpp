@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
 
 #include <csignal>
 #include <fcntl.h>
@@ -89,6 +90,30 @@ private slots:
         service.clear();
         const X11Clipboard pasted = X11Clipboard::read();
         QVERIFY(!pasted.ok || pasted.data.isEmpty());
+    }
+
+    // Where the desktop takes the clipboard only from the focused program, writing waits for the
+    // focus to reach one of our windows, and does not wait for ever.
+    void writesThatNeedTheFocusWaitForIt()
+    {
+        QTRY_VERIFY(!QGuiApplication::focusWindow());
+        const ClipboardService service(m_cache.filePath("TessarinClipboard"), true);
+        QObject context;
+        bool written = false;
+        service.whenWritable(&context, [&] { written = true; }, std::chrono::minutes(1));
+        QCoreApplication::processEvents();
+        QVERIFY(!written);
+        QWidget window;
+        window.show();
+        window.activateWindow();
+        QTRY_VERIFY(written);
+
+        window.close();
+        QTRY_VERIFY(!QGuiApplication::focusWindow());
+        written = false;
+        service.whenWritable(&context, [&] { written = true; }, std::chrono::milliseconds(200));
+        QVERIFY(!written);
+        QTRY_VERIFY(written);
     }
 
     void screenshotPastesAsImageFileAndPath()

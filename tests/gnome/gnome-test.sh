@@ -12,8 +12,6 @@ shell() { /usr/bin/python3 "$here/shell.py" "$@"; }
 on_fail() {
   echo "windows (title, class, monitor, focused, full screen):"; shell windows
   echo "clipboard ($(wl-paste --list-types 2>/dev/null | tr '\n' ' ')): $(wl-paste -n 2>/dev/null | head -c 200)"
-  echo "before drag:"; cat "$work/diag-before-drag" 2>/dev/null; echo "after drag:"; cat "$work/diag-after-drag" 2>/dev/null
-  echo "focus samples:"; cat "$work/focus.log" 2>/dev/null | uniq -c -f1 | tail -30
   echo "notices asked for:"; grep -o 'string "[^"]*"' "$work/notices.log" | sort -u | head -20
 }
 
@@ -42,12 +40,6 @@ permission() {
   gdbus call --session -d org.freedesktop.impl.portal.PermissionStore -o /org/freedesktop/impl/portal/PermissionStore \
     -m "org.freedesktop.impl.portal.PermissionStore.$1" screenshot screenshot "${@:2}"
 }
-focus_state() { shell eval '(() => { const w = global.display.focus_window; const g = global.stage.get_grab_actor();
-  const k = global.stage.key_focus; return [w ? w.title : "none", g ? g.toString() : "nograb", k ? k.toString() : "nokey",
-  Main.modalCount].join(" | "); })()'; }
-sample_focus() { while :; do echo "$(date +%s.%N | cut -c7-14) $(focus_state)"; done >>"$work/focus.log" 2>&1; }
-sample_focus &
-pids+=($!)
 indicator='Main.panel.statusArea[Object.keys(Main.panel.statusArea).find(k => k.startsWith("appindicator-"))]'
 
 # A program the user works in, holding the keyboard focus.
@@ -119,9 +111,7 @@ wait_until 10 "the scene to have the focus back" scene_has_focus
 press_until_asked
 click_button Allow
 wait_until 15 "the overlay with the frozen screen" overlay_shown
-shell windows > "$work/diag-before-drag"
 shell drag 20 20 760 110
-shell windows > "$work/diag-after-drag"
 wait_until 20 "the recognised text on the clipboard" clipboard_is "$text"
 wait_until 5 "the overlay to go" overlay_gone
 permission Lookup | grep -q "'yes'" || fail "GNOME did not keep the permission: $(permission Lookup)"
@@ -133,9 +123,7 @@ echo "ok: \"$text\" pasted; the notice came and went without the focus"
 echo "== a screenshot: image and file on GNOME's clipboard"
 gapplication action org.tessarin.Tessarin capture-screenshot
 wait_until 15 "the overlay for the screenshot" overlay_shown
-shell windows > "$work/diag-before-drag"
 shell drag 20 20 760 110
-shell windows > "$work/diag-after-drag"
 has_image() { wl-paste --list-types 2>/dev/null | grep -qx image/png; }
 wait_until 20 "a screenshot on the clipboard" has_image
 types=$(wl-paste --list-types)
