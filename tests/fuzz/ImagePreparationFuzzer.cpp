@@ -31,9 +31,9 @@ struct Reader {
 
 QImage imageFrom(Reader &in)
 {
-    // Up to 4096 pixels a side and 4 million in all: full screens, and no slower than that.
+    // Up to 4096 pixels a side and a full HD screen's worth in all.
     const int width = int(in.next(2) % 4096) + 1;
-    const int height = std::min(int(in.next(2) % 4096) + 1, 4'000'000 / width);
+    const int height = std::min(int(in.next(2) % 4096) + 1, 1920 * 1080 / width);
     QImage image(width, height, formats[in.next(1) % std::size(formats)]);
     if (image.isNull())
         return image;

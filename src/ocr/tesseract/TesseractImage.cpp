@@ -137,6 +137,9 @@ struct BoxaDeleter {
 struct PixaDeleter {
     void operator()(PIXA *pixa) const { pixaDestroy(&pixa); }
 };
+struct LeptonicaDeleter {
+    void operator()(void *memory) const { lept_free(memory); }
+};
 
 struct Piece {
     QRect box;
@@ -161,12 +164,14 @@ std::vector<Piece> piecesOf(const QImage &gray, std::unique_ptr<PIXA, PixaDelete
     std::unique_ptr<BOXA, BoxaDeleter> boxes(pixConnComp(binary.get(), &pixa, 8));
     masks.reset(pixa);
     std::vector<Piece> pieces;
+    // One bit-count table for all pieces: a dithered or noisy capture has hundreds of thousands.
+    const std::unique_ptr<l_int32, LeptonicaDeleter> bitCounts(makePixelSumTab8());
     for (int i = 0; boxes && i < boxaGetCount(boxes.get()); ++i) {
         l_int32 x = 0, y = 0, w = 0, h = 0;
         boxaGetBoxGeometry(boxes.get(), i, &x, &y, &w, &h);
         std::unique_ptr<PIX, PixDeleter> mask(pixaGetPix(pixa, i, L_CLONE));
         l_int32 count = 0;
-        pixCountPixels(mask.get(), &count, nullptr);
+        pixCountPixels(mask.get(), &count, bitCounts.get());
         pieces.push_back({QRect(x, y, w, h), double(count) / (double(w) * h)});
     }
     return pieces;
