@@ -93,6 +93,21 @@ QClipboard *ClipboardService::clipboard()
 void ClipboardService::copyText(const QString &text) const
 {
     clipboard()->setText(text, QClipboard::Clipboard);
+    reportRefusal();
+}
+
+void ClipboardService::reportRefusal()
+{
+    // A Wayland desktop that refuses the item cancels it soon after; say so in the log.
+    auto *watch = new QObject(clipboard());
+    QObject::connect(clipboard(), &QClipboard::changed, watch, [watch](QClipboard::Mode mode) {
+        if (mode != QClipboard::Clipboard || clipboard()->ownsClipboard())
+            return;
+        qWarning("The desktop did not take the clipboard item (keyboard focus: %s)",
+                 QGuiApplication::focusWindow() ? qPrintable(QGuiApplication::focusWindow()->title()) : "none");
+        watch->deleteLater();
+    });
+    QTimer::singleShot(std::chrono::seconds(1), watch, &QObject::deleteLater);
 }
 
 void ClipboardService::clear() const
@@ -152,6 +167,7 @@ ClipboardService::ImageCopy ClipboardService::copyImage(const QImage &image, con
     item->setData(QStringLiteral("x-special/gnome-copied-files"), "copy\n" + fileUrl);
     item->setText(path);
     clipboard()->setMimeData(item, QClipboard::Clipboard);
+    reportRefusal();
     return {clipboard()->ownsClipboard() ? ImageCopyFailure::none : ImageCopyFailure::clipboardRefused};
 }
 

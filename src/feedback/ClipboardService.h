@@ -59,6 +59,7 @@ public:
 private:
     ImageCopyFailure prepareFolder(qint64 bytesNeeded) const;
     static QClipboard *clipboard();
+    static void reportRefusal();
 
     QString m_imageFolder;
     bool m_writesNeedFocus = false;
