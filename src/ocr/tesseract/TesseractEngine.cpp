@@ -718,8 +718,10 @@ public:
         QStringList latin;
         QStringList used;
         for (const LineRead &read : reads) {
-            if (read.text && scriptOf(read.model) == Script::latin)
-                latin << read.text->string, used << read.model;
+            if (read.text && scriptOf(read.model) == Script::latin) {
+                latin << read.text->string;
+                used << read.model;
+            }
         }
         const QStringList guesses = latin.isEmpty() ? QStringList() : Cld2LanguageRecognizer::likelyLanguages(latin.join(u'\n'));
         for (const QString &code : guesses) {
@@ -727,7 +729,7 @@ public:
             if (pass.models.contains(candidate))
                 return trustFirstModel ? std::nullopt : std::optional<QString>(QString());
             if (pass.otherLatin.contains(candidate))
-                return used.contains(candidate) && used.count(candidate) == used.size() ? std::nullopt : std::optional(candidate);
+                return used.count(candidate) == used.size() ? std::nullopt : std::optional(candidate);
         }
         return guesses.isEmpty() ? std::nullopt : std::optional<QString>(QString());
     }

@@ -308,7 +308,8 @@ bool eraseUnderlines(QImage &gray, int glyph, const std::vector<Piece> &pieces)
     std::vector<QPoint> erased;
     for (const Piece &piece : pieces) {
         const QRect &box = piece.box;
-        if (box.width() < longest || box.height() <= thickest)
+        // Taller than text with a rule under it, it is a frame or a button around text.
+        if (box.width() < longest || box.height() <= thickest || box.height() > 2 * glyph)
             continue;
         std::vector<QPoint> rule;
         bool top = false;
