@@ -136,6 +136,41 @@ private slots:
         QTest::newRow("japanese block") << rendered(japanese, "Noto Sans CJK JP", 14, 1, true) << japanese << 1;
         const QStringList korean{"오늘 회의는 오후 세 시에 시작합니다."};
         QTest::newRow("korean line start") << rendered(korean, "Noto Sans CJK KR", 18) << korean << 1;
+        // Read first as English, this text looks Galician; it must still come back Spanish
+        // (the Spanish model has no ü: one letter).
+        const QStringList spanish{"El pingüino comió jamón en la montaña.", "¿Dónde está la estación de autobuses?"};
+        QTest::newRow("spanish near another language") << rendered(spanish, "Noto Sans", 24, 2) << spanish << 1;
+    }
+
+    // Screens of real programs (bench/real): xterm with its hollow cursor after the text and
+    // wide glyphs spaced apart, pages from Chromium with underlined links.
+    void readsRealProgramsScreens_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("tolerance");
+        QTest::newRow("terminal, dark, cursor") << "terminal-dark" << 0;
+        QTest::newRow("terminal, traditional, wide spacing") << "terminal-traditional" << 0;
+        // The model reads one character of it as another.
+        QTest::newRow("terminal, simplified, dark, wide spacing") << "terminal-chinese" << 1;
+        QTest::newRow("link underline through a descender") << "browser-french" << 0;
+        QTest::newRow("link underline under Han") << "browser-chinese" << 0;
+        QTest::newRow("link underline under Hangul, scale 2") << "browser-korean" << 0;
+        // Rounded buttons are no brackets around their labels; the dialog's hatched icon
+        // before its small text costs three characters.
+        QTest::newRow("dialog buttons") << "dialog-save" << 3;
+    }
+
+    void readsRealProgramsScreens()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, tolerance);
+        const QString image = QFINDTESTDATA("../../bench/real/" + name + ".png");
+        QFile truth(QFINDTESTDATA("../../bench/real/" + name + ".txt"));
+        QVERIFY2(!image.isEmpty() && truth.open(QIODevice::ReadOnly), qPrintable(name));
+        const QString expected = QString::fromUtf8(truth.readAll()).trimmed();
+        const OCRResult result = provider().recognizeNow(QImage(image), OCRRequest{PreferredLanguageMode::automatic});
+        QVERIFY2(textDistance(result.text, expected) <= tolerance, qPrintable(result.text));
+        QCOMPARE(result.text.count(u'\n'), expected.count(u'\n'));
     }
 
     void readsScreensAsTheyAre()

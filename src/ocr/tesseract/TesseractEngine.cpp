@@ -626,15 +626,22 @@ public:
                 && std::any_of(read.text->string.begin(), read.text->string.end(),
                                [](QChar c) { return c.unicode() >= 0x3040 && c.unicode() <= 0x30FF; });
         });
-        if (!kana)
-            return;
-        LineReader reader(pool, analysis, {japanese});
+        if (kana)
+            rereadScript(analysis, lines, reads, Script::han, japanese);
+    }
+
+    // The lines of one script read again with the model of their language, kept unless that
+    // reading is clearly less confident.
+    void rereadScript(ImageAnalysis &analysis, const std::vector<qsizetype> &lines, std::vector<LineRead> &reads,
+                      Script script, const QString &model)
+    {
+        LineReader reader(pool, analysis, {model});
         for (size_t i = 0; i < reads.size(); ++i) {
-            if (!reads[i].text || scriptOf(reads[i].model) != Script::han)
+            if (!reads[i].text || scriptOf(reads[i].model) != script || reads[i].model == model)
                 continue;
-            const std::optional<RecognizedText> text = reader.readWith(japanese, lines[i]);
+            const std::optional<RecognizedText> text = reader.readWith(model, lines[i]);
             if (text && text->confidence >= reads[i].text->confidence - languageRereadTolerance)
-                reads[i] = {text, japanese};
+                reads[i] = {text, model};
         }
     }
 
@@ -680,46 +687,51 @@ public:
     void rereadInDetectedLanguage(ImageAnalysis &analysis, const std::vector<qsizetype> &lines,
                                   std::vector<LineRead> &reads, const PassModels &pass)
     {
-        QStringList latin;
-        for (const LineRead &read : reads) {
-            if (read.text && scriptOf(read.model) == Script::latin)
-                latin << read.text->string;
-        }
-        if (latin.isEmpty() || pass.otherLatin.isEmpty())
+        if (pass.otherLatin.isEmpty())
             return;
-        // The likeliest of the pass's languages, unless that is the one already read with.
-        QString model;
-        const QStringList guesses = Cld2LanguageRecognizer::likelyLanguages(latin.join(u'\n'));
         const bool allConfident = std::all_of(reads.begin(), reads.end(), [](const LineRead &read) {
             return !read.text || scriptOf(read.model) != Script::latin || read.text->confidence >= acceptedLineConfidence;
         });
-        for (const QString &code : guesses) {
-            const QString candidate = modelOfDetectedLanguage(code);
-            // Text without the accents the model lacks can look English: only confident
-            // readings are taken at their word.
-            if (pass.models.contains(candidate) && allConfident)
-                return;
-            if (pass.models.contains(candidate))
-                break;
-            if (pass.otherLatin.contains(candidate)) {
-                model = candidate;
-                break;
+        // Text without the accents the model lacks can look English: only confident readings
+        // are taken at their word.
+        std::optional<QString> model = detectedLatinModel(reads, pass, allConfident);
+        if (!model)
+            return;
+        // A language near one of ours (Galician, Catalan...), or English read unsurely: the
+        // model that reads the least confident line best. Read with its accents, the text
+        // shows its language more surely, and that language's model reads it last.
+        if (model->isEmpty())
+            model = mostConfidentModel(analysis, lines, reads, pass.otherLatin);
+        if (model->isEmpty())
+            return;
+        rereadScript(analysis, lines, reads, Script::latin, *model);
+        if (const std::optional<QString> better = detectedLatinModel(reads, pass, true); better && !better->isEmpty())
+            rereadScript(analysis, lines, reads, Script::latin, *better);
+    }
+
+    // The model of the language the Latin lines are in: none when that is the one they were
+    // read with (and it may be trusted) or nothing is known; empty when the language is none of
+    // the pass's.
+    static std::optional<QString> detectedLatinModel(const std::vector<LineRead> &reads, const PassModels &pass,
+                                                     bool trustFirstModel)
+    {
+        QStringList latin;
+        QStringList used;
+        for (const LineRead &read : reads) {
+            if (read.text && scriptOf(read.model) == Script::latin) {
+                latin << read.text->string;
+                used << read.model;
             }
         }
-        // A language near one of ours (Galician, Catalan...), or English read unsurely: the
-        // model that reads the least confident line best.
-        if (model.isEmpty() && !guesses.isEmpty())
-            model = mostConfidentModel(analysis, lines, reads, pass.otherLatin);
-        if (model.isEmpty())
-            return;
-        LineReader reader(pool, analysis, {model});
-        for (size_t i = 0; i < reads.size(); ++i) {
-            if (!reads[i].text || scriptOf(reads[i].model) != Script::latin)
-                continue;
-            const std::optional<RecognizedText> text = reader.readWith(model, lines[i]);
-            if (text && text->confidence >= reads[i].text->confidence - languageRereadTolerance)
-                reads[i] = {text, model};
+        const QStringList guesses = latin.isEmpty() ? QStringList() : Cld2LanguageRecognizer::likelyLanguages(latin.join(u'\n'));
+        for (const QString &code : guesses) {
+            const QString candidate = modelOfDetectedLanguage(code);
+            if (pass.models.contains(candidate))
+                return trustFirstModel ? std::nullopt : std::optional<QString>(QString());
+            if (pass.otherLatin.contains(candidate))
+                return used.count(candidate) == used.size() ? std::nullopt : std::optional(candidate);
         }
+        return guesses.isEmpty() ? std::nullopt : std::optional<QString>(QString());
     }
 
     QString mostConfidentModel(ImageAnalysis &analysis, const std::vector<qsizetype> &lines,

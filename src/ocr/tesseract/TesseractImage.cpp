@@ -146,8 +146,40 @@ struct Piece {
     double fill = 0; // share of its box that is ink
 };
 
+// Whether the mask is a rectangle's outline, its edges of one thickness all ink and the
+// inside empty, as a hollow text cursor or an empty check box is drawn.
+bool isRectangleOutline(PIX *mask)
+{
+    const int w = pixGetWidth(mask);
+    const int h = pixGetHeight(mask);
+    l_int32 count = 0;
+    pixCountPixels(mask, &count, nullptr);
+    const l_uint32 *data = pixGetData(mask);
+    const int wordsPerLine = pixGetWpl(mask);
+    const l_uint32 *middle = data + (h / 2) * wordsPerLine;
+    int thickness = 0;
+    while (thickness < w / 2 && GET_DATA_BIT(middle, thickness))
+        ++thickness;
+    if (thickness == 0 || thickness > 3 || w <= 2 * thickness + 2 || h <= 2 * thickness + 2)
+        return false;
+    const qint64 inside = qint64(w - 2 * thickness) * (h - 2 * thickness);
+    if (count != qint64(w) * h - inside)
+        return false;
+    for (int y = 0; y < h; ++y) {
+        const l_uint32 *line = data + y * wordsPerLine;
+        const bool edgeRow = y < thickness || y >= h - thickness;
+        for (int x = 0; x < w; ++x) {
+            const bool edge = edgeRow || x < thickness || x >= w - thickness;
+            if (bool(GET_DATA_BIT(line, x)) != edge)
+                return false;
+        }
+    }
+    return true;
+}
+
 // Connected pieces of ink, with Leptonica; masks holds each piece's own pixels.
-std::vector<Piece> piecesOf(const QImage &gray, std::unique_ptr<PIXA, PixaDeleter> &masks)
+std::vector<Piece> piecesOf(const QImage &gray, std::unique_ptr<PIXA, PixaDeleter> &masks, int level = pieceLevel,
+                            int connectivity = 8)
 {
     std::unique_ptr<PIX, PixDeleter> binary(pixCreate(gray.width(), gray.height(), 1));
     l_uint32 *data = pixGetData(binary.get());
@@ -156,12 +188,12 @@ std::vector<Piece> piecesOf(const QImage &gray, std::unique_ptr<PIXA, PixaDelete
         const uchar *row = gray.constScanLine(y);
         l_uint32 *line = data + y * wordsPerLine;
         for (int x = 0; x < gray.width(); ++x) {
-            if (row[x] < pieceLevel)
+            if (row[x] < level)
                 SET_DATA_BIT(line, x);
         }
     }
     PIXA *pixa = nullptr;
-    std::unique_ptr<BOXA, BoxaDeleter> boxes(pixConnComp(binary.get(), &pixa, 8));
+    std::unique_ptr<BOXA, BoxaDeleter> boxes(pixConnComp(binary.get(), &pixa, connectivity));
     masks.reset(pixa);
     std::vector<Piece> pieces;
     // One bit-count table for all pieces: a dithered or noisy capture has hundreds of thousands.
@@ -236,6 +268,82 @@ void erase(QImage &gray, const Piece &piece, PIXA *masks, int index)
     }
 }
 
+// A terminal's cursor, hollow or solid, spans the whole line, taller than the text's glyphs,
+// and an empty check box is no text either; no glyph is a bare rectangle of that size. The
+// cursor often nearly touches the last letter, so its pieces are taken at full ink only.
+// Returns whether any was erased.
+bool eraseCursors(QImage &gray, int glyph)
+{
+    constexpr int fullInk = 100;
+    std::unique_ptr<PIXA, PixaDeleter> masks;
+    const std::vector<Piece> pieces = piecesOf(gray, masks, fullInk, 4);
+    bool erased = false;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const QRect &box = pieces[i].box;
+        const bool cursorSized = box.height() * 20 > glyph * 23 && box.height() <= 3 * glyph
+            && box.width() * 5 >= glyph * 2 && box.width() <= 2 * glyph;
+        if (!cursorSized)
+            continue;
+        std::unique_ptr<PIX, PixDeleter> mask(pixaGetPix(masks.get(), int(i), L_CLONE));
+        if (pieces[i].fill >= 0.98 || isRectangleOutline(mask.get())) {
+            erase(gray, pieces[i], masks.get(), int(i));
+            erased = true;
+        }
+    }
+    return erased;
+}
+
+// Underlines: a link's underline touches its letters' descenders, or in CJK their bottoms,
+// and makes of them one long flat piece, a rule to be erased whole with the glyphs' parts.
+// Of such a piece, with its rule in its lower half but none along its top (a frame's), only
+// the rows of ink far longer than a glyph go, where they are a stroke thin. Returns whether any was erased.
+bool eraseUnderlines(QImage &gray, int glyph, const std::vector<Piece> &pieces)
+{
+    const int longest = 3 * glyph;
+    const int thickest = std::max(2, glyph / 6);
+    const auto ink = [&](int x, int y) { return gray.constScanLine(y)[x] < pieceLevel; };
+    const auto thin = [&](int x, int y) {
+        int extent = 1;
+        for (int up = y - 1; up >= 0 && extent <= thickest && ink(x, up); --up)
+            ++extent;
+        for (int down = y + 1; down < gray.height() && extent <= thickest && ink(x, down); ++down)
+            ++extent;
+        return extent <= thickest;
+    };
+    std::vector<QPoint> erased;
+    for (const Piece &piece : pieces) {
+        const QRect &box = piece.box;
+        // Taller than text with a rule under it, it is a frame or a button around text.
+        if (box.width() < longest || box.height() <= thickest || box.height() > 2 * glyph)
+            continue;
+        std::vector<QPoint> rule;
+        bool top = false;
+        bool bottom = false;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            for (int x = box.left(); x <= box.right();) {
+                int end = x;
+                std::vector<QPoint> thinPart;
+                for (; end <= box.right() && ink(end, y); ++end) {
+                    if (thin(end, y))
+                        thinPart.emplace_back(end, y);
+                }
+                // Glyphs standing on the rule thicken it where they touch.
+                if (end - x >= longest && thinPart.size() * 2 >= size_t(end - x)) {
+                    top = top || y < box.top() + thickest;
+                    bottom = bottom || y > box.center().y();
+                    rule.insert(rule.end(), thinPart.begin(), thinPart.end());
+                }
+                x = end + 1;
+            }
+        }
+        if (bottom && !top)
+            erased.insert(erased.end(), rule.begin(), rule.end());
+    }
+    for (const QPoint &point : erased)
+        gray.scanLine(point.y())[point.x()] = 255;
+    return !erased.empty();
+}
+
 double scaleFor(int glyph, const QSize &size)
 {
     double scale = 1;
@@ -273,10 +381,15 @@ TesseractImage TesseractImage::prepare(const QImage &source)
     TesseractImage prepared;
     QImage gray = stretchedGray(source);
     std::unique_ptr<PIXA, PixaDeleter> masks;
-    const std::vector<Piece> pieces = piecesOf(gray, masks);
-    const int glyph = medianHeight(pieces, gray.size());
+    std::vector<Piece> pieces = piecesOf(gray, masks);
+    int glyph = medianHeight(pieces, gray.size());
+    if (glyph > 0 && (eraseUnderlines(gray, glyph, pieces) | eraseCursors(gray, glyph))) {
+        pieces = piecesOf(gray, masks);
+        glyph = medianHeight(pieces, gray.size());
+    }
 
     std::vector<QRect> glyphs;
+    std::vector<QRect> marks;
     std::vector<QRect> panels;
     for (size_t i = 0; glyph > 0 && i < pieces.size(); ++i) {
         const Piece &piece = pieces[i];
@@ -287,6 +400,8 @@ TesseractImage TesseractImage::prepare(const QImage &source)
             panels.push_back(piece.box);
         else if (piece.box.height() * 10 >= glyph * 3 && piece.box.height() <= 3 * glyph && piece.box.width() <= 8 * glyph)
             glyphs.push_back(piece.box);
+        else if (piece.box.height() * 10 < glyph * 3 && piece.box.width() <= glyph)
+            marks.push_back(piece.box);
     }
 
     for (const QRect &panel : panels)
@@ -303,16 +418,31 @@ TesseractImage TesseractImage::prepare(const QImage &source)
     prepared.image.fill(255);
     for (int y = 0; y < gray.height(); ++y)
         std::copy_n(gray.constScanLine(y), gray.width(), prepared.image.scanLine(y + prepared.padding) + prepared.padding);
-    for (const QRect &box : glyphs) {
-        const QRectF scaled(box.x() * prepared.scale + prepared.padding, box.y() * prepared.scale + prepared.padding,
-                            box.width() * prepared.scale, box.height() * prepared.scale);
-        prepared.glyphs.push_back(scaled.toAlignedRect());
-    }
+    const auto toPrepared = [&](const QRect &box) {
+        return QRectF(box.x() * prepared.scale + prepared.padding, box.y() * prepared.scale + prepared.padding,
+                      box.width() * prepared.scale, box.height() * prepared.scale)
+            .toAlignedRect();
+    };
+    std::transform(glyphs.begin(), glyphs.end(), std::back_inserter(prepared.glyphs), toPrepared);
+    std::transform(marks.begin(), marks.end(), std::back_inserter(prepared.marks), toPrepared);
     prepared.glyphHeight = qRound(glyph * prepared.scale);
     return prepared;
 }
 
 namespace {
+
+// Whether another line above or below spans the gap between lines i and j: then the gap is
+// wide spacing within a line (a terminal's), not the white river between two columns.
+bool bridged(const std::vector<QRect> &lines, size_t i, size_t j)
+{
+    const int left = std::min(lines[i].right(), lines[j].right()) + 1;
+    const int right = std::max(lines[i].left(), lines[j].left()) - 1;
+    const QRect row = lines[i] | lines[j];
+    return std::any_of(lines.begin(), lines.end(), [&](const QRect &other) {
+        const bool otherRow = other.bottom() < row.top() || other.top() > row.bottom();
+        return otherRow && other.left() <= left && other.right() >= right;
+    });
+}
 
 // Pieces of one line that the layout analysis took for separate lines or blocks are joined:
 // boxes on the same row close beside each other, and boxes lying mostly inside another.
@@ -324,7 +454,8 @@ void joinPiecesOfLines(std::vector<QRect> &lines, int reach)
             const bool sameRow = joined.height() * 10 <= std::max(lines[i].height(), lines[j].height()) * 13;
             // Terminals space wide characters far apart: a line's own height is a reach too.
             const int lineReach = std::max(reach, std::min(lines[i].height(), lines[j].height()) * 3 / 2);
-            const bool beside = sameRow && horizontalGap(lines[i], lines[j]) <= lineReach;
+            const int gap = horizontalGap(lines[i], lines[j]);
+            const bool beside = sameRow && (gap <= lineReach || (gap <= 4 * joined.height() && bridged(lines, i, j)));
             if (beside || holds(lines[i], lines[j]) || holds(lines[j], lines[i])) {
                 lines[i] |= lines[j];
                 lines.erase(lines.begin() + long(j));
@@ -407,5 +538,16 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
         lines.insert(below, row);
     }
     joinPiecesOfLines(lines, reach);
+    // A full stop after a widely spaced last character (a terminal's wide glyphs) lies outside
+    // the line the layout found; so does a comma.
+    for (const QRect &mark : marks) {
+        for (QRect &line : lines) {
+            const bool inRow = mark.center().y() >= line.top() && mark.top() <= line.bottom() + glyphHeight / 4;
+            if (inRow && !holds(line, mark) && horizontalGap(line, mark) <= reach) {
+                line |= mark;
+                break;
+            }
+        }
+    }
     return lines;
 }

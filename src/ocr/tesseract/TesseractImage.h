@@ -13,6 +13,7 @@ struct TesseractImage {
     double scale = 1;          // prepared pixels per source pixel
     int padding = 0;           // prepared pixels of border on each side
     std::vector<QRect> glyphs; // text-sized pieces of ink, in prepared pixels
+    std::vector<QRect> marks;  // pieces too small for glyphs: dots, commas
     int glyphHeight = 0;       // their median height, in prepared pixels; 0 without ink
 
     static TesseractImage prepare(const QImage &source);
