@@ -3,8 +3,9 @@
 # text, links, a button and a boxed note in several languages, light and dark, at scale 1 and 2.
 # Each page is shot whole, its margins included, as a person's drag over the page would be.
 #   browser-NAME.png / .txt / .lang   as make_real_corpus.sh writes them
-# Needs: chromium, fonts-noto-core, fonts-noto-cjk.
+# Uses: chromium, fonts-noto-core, fonts-noto-cjk. scripts/install-deps --bench installs them.
 set -eu
+"$(dirname "$0")/../scripts/install-deps" --bench
 out=$(cd "$(dirname "$0")" && pwd)/real
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -6,8 +6,9 @@
 #   NAME.lang  the right Tesseract language for it, and the text's size in pixels
 # Terminals (xterm, dark and light themes, Latin and CJK text), a text editor (vi in xterm)
 # and a dialog with buttons (xmessage) on a private Xvfb display, grabbed with ImageMagick.
-# Needs: xvfb xterm x11-utils (xmessage) imagemagick vim-tiny or any vi, fonts-noto-cjk.
+# Uses: xvfb xterm x11-utils (xmessage) imagemagick vim-tiny or any vi, fonts-noto-cjk. scripts/install-deps --bench installs them.
 set -eu
+"$(dirname "$0")/../scripts/install-deps" --bench
 out=$(cd "$(dirname "$0")" && pwd)/real
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
