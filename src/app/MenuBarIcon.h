@@ -18,6 +18,13 @@ QImage image(qreal size, qreal devicePixelRatio = 1.0);
 // The shape filled with one colour, for surfaces that do not tint masks themselves.
 QImage tinted(const QImage &mask, const QColor &color);
 
-// A tray icon drawn afresh at each common tray size, in the given colour, marked as a mask.
-QIcon trayIcon(const QColor &color);
+// The name of the installed symbolic icon, which desktops recolour to suit their panel.
+inline constexpr const char *symbolicIconName = "tessarin-symbolic";
+
+// The drawing for a tray: light with a dark outline, readable on dark and light panels alike.
+QImage outlined(qreal size, qreal devicePixelRatio = 1.0);
+
+// The symbolic icon by its theme name where the desktop has it installed; otherwise the outlined
+// drawing at each common tray size.
+QIcon trayIcon();
 } // namespace MenuBarIcon

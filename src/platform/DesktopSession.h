@@ -16,4 +16,7 @@ ScreenGrabber &screenGrabber();
 std::unique_ptr<GlobalShortcutService> globalShortcutService();
 // Whether the display accepts clipboard writes only from the client that has the keyboard focus.
 bool clipboardNeedsFocus();
+// Whether windows can have see-through parts (rounded corners, shadows): always on Wayland, on
+// X11 only while a compositing manager runs.
+bool hasCompositor();
 } // namespace DesktopSession

@@ -30,8 +30,11 @@ struct HotKey {
     // one) away from every application.
     bool hasRequiredModifier() const { return control || command || option; }
 
-    // "Control + Option + Shift + Command + 5": the only text form of a shortcut.
+    // The only text form of a shortcut, as the desktop writes key sequences: "Ctrl+Super+2".
     QString displayString() const;
+    // Ctrl, Alt, Shift or Super (the logo key: the command flag), in Qt's words for them.
+    static QString modifierName(Qt::KeyboardModifier modifier);
+
     std::uint32_t modifierMask() const;
 
     QJsonObject toJson() const;
