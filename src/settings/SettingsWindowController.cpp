@@ -19,7 +19,8 @@ void SettingsWindowController::show(AppController &controller)
 {
     if (!m_window) {
         // A dialog: Escape closes it (hiding it, as the close button does).
-        m_window = new QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+        m_window = new QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                            | Qt::WindowCloseButtonHint);
         auto *layout = new QVBoxLayout(m_window);
         layout->setContentsMargins(0, 0, 0, 0);
         // As large as the form needs in the current language, and no larger: nothing to maximise.

@@ -133,7 +133,13 @@ private slots:
         const QString message = QStringLiteral("Shortcut Ctrl+Super+2 could not be registered. Another app may be using it.");
         QCOMPARE(scene.controller().lastResultSummary(), message);
         QCOMPARE(visibleToast(scene.controller()), message);
-        // The first-launch hint follows it; both have to be gone.
+        // The warning runs its time: the first-launch hint comes only after it, and promises the
+        // tray icon instead of the dead shortcut.
+        QTRY_VERIFY_WITH_TIMEOUT(visibleToast(scene.controller()) != message, 5000);
+        QCOMPARE(visibleToast(scene.controller()), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(visibleToast(scene.controller()), QStringLiteral("Tessarin is running in the system tray"), 5000);
+        QCOMPARE(scene.controller().toastPresenter().window()->subtitle(),
+                 QStringLiteral("Click this icon to capture text or choose another shortcut"));
         QTRY_VERIFY_WITH_TIMEOUT(visibleToast(scene.controller()).isEmpty(), 8000);
 
         scene.controller().updateSettings([](AppSettings &s) { s.preferredLanguageMode = PreferredLanguageMode::prioritizeCJK; });
