@@ -86,7 +86,7 @@ private slots:
         for (QScreen *screen : screens) {
             QCursor::setPos(screen->geometry().center());
             QTRY_COMPARE(QGuiApplication::screenAt(QCursor::pos()), screen);
-            showSuccess(presenter, "Screenshot copied, ready for AI chat or Terminal", 2);
+            showSuccess(presenter, "Screenshot copied, ready for AI chat or terminal", 2);
             const QRect area = screen->availableGeometry();
             QCOMPARE(presenter.window()->x(), area.x() + (area.width() - 380) / 2);
             QCOMPARE(presenter.window()->geometry().bottom() + 1, area.bottom() + 1 - 72);

@@ -74,7 +74,7 @@ bool screenshotKeysCopyAScreenshot(CaptureScene &scene)
         return false;
     xdotool(DesktopDriver::drag(QGuiApplication::screens().at(0), CaptureScene::areaAround(text)));
     return QTest::qWaitFor([&] { return !scene.controller().isCaptureRunning(); }, 10000)
-        && scene.controller().lastResultSummary() == QStringLiteral("Screenshot copied, ready for AI chat or Terminal");
+        && scene.controller().lastResultSummary() == QStringLiteral("Screenshot copied, ready for AI chat or terminal");
 }
 
 template<typename T>
@@ -198,7 +198,7 @@ private slots:
         findIn<QCheckBox>(window, "Super")->click();
         findIn<QCheckBox>(window, "Shift")->click();
         QCOMPARE(scene.controller().settings().hotKey.displayString(), QStringLiteral("Ctrl+Shift+2"));
-        findIn<QCheckBox>(window, "Control")->click();
+        findIn<QCheckBox>(window, "Ctrl")->click();
 
         // Shift + 2 alone would take "@" from every program: refused, with the reason.
         const QString reason = "A shortcut needs Ctrl, Super or Alt. Kept Ctrl+Shift+2.";
@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(scene.controller().lastResultSummary(), reason);
         QCOMPARE(visibleToast(scene.controller()), reason);
         window = SettingsWindowController::shared().window();
-        QVERIFY(findIn<QCheckBox>(window, "Control")->isChecked());
+        QVERIFY(findIn<QCheckBox>(window, "Ctrl")->isChecked());
         QVERIFY(findIn<QLabel>(window, reason)->isVisible());
         QVERIFY(pressStartsACapture(scene.controller(), "ctrl+shift+2"));
         xdotool({"key", "shift+2"});
@@ -223,18 +223,18 @@ private slots:
         QWidget *window = SettingsWindowController::shared().window();
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("Tessarin Settings"));
-        QCOMPARE(window->size(), QSize(520, 430));
+        QCOMPARE(window->width(), 520);
         QCOMPARE(window->minimumSize(), window->maximumSize());
 
         // Shift on, then Control off, reaches the retired Command + Shift + 2: it snaps back.
         findIn<QCheckBox>(window, "Shift")->click();
         QCOMPARE(scene.controller().settings().hotKey.displayString(), QStringLiteral("Ctrl+Shift+Super+2"));
-        findIn<QCheckBox>(window, "Control")->click();
+        findIn<QCheckBox>(window, "Ctrl")->click();
         QCOMPARE(scene.controller().settings().hotKey, HotKey::defaultTextCapture());
         QCOMPARE(visibleToast(scene.controller()),
                  QStringLiteral("Shift+Super+2 is likely used by another screenshot tool. Restored Ctrl+Super+2."));
         window = SettingsWindowController::shared().window();
-        QVERIFY(findIn<QCheckBox>(window, "Control")->isChecked());
+        QVERIFY(findIn<QCheckBox>(window, "Ctrl")->isChecked());
         QVERIFY(!findIn<QCheckBox>(window, "Shift")->isChecked());
 
         // A new key works at once, and the old one no longer does.
