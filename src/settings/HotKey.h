@@ -22,9 +22,9 @@ struct HotKey {
     static constexpr std::uint32_t optionBit = 0x800;
     static constexpr std::uint32_t controlBit = 0x1000;
 
-    static HotKey defaultTextCapture();  // Control + Command + 2
-    static HotKey screenshotCapture();   // Control + Command + 1, fixed
-    // Command + Shift + 2 clashes with common screenshot tools; it is replaced wherever found.
+    static HotKey defaultTextCapture();  // Ctrl+Super+2
+    static HotKey screenshotCapture();   // Ctrl+Super+1, fixed
+    // Shift+Super+2 clashes with common screenshot tools; it is replaced wherever found.
     bool isRetiredTextShortcut() const;
     // Control, Super or Alt: without one, a global shortcut would take a plain key (or a Shift
     // one) away from every application.
