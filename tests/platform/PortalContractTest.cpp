@@ -1,6 +1,7 @@
 // The portal clients against a scriptable fake xdg-desktop-portal on a private bus: the request
 // handshake, refusals, the cutting of the desktop picture into screens, the shortcut session
-// (with KDE Plasma's quirk) and the program's D-Bus actions. Real portals are met in the sway test.
+// (with KDE Plasma's quirk) and the program's D-Bus actions; forgetting a screenshot refusal in the
+// real permission store. Real portals are met in the sway test.
 #include "platform/ApplicationActionService.h"
 #include "platform/wayland/PortalGlobalShortcutService.h"
 #include "platform/wayland/PortalRequest.h"
