@@ -58,6 +58,9 @@ void SettingsView::build()
     QFormLayout *capture = form(L::text(LocalizedKey::captureSection));
     m_captureText = new QPushButton(L::text(LocalizedKey::captureText));
     m_captureScreenshot = new QPushButton(L::text(LocalizedKey::captureScreenshot));
+    // Enter in the dialog must not start a capture behind the user's back.
+    m_captureText->setAutoDefault(false);
+    m_captureScreenshot->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_captureText);
     buttons->addWidget(m_captureScreenshot);
