@@ -483,7 +483,7 @@ void AppController::configureStatusItem()
                 m_menu->popup(QCursor::pos());
         });
     }
-    m_statusItem->setIcon(MenuBarIcon::trayIcon());
+    m_statusItem->setIcon(MenuBarIcon::trayIcon(DesktopSession::trayLoadsIconsByName()));
     m_statusItem->setToolTip(QStringLiteral("Tessarin"));
     rebuildMenu();
     m_statusItem->show();

@@ -87,12 +87,13 @@ QImage outlined(qreal size, qreal devicePixelRatio)
     return result;
 }
 
-QIcon trayIcon()
+QIcon trayIcon(bool trayLoadsIconsByName)
 {
     QIcon drawn;
     for (int size : {16, 18, 22, 24, 32, 48, 64})
         drawn.addPixmap(QPixmap::fromImage(outlined(size)));
-    return QIcon::fromTheme(QString::fromLatin1(symbolicIconName), drawn);
+    // A tray that is handed pixels shows the symbolic grey as it is, unreadable on light panels.
+    return trayLoadsIconsByName ? QIcon::fromTheme(QString::fromLatin1(symbolicIconName), drawn) : drawn;
 }
 
 } // namespace MenuBarIcon

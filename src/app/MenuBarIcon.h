@@ -24,7 +24,7 @@ inline constexpr const char *symbolicIconName = "tessarin-symbolic";
 // The drawing for a tray: light with a dark outline, readable on dark and light panels alike.
 QImage outlined(qreal size, qreal devicePixelRatio = 1.0);
 
-// The symbolic icon by its theme name where the desktop has it installed; otherwise the outlined
-// drawing at each common tray size.
-QIcon trayIcon();
+// For a tray that loads icons by name: the installed symbolic icon, which it recolours for its
+// panel. Otherwise, or where it is not installed, the outlined drawing at each common tray size.
+QIcon trayIcon(bool trayLoadsIconsByName);
 } // namespace MenuBarIcon

@@ -8,6 +8,8 @@
 #include "platform/x11/X11GlobalShortcutService.h"
 #include "platform/x11/X11ScreenGrabber.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QGuiApplication>
 #include <QtGlobal>
 #include <QtGui/qguiapplication_platform.h>
@@ -36,6 +38,12 @@ ScreenGrabber &screenGrabber()
         return std::make_unique<PortalScreenGrabber>();
     }();
     return *grabber;
+}
+
+bool trayLoadsIconsByName()
+{
+    const QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    return bus && bus->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"));
 }
 
 bool hasCompositor()

@@ -19,4 +19,7 @@ bool clipboardNeedsFocus();
 // Whether windows can have see-through parts (rounded corners, shadows): always on Wayland, on
 // X11 only while a compositing manager runs.
 bool hasCompositor();
+// Whether the tray is a StatusNotifier host (KDE Plasma, GNOME's AppIndicator extension), which
+// loads icons by theme name and recolours symbolic ones for its panel; XEmbed trays show pixels.
+bool trayLoadsIconsByName();
 } // namespace DesktopSession
