@@ -32,8 +32,16 @@ check_words() {
 pid=$!
 trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null || true' EXIT
 
-# Never an empty window id: import would wait for a click instead.
-hint_window() { local w; w=$(visible_windows "$pid" | head -n1); [ -n "$w" ] && window_painted "$w" && echo "$w"; }
+# The hint is the program's one window 380 wide (the tray icon may not be embedded yet). Never an
+# empty window id: import would wait for a click instead.
+hint_window() {
+  local w
+  for w in $(visible_windows "$pid"); do
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    [ "$WIDTH" = 380 ] && window_painted "$w" && { echo "$w"; return 0; }
+  done
+  return 1
+}
 wait_until 10 hint_window || fail "no first-launch hint"
 hint_id=$(hint_window) || fail "the first-launch hint went before it was read"
 hint=$(read_window "$hint_id" hint)
