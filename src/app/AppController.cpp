@@ -2,7 +2,6 @@
 
 #include "app/MenuBarIcon.h"
 #include "capture/ScreenCapturePermission.h"
-#include "capture/ScreenCapturePermissionService.h"
 #include "capture/ScreenImageCapturer.h"
 #include "capture/ScreenRegionSelectionController.h"
 #include "feedback/Localization.h"
@@ -19,7 +18,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPalette>
 #include <QPointer>
 #include <QPushButton>
 #include <QSystemTrayIcon>
@@ -31,6 +29,8 @@ namespace {
 const QString success = QStringLiteral("checkmark.circle.fill");
 const QString warning = QStringLiteral("exclamationmark.triangle.fill");
 const QString failure = QStringLiteral("xmark.octagon.fill");
+constexpr std::uint32_t textCaptureId = 1;
+constexpr std::uint32_t imageCaptureId = 2;
 
 // Characters as the user sees them: an emoji of several code points, or CR LF, is one.
 qint64 userPerceivedCharacters(const QString &text)
@@ -56,11 +56,17 @@ QString failureMessage(OCRFailureReason reason)
     return L::text(LocalizedKey::unexpectedError);
 }
 
+// Alerts on Linux desktops do not set their first line apart by themselves.
+QString headline(const QString &text)
+{
+    return QStringLiteral("<b>%1</b>").arg(text.toHtmlEscaped());
+}
+
 QString imageCopyFailureMessage(ClipboardService::ImageCopyFailure failure, const QString &folder)
 {
     switch (failure) {
     case ClipboardService::ImageCopyFailure::cannotWrite:
-        return L::format(L::text(LocalizedKey::cannotWriteToFolder), folder);
+        return L::text(LocalizedKey::cannotWriteToFolder).arg(folder);
     case ClipboardService::ImageCopyFailure::diskFull:
         return L::text(LocalizedKey::diskFull);
     case ClipboardService::ImageCopyFailure::none:
@@ -104,7 +110,7 @@ AppController::AppController(AppServices services, QObject *parent)
         handleHotKeyRegistrationFailures(failures);
     };
     if (!m_settingsStore.keptUnreadableFile().isEmpty())
-        addStartNotice(L::format(L::text(LocalizedKey::settingsFileKept), m_settingsStore.keptUnreadableFile()));
+        addStartNotice(L::text(LocalizedKey::settingsFileKept).arg(m_settingsStore.keptUnreadableFile()));
 }
 
 AppController::~AppController() = default;
@@ -117,9 +123,9 @@ void AppController::bootstrap()
     configureHotKey();
     publishApplicationActions();
     dismissRestoredSettingsWindows();
-    const bool hintShown = showFirstLaunchOnboardingIfNeeded();
-    // After the hint (0.6 s + 4 s), which would otherwise hide them at once.
-    showStartNotices(hintShown ? 4900 : 600);
+    // After the hint, which would otherwise hide them at once.
+    const int hintEnd = showFirstLaunchOnboardingIfNeeded();
+    showStartNotices(hintEnd > 0 ? hintEnd + 300 : 600);
     warmUpRecognition();
 }
 
@@ -145,8 +151,7 @@ void AppController::notify(const QString &message)
 
 QString AppController::settingsNotSavedMessage() const
 {
-    return L::format(L::text(LocalizedKey::settingsCannotBeSaved),
-                     QFileInfo(m_settingsStore.fileName()).absolutePath());
+    return L::text(LocalizedKey::settingsCannotBeSaved).arg(QFileInfo(m_settingsStore.fileName()).absolutePath());
 }
 
 void AppController::reportSettingsNotSaved()
@@ -157,26 +162,48 @@ void AppController::reportSettingsNotSaved()
     notify(settingsNotSavedMessage());
 }
 
-bool AppController::showFirstLaunchOnboardingIfNeeded()
+int AppController::showFirstLaunchOnboardingIfNeeded()
 {
     const QString key = QString::fromLatin1(onboardingFlagKey);
     if (m_settingsStore.flag(key))
-        return false;
+        return 0;
     // Written before anything shows: the hint is offered once, whatever happens next. Where
     // nothing can be written it would come at every start: say that instead, once.
     if (!m_settingsStore.setFlag(key, true)) {
         m_hasReportedUnsavedSettings = true;
         addStartNotice(settingsNotSavedMessage());
-        return false;
+        return 0;
     }
-    QTimer::singleShot(600, this, [this] {
-        const QString subtitle = L::format(L::text(LocalizedKey::onboardingMessage), m_settings.hotKey.displayString());
-        const qreal ratio = qGuiApp->devicePixelRatio();
-        m_toastPresenter->show(L::text(LocalizedKey::onboardingTitle), subtitle,
-                               ToastIcon::custom(MenuBarIcon::image(22, ratio)), ToastStyle::info,
-                               ToastAppearance::onboarding(), 4.0, ToastPlacement::top);
-    });
-    return true;
+    // A shortcut refused at start warns at once: the hint waits until the warning was read.
+    const int delay = m_hasShownHotKeyRegistrationWarning ? 2600 : 600;
+    QTimer::singleShot(delay, this, [this] { showOnboardingHint(); });
+    return delay + onboardingHintDurationMs();
+}
+
+void AppController::showOnboardingHint()
+{
+    // Promise only the ways in that work: the tray icon where there is a tray, the shortcut where
+    // the desktop gave it to us, and otherwise starting the program again, which opens the settings.
+    const bool hasTray = QSystemTrayIcon::isSystemTrayAvailable();
+    const bool hasShortcut = m_hotKeyMonitor.isRegistered(textCaptureId);
+    const QString shortcut = m_settings.hotKey.displayString();
+    QString subtitle;
+    if (hasTray)
+        subtitle = hasShortcut ? L::text(LocalizedKey::onboardingMessage).arg(shortcut)
+                               : L::text(LocalizedKey::onboardingMessageWithoutShortcut);
+    else
+        subtitle = hasShortcut ? L::text(LocalizedKey::onboardingMessageWithoutTray).arg(shortcut)
+                               : L::text(LocalizedKey::onboardingMessageWithoutTrayOrShortcut);
+    const QString title = L::text(hasTray ? LocalizedKey::onboardingTitle : LocalizedKey::onboardingTitleWithoutTray);
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    m_toastPresenter->show(title, subtitle, ToastIcon::custom(MenuBarIcon::image(22, ratio)), ToastStyle::info,
+                           ToastAppearance::onboarding(), onboardingHintDurationMs() / 1000.0, ToastPlacement::top);
+}
+
+int AppController::onboardingHintDurationMs()
+{
+    // Without a tray the hint is the only sign of the program: long enough to read twice.
+    return QSystemTrayIcon::isSystemTrayAvailable() ? 4000 : 8000;
 }
 
 void AppController::openSettings()
@@ -224,10 +251,12 @@ void AppController::updateSettings(const std::function<void(AppSettings &)> &mut
     mutation(changed);
     if (!changed.hotKey.hasRequiredModifier()) {
         changed.hotKey = m_settings.hotKey;
-        notify(L::format(L::text(LocalizedKey::hotKeyNeedsModifier), m_settings.hotKey.displayString()));
+        notify(L::text(LocalizedKey::hotKeyNeedsModifier).arg(m_settings.hotKey.displayString()));
     }
     if (changed.hotKey.isRetiredTextShortcut()) {
-        showToast(L::text(LocalizedKey::hotKeyConflictRestored), warning, ToastStyle::warning, 2.0);
+        showToast(L::text(LocalizedKey::hotKeyConflictRestored)
+                      .arg(changed.hotKey.displayString(), HotKey::defaultTextCapture().displayString()),
+                  warning, ToastStyle::warning, 2.0);
         changed.hotKey = HotKey::defaultTextCapture();
     }
     m_settings = changed;
@@ -251,8 +280,8 @@ void AppController::configureHotKey()
         };
     };
     handleHotKeyRegistrationFailures(m_hotKeyMonitor.registerHotKeys({
-        {2, HotKey::screenshotCapture(), later(&AppController::startImageCapture)},
-        {1, m_settings.hotKey, later(&AppController::startCapture)},
+        {imageCaptureId, HotKey::screenshotCapture(), later(&AppController::startImageCapture)},
+        {textCaptureId, m_settings.hotKey, later(&AppController::startCapture)},
     }));
 }
 
@@ -270,8 +299,7 @@ void AppController::handleHotKeyRegistrationFailures(const std::vector<HotKeyMon
 {
     if (failures.empty())
         return;
-    const QString message = L::format(L::text(LocalizedKey::hotKeyRegistrationFailed),
-                                      failures.front().hotKey.displayString());
+    const QString message = L::text(LocalizedKey::hotKeyRegistrationFailed).arg(failures.front().hotKey.displayString());
     setLastResultSummary(message);
     if (!m_hasShownHotKeyRegistrationWarning) {
         m_hasShownHotKeyRegistrationWarning = true;
@@ -286,8 +314,7 @@ void AppController::retryRefusedHotKeys()
     const std::vector<HotKeyMonitor::Registration> registered = m_hotKeyMonitor.retryRefused();
     if (registered.empty())
         return;
-    const QString message = L::format(L::text(LocalizedKey::hotKeyRegistrationRecovered),
-                                      registered.front().hotKey.displayString());
+    const QString message = L::text(LocalizedKey::hotKeyRegistrationRecovered).arg(registered.front().hotKey.displayString());
     setLastResultSummary(message);
     showToast(message, success, ToastStyle::success, 2.0);
 }
@@ -369,8 +396,7 @@ void AppController::finishRecognition(const OCRResult &result)
         m_clipboardService.copyText(result.text);
         ScreenRegionSelectionController::dismissOverlay();
         showToast(L::text(LocalizedKey::textCopied), success, ToastStyle::success, 1.5);
-        setLastResultSummary(L::format(L::text(LocalizedKey::copiedCharacterCount),
-                                       userPerceivedCharacters(result.text)));
+        setLastResultSummary(L::count(LocalizedKey::copiedCharacterCount, userPerceivedCharacters(result.text)));
         break;
     case OCRStatus::noText:
         m_clipboardService.clear();
@@ -417,7 +443,7 @@ bool AppController::ensureScreenCaptureAccess()
 void AppController::presentPermissionAlert()
 {
     QMessageBox alert;
-    alert.setText(L::text(LocalizedKey::screenRecordingPermissionTitle));
+    alert.setText(headline(L::text(LocalizedKey::screenRecordingPermissionTitle)));
     alert.setInformativeText(L::text(LocalizedKey::screenRecordingPermissionMessage));
     QPushButton *open = alert.addButton(L::text(LocalizedKey::openSystemSettings), QMessageBox::AcceptRole);
     alert.addButton(L::text(LocalizedKey::notNow), QMessageBox::RejectRole);
@@ -427,7 +453,6 @@ void AppController::presentPermissionAlert()
     const QString hint = L::text(LocalizedKey::screenRecordingPermissionHint);
     if (alert.clickedButton() == open) {
         m_permission->request();
-        ScreenCapturePermissionService::openPrivacySettings();
         showToast(hint, warning, ToastStyle::warning, 2.0);
     }
     setLastResultSummary(hint);
@@ -465,7 +490,7 @@ void AppController::configureStatusItem()
                 m_menu->popup(QCursor::pos());
         });
     }
-    m_statusItem->setIcon(MenuBarIcon::trayIcon(QApplication::palette().color(QPalette::WindowText)));
+    m_statusItem->setIcon(MenuBarIcon::trayIcon(DesktopSession::trayLoadsIconsByName()));
     m_statusItem->setToolTip(QStringLiteral("Tessarin"));
     rebuildMenu();
     m_statusItem->show();
@@ -481,8 +506,8 @@ void AppController::rebuildMenu()
     auto addLine = [this](const QString &text) { m_menu->addAction(text)->setEnabled(false); };
     if (m_isCaptureRunning)
         addLine(L::text(LocalizedKey::recognizing));
-    addLine(L::format(L::text(LocalizedKey::textShortcutStatus), m_settings.hotKey.displayString()));
-    addLine(L::format(L::text(LocalizedKey::imageShortcutStatus), HotKey::screenshotCapture().displayString()));
+    addLine(L::text(LocalizedKey::textShortcutStatus).arg(m_settings.hotKey.displayString()));
+    addLine(L::text(LocalizedKey::imageShortcutStatus).arg(HotKey::screenshotCapture().displayString()));
     m_menu->addSeparator();
     m_menu->addAction(L::text(LocalizedKey::settings), this, &AppController::openSettings);
     m_menu->addAction(L::text(LocalizedKey::help), this, &AppController::openHelp);
@@ -505,8 +530,9 @@ void AppController::selectLanguageMode(const QString &rawValue)
 void AppController::openHelp()
 {
     QMessageBox help;
-    help.setText(L::text(LocalizedKey::helpTitle));
-    help.setInformativeText(L::format(L::text(LocalizedKey::helpSteps), m_settings.hotKey.displayString()));
+    help.setText(headline(L::text(LocalizedKey::helpTitle)));
+    help.setInformativeText(L::text(LocalizedKey::helpSteps)
+                                .arg(m_settings.hotKey.displayString(), HotKey::screenshotCapture().displayString()));
     help.addButton(L::text(LocalizedKey::ok), QMessageBox::AcceptRole);
     help.exec();
 }

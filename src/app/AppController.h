@@ -103,8 +103,10 @@ private:
     void setCaptureRunning(bool running);
 
     void dismissRestoredSettingsWindows();
-    // True when the hint is shown.
-    bool showFirstLaunchOnboardingIfNeeded();
+    // The milliseconds until the hint has come and gone; 0 when there is none.
+    int showFirstLaunchOnboardingIfNeeded();
+    void showOnboardingHint();
+    static int onboardingHintDurationMs();
     void configureStatusItem();
     void rebuildMenu();
     void warmUpRecognition();

@@ -69,13 +69,31 @@ QImage tinted(const QImage &mask, const QColor &color)
     return result;
 }
 
-QIcon trayIcon(const QColor &color)
+QImage outlined(qreal size, qreal devicePixelRatio)
 {
-    QIcon icon;
+    const QImage mask = image(size, devicePixelRatio);
+    const QImage dark = tinted(mask, QColor(24, 24, 24));
+    QImage result(mask.size(), QImage::Format_ARGB32_Premultiplied);
+    result.setDevicePixelRatio(devicePixelRatio);
+    result.fill(Qt::transparent);
+    QPainter painter(&result);
+    // The outline: the dark shape shifted one pixel in every direction, beneath the light one.
+    const int step = std::max(1, qRound(devicePixelRatio));
+    for (int dx : {-step, 0, step}) {
+        for (int dy : {-step, 0, step})
+            painter.drawImage(QPointF(dx, dy) / devicePixelRatio, dark);
+    }
+    painter.drawImage(0, 0, tinted(mask, QColor(245, 245, 245)));
+    return result;
+}
+
+QIcon trayIcon(bool trayLoadsIconsByName)
+{
+    QIcon drawn;
     for (int size : {16, 18, 22, 24, 32, 48, 64})
-        icon.addPixmap(QPixmap::fromImage(tinted(image(size), color)));
-    icon.setIsMask(true);
-    return icon;
+        drawn.addPixmap(QPixmap::fromImage(outlined(size)));
+    // A tray that is handed pixels shows the symbolic grey as it is, unreadable on light panels.
+    return trayLoadsIconsByName ? QIcon::fromTheme(QString::fromLatin1(symbolicIconName), drawn) : drawn;
 }
 
 } // namespace MenuBarIcon

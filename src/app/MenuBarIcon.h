@@ -18,6 +18,13 @@ QImage image(qreal size, qreal devicePixelRatio = 1.0);
 // The shape filled with one colour, for surfaces that do not tint masks themselves.
 QImage tinted(const QImage &mask, const QColor &color);
 
-// A tray icon drawn afresh at each common tray size, in the given colour, marked as a mask.
-QIcon trayIcon(const QColor &color);
+// The name of the installed symbolic icon, which desktops recolour to suit their panel.
+inline constexpr const char *symbolicIconName = "tessarin-symbolic";
+
+// The drawing for a tray: light with a dark outline, readable on dark and light panels alike.
+QImage outlined(qreal size, qreal devicePixelRatio = 1.0);
+
+// For a tray that loads icons by name: the installed symbolic icon, which it recolours for its
+// panel. Otherwise, or where it is not installed, the outlined drawing at each common tray size.
+QIcon trayIcon(bool trayLoadsIconsByName);
 } // namespace MenuBarIcon

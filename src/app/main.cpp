@@ -38,7 +38,7 @@ int run(int argc, char *argv[])
     AppController &controller = AppController::shared();
     QObject::connect(&terminationSignals, &TerminationSignals::received, &controller, &AppController::quit);
     if (outcome == SingleInstance::Outcome::unguarded)
-        controller.addStartNotice(L::format(L::text(LocalizedKey::singleInstanceUnguarded), instance.folder()));
+        controller.addStartNotice(L::text(LocalizedKey::singleInstanceUnguarded).arg(instance.folder()));
     controller.bootstrap();
     app.exec();
     return 0;

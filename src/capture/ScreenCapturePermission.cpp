@@ -8,6 +8,7 @@ class SessionPermission : public ScreenCapturePermission
 {
 public:
     bool isGranted() const override { return DesktopSession::screenGrabber().isAvailable(); }
+    void request() override { DesktopSession::screenGrabber().forgetRefusal(); }
 };
 } // namespace
 

@@ -6,7 +6,6 @@
 #include <QPainterPath>
 
 namespace {
-const QColor systemBlue(0, 122, 255);
 constexpr qreal outlineWidth = 2;
 } // namespace
 
@@ -18,9 +17,14 @@ ScreenRegionSelectionView::ScreenRegionSelectionView(QScreen *screen, QImage sna
     , m_onFinish(std::move(onFinish))
 {
     setFocusPolicy(Qt::StrongFocus);
-    setCursor(Qt::CrossCursor);
-    if (!m_snapshot.isNull())
+    if (m_snapshot.isNull()) {
+        // Only a veil over the live screen, which stays invisible without a compositor: the cross
+        // is then the one sign that a selection is waiting. Over the dimmed picture the pointer
+        // keeps its shape.
+        setCursor(Qt::CrossCursor);
+    } else {
         setAttribute(Qt::WA_OpaquePaintEvent);
+    }
 }
 
 std::optional<QRectF> ScreenRegionSelectionView::dragRect() const
@@ -105,7 +109,8 @@ void ScreenRegionSelectionView::paintEvent(QPaintEvent *event)
     }
     if (rect) {
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        painter.setPen(QPen(systemBlue, outlineWidth));
+        // The desktop's selection colour.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), outlineWidth));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(*rect);
     }

@@ -36,6 +36,31 @@ AppLanguage fromPreferredLanguages(const QStringList &preferredLanguages)
     return AppLanguage::english;
 }
 
+QLocale locale(AppLanguage language)
+{
+    switch (language) {
+    case AppLanguage::english:
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    case AppLanguage::simplifiedChinese:
+        return QLocale(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::China);
+    case AppLanguage::traditionalChinese:
+        return QLocale(QLocale::Chinese, QLocale::TraditionalHanScript, QLocale::Taiwan);
+    case AppLanguage::japanese:
+        return QLocale(QLocale::Japanese, QLocale::Japan);
+    case AppLanguage::korean:
+        return QLocale(QLocale::Korean, QLocale::SouthKorea);
+    case AppLanguage::french:
+        return QLocale(QLocale::French, QLocale::France);
+    case AppLanguage::german:
+        return QLocale(QLocale::German, QLocale::Germany);
+    case AppLanguage::spanish:
+        return QLocale(QLocale::Spanish, QLocale::Spain);
+    case AppLanguage::portuguese:
+        return QLocale(QLocale::Portuguese, QLocale::Brazil);
+    }
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
 AppLanguage current()
 {
     return fromPreferredLanguages(PreferredLanguages::current());

@@ -1,567 +1,42 @@
 #include "feedback/Localization.h"
 
 #include <QLocale>
+#include <QMetaEnum>
+#include <QTranslator>
 
+#include <algorithm>
 #include <array>
+#include <limits>
+#include <memory>
 
 namespace {
 
-constexpr int keyCount = static_cast<int>(lastLocalizedKey) + 1;
+// One translator per language, loaded once; lookups are const and safe from any thread.
+const QTranslator &translator(AppLanguage language)
+{
+    static const auto translators = [] {
+        std::array<std::unique_ptr<QTranslator>, AppLanguages::count> all;
+        for (int i = 0; i < AppLanguages::count; ++i) {
+            all[size_t(i)] = std::make_unique<QTranslator>();
+            const QLocale locale = AppLanguages::locale(AppLanguage(i));
+            // A missing file leaves the translator empty: everything falls back to English.
+            (void)all[size_t(i)]->load(QStringLiteral(":/i18n/tessarin_%1.qm").arg(locale.name()));
+        }
+        return all;
+    }();
+    return *translators[size_t(language)];
+}
 
-// Columns follow AppLanguage; nullptr means the English text is used.
-using Row = std::array<const char *, AppLanguages::count>;
-constexpr std::array<Row, keyCount> texts{{
-    // ready
-    {"Ready",
-     "就绪",
-     "就緒",
-     "準備完了",
-     "준비 완료",
-     "Prêt",
-     "Bereit",
-     "Listo",
-     "Pronto"},
-    // waitingForSelection
-    {"Waiting for selection...",
-     "等待框选...",
-     "等待框選...",
-     "範囲選択を待っています...",
-     "선택 영역을 기다리는 중...",
-     "En attente de la sélection...",
-     "Warte auf Auswahl...",
-     "Esperando selección...",
-     "Aguardando seleção..."},
-    // captureCancelled
-    {"Capture cancelled",
-     "已取消截图",
-     "已取消截圖",
-     "キャプチャをキャンセルしました",
-     "캡처가 취소되었습니다",
-     "Capture annulée",
-     "Aufnahme abgebrochen",
-     "Captura cancelada",
-     "Captura cancelada"},
-    // textCopied
-    {"Text copied, ready to paste",
-     "文本已复制，可直接粘贴",
-     "已複製到剪貼簿",
-     "クリップボードにコピーしました",
-     "클립보드에 복사됨",
-     "Copié dans le presse-papiers",
-     "In die Zwischenablage kopiert",
-     "Copiado al portapapeles",
-     "Copiado para a área de transferência"},
-    // screenshotCopied
-    {"Screenshot copied, ready for AI chat or Terminal",
-     "截图已复制，可直接粘贴到 AI 或终端",
-     "截圖已複製，可直接貼到 AI 或終端機",
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr},
-    // copiedCharacterCount
-    {"Copied %d characters",
-     "已复制 %d 个字符",
-     "已複製 %d 個字元",
-     "%d 文字をコピーしました",
-     "%d자를 복사했습니다",
-     "%d caractères copiés",
-     "%d Zeichen kopiert",
-     "Se copiaron %d caracteres",
-     "%d caracteres copiados"},
-    // screenRecordingPermissionHint
-    {"Enable Screen Recording for this Tessarin app, then quit and reopen it.",
-     "请给当前 Tessarin 开启屏幕录制权限，然后退出并重新打开",
-     "請給目前 Tessarin 開啟螢幕錄製權限，然後退出並重新打開",
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr},
-    // screenRecordingPermissionTitle
-    {"Screen Recording Permission Required",
-     "需要屏幕录制权限",
-     "需要螢幕錄製權限",
-     "画面収録の権限が必要です",
-     "화면 기록 권한이 필요합니다",
-     "Autorisation d’enregistrement de l’écran requise",
-     "Bildschirmaufnahme-Berechtigung erforderlich",
-     "Se requiere permiso de grabación de pantalla",
-     "Permissão de gravação de tela necessária"},
-    // screenRecordingPermissionMessage
-    {"Tessarin only captures the screen region you select after you press a shortcut or choose a menu item. It uses that region to copy a screenshot or recognize text locally, and it does not record in the background.\n\nEnable Screen Recording for Tessarin in System Settings, then quit and reopen Tessarin.",
-     "Tessarin 只会在你按快捷键或点击菜单后，截取你主动框选的屏幕区域，用于复制截图或在本机识别文字。它不会后台录屏。\n\n请在系统设置中为 Tessarin 开启屏幕录制权限，然后退出并重新打开 Tessarin。",
-     "Tessarin 只會在你按快捷鍵或點擊選單後，截取你主動框選的螢幕區域，用於複製截圖或在本機辨識文字。它不會在背景錄影。\n\n請在系統設定中為 Tessarin 開啟螢幕錄製權限，然後退出並重新打開 Tessarin。",
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr},
-    // openSystemSettings
-    {"Open System Settings",
-     "打开系统设置",
-     "打開系統設定",
-     "システム設定を開く",
-     "시스템 설정 열기",
-     "Ouvrir Réglages Système",
-     "Systemeinstellungen öffnen",
-     "Abrir Configuración del Sistema",
-     "Abrir Ajustes do Sistema"},
-    // noTextDetected
-    {"No text detected",
-     "未识别到文字",
-     "未偵測到文字",
-     "テキストが見つかりませんでした",
-     "텍스트를 찾지 못했습니다",
-     "Aucun texte détecté",
-     "Kein Text erkannt",
-     "No se detectó texto",
-     "Nenhum texto detectado"},
-    // helpTitle
-    {"Tessarin Help",
-     "Tessarin 帮助",
-     "Tessarin 說明",
-     "Tessarin ヘルプ",
-     "Tessarin 도움말",
-     "Aide Tessarin",
-     "Tessarin-Hilfe",
-     "Ayuda de Tessarin",
-     "Ajuda do Tessarin"},
-    // helpSteps
-    {"1. Grant Screen Recording permission the first time you capture.\n2. Use %@ to copy text, or Control + Command + 1 to copy a screenshot.\n3. Paste the result straight into AI chat or Terminal.",
-     "1. 首次截图时授予屏幕录制权限。\n2. 使用 %@ 截图取字，使用 Control + Command + 1 截图复制图片。\n3. 结果会自动进入剪贴板，可直接粘贴给 AI 或终端。",
-     "1. 首次截圖時授予螢幕錄製權限。\n2. 使用 %@ 截圖取字，使用 Control + Command + 1 截圖複製圖片。\n3. 結果會自動進入剪貼簿，可直接貼給 AI 或終端機。",
-     "1. 初回キャプチャ時に画面収録の権限を許可してください。\n2. %@ で選択を開始します。\n3. 範囲を選ぶと文字を認識してコピーします。",
-     "1. 처음 캡처할 때 화면 기록 권한을 허용하세요.\n2. %@로 선택을 시작합니다.\n3. 영역을 선택하면 텍스트를 인식해 복사합니다.",
-     "1. Autorisez l’enregistrement de l’écran lors de la première capture.\n2. Utilisez %@ pour commencer la sélection.\n3. Sélectionnez une zone pour reconnaître et copier le texte.",
-     "1. Erlauben Sie beim ersten Erfassen die Bildschirmaufnahme.\n2. Starten Sie die Auswahl mit %@.\n3. Markieren Sie einen Bereich, um Text zu erkennen und zu kopieren.",
-     "1. Permite la grabación de pantalla en la primera captura.\n2. Usa %@ para iniciar la selección.\n3. Selecciona un área para reconocer y copiar el texto.",
-     "1. Permita a gravação de tela na primeira captura.\n2. Use %@ para iniciar a seleção.\n3. Selecione uma área para reconhecer e copiar o texto."},
-    // ok
-    {"OK",
-     "好的",
-     "好",
-     nullptr,
-     "확인",
-     nullptr,
-     nullptr,
-     "Aceptar",
-     nullptr},
-    // onboardingTitle
-    {"Tessarin is running in your menu bar",
-     "Tessarin 已在菜单栏中运行",
-     "Tessarin 已在選單列中執行",
-     "Tessarin はメニューバーで実行中です",
-     "Tessarin가 메뉴 막대에서 실행 중입니다",
-     "Tessarin est lancé dans votre barre de menus",
-     "Tessarin läuft in Ihrer Menüleiste",
-     "Tessarin se está ejecutando en la barra de menús",
-     "O Tessarin está em execução na barra de menus"},
-    // onboardingMessage
-    {"Click this icon or press %@",
-     "点击这个图标，或按 %@",
-     "點擊這個圖示，或按 %@",
-     "このアイコンをクリックするか、%@ を押してください",
-     "이 아이콘을 클릭하거나 %@를 누르세요",
-     "Cliquez sur cette icône ou appuyez sur %@",
-     "Klicken Sie auf dieses Symbol oder drücken Sie %@",
-     "Haz clic en este icono o pulsa %@",
-     "Clique neste ícone ou pressione %@"},
-    // recognizing
-    {"Recognizing...",
-     "识别中...",
-     "辨識中...",
-     "認識中...",
-     "인식 중...",
-     "Reconnaissance en cours...",
-     "Erkenne...",
-     "Reconociendo...",
-     "Reconhecendo..."},
-    // captureText
-    {"Capture Text for AI",
-     "截图取字，复制给 AI",
-     "截圖取字，複製給 AI",
-     "テキストをキャプチャ",
-     "텍스트 캡처",
-     "Capturer le texte",
-     "Text erfassen",
-     "Capturar texto",
-     "Capturar texto"},
-    // captureScreenshot
-    {"Capture Screenshot for Terminal",
-     "截图复制图片，可粘贴到终端",
-     "截圖複製圖片，可貼到終端機",
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr},
-    // textShortcutStatus
-    {"Text shortcut: %@",
-     "取字快捷键：%@",
-     "取字快捷鍵：%@",
-     "テキストショートカット: %@",
-     "텍스트 단축키: %@",
-     "Raccourci texte : %@",
-     "Textkurzbefehl: %@",
-     "Atajo de texto: %@",
-     "Atalho de texto: %@"},
-    // imageShortcutStatus
-    {"Image shortcut: %@",
-     "图片快捷键：%@",
-     "圖片快捷鍵：%@",
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr},
-    // hotKeyRegistrationFailed
-    {"Shortcut %@ could not be registered. Another app may be using it.",
-     "快捷键 %@ 注册失败，可能已被其他应用占用",
-     "快捷鍵 %@ 註冊失敗，可能已被其他應用程式占用",
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr},
-    // hotKeyConflictRestored
-    {"Command + Shift + 2 is likely used by another screenshot tool. Restored Control + Command + 2.",
-     "Command + Shift + 2 容易被截图工具抢占，已恢复为 Control + Command + 2",
-     "Command + Shift + 2 容易被截圖工具搶占，已恢復為 Control + Command + 2",
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr},
-    // languageMode
-    {"Language Mode",
-     "语言模式",
-     "語言模式",
-     "言語モード",
-     "언어 모드",
-     "Mode de langue",
-     "Sprachmodus",
-     "Modo de idioma",
-     "Modo de idioma"},
-    // settings
-    {"Settings",
-     "设置",
-     "設定",
-     "設定",
-     "설정",
-     "Réglages",
-     "Einstellungen",
-     "Configuración",
-     "Configurações"},
-    // help
-    {"Help",
-     "帮助",
-     "說明",
-     "ヘルプ",
-     "도움말",
-     "Aide",
-     "Hilfe",
-     "Ayuda",
-     "Ajuda"},
-    // quit
-    {"Quit",
-     "退出",
-     "退出",
-     "終了",
-     "종료",
-     "Quitter",
-     "Beenden",
-     "Salir",
-     "Sair"},
-    // settingsWindowTitle
-    {"Tessarin Settings",
-     "Tessarin 设置",
-     "Tessarin 設定",
-     "Tessarin 設定",
-     "Tessarin 설정",
-     "Paramètres Tessarin",
-     "Tessarin-Einstellungen",
-     "Configuración de Tessarin",
-     "Configurações do Tessarin"},
-    // captureSection
-    {"Capture & Paste",
-     "截图与粘贴",
-     "截圖",
-     "キャプチャ",
-     "캡처",
-     "Capture",
-     "Erfassung",
-     "Captura",
-     "Captura"},
-    // textShortcutKey
-    {"Text shortcut key",
-     "取字快捷键",
-     "取字快捷鍵",
-     "テキストショートカットキー",
-     "텍스트 단축키",
-     "Touche du raccourci texte",
-     "Textkurzbefehl-Taste",
-     "Tecla del atajo de texto",
-     "Tecla do atalho de texto"},
-    // textShortcut
-    {"Text shortcut",
-     "取字快捷键",
-     "取字快捷鍵",
-     "テキストショートカット",
-     "텍스트 단축키",
-     "Raccourci texte",
-     "Textkurzbefehl",
-     "Atajo de texto",
-     "Atalho de texto"},
-    // imageShortcut
-    {"Image shortcut",
-     "图片快捷键",
-     "圖片快捷鍵",
-     "画像ショートカット",
-     "이미지 단축키",
-     "Raccourci image",
-     "Bildkurzbefehl",
-     "Atajo de imagen",
-     "Atalho de imagem"},
-    // textRecognitionSection
-    {"Text Recognition",
-     "文字识别",
-     "辨識",
-     "認識",
-     "인식",
-     "Reconnaissance",
-     "Erkennung",
-     "Reconocimiento",
-     "Reconhecimento"},
-    // appSection
-    {"App",
-     "应用",
-     "應用程式",
-     "アプリ",
-     "앱",
-     "App",
-     "App",
-     "App",
-     "App"},
-    // lastStatus
-    {"Last status",
-     "最近状态",
-     "最近狀態",
-     "最新ステータス",
-     "최근 상태",
-     "Dernier état",
-     "Letzter Status",
-     "Último estado",
-     "Último status"},
-    // notNow
-    {"Not Now",
-     "暂不",
-     "暫不",
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr},
-    // privacyTitle
-    {"Privacy",
-     "隐私",
-     "隱私",
-     "プライバシー",
-     "개인정보",
-     "Confidentialité",
-     "Datenschutz",
-     "Privacidad",
-     "Privacidade"},
-    // privacyMessage
-    {"Tessarin only processes the screen region you select. Recognized text is copied to the clipboard; screenshot copy stores a temporary local PNG so Terminal can paste a file path.",
-     "Tessarin 仅处理你主动框选的屏幕区域。识别文本只会写入剪贴板；截图复制会在本机缓存一个临时 PNG，用于让终端可以粘贴文件路径。",
-     "Tessarin 僅處理你主動框選的螢幕區域。辨識文字只會寫入剪貼簿；截圖複製會在本機快取一個暫時 PNG，用於讓終端機可以貼上檔案路徑。",
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr},
-    // control
-    {"Control",
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr},
-    // option
-    {"Option",
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr},
-    // shift
-    {"Shift",
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr},
-    // command
-    {"Command",
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr,
-     nullptr},
-    // languageModeAutomatic
-    {"Automatic",
-     "自动",
-     "自動",
-     "自動",
-     "자동",
-     "Automatique",
-     "Automatisch",
-     "Automático",
-     "Automático"},
-    // languageModePrioritizeLatin
-    {"Prioritize Latin Languages",
-     "优先拉丁语系",
-     "優先拉丁語系",
-     "ラテン言語を優先",
-     "라틴계 언어 우선",
-     "Priorité aux langues latines",
-     "Lateinische Sprachen priorisieren",
-     "Priorizar idiomas latinos",
-     "Priorizar idiomas latinos"},
-    // languageModePrioritizeCJK
-    {"Prioritize Chinese, Japanese, Korean",
-     "优先中日韩",
-     "優先中日韓",
-     "中日韓を優先",
-     "중국어·일본어·한국어 우선",
-     "Priorité au chinois, japonais, coréen",
-     "Chinesisch, Japanisch, Koreanisch priorisieren",
-     "Priorizar chino, japonés y coreano",
-     "Priorizar chinês, japonês e coreano"},
-    // captureFailed
-    {"Capture failed",
-     "截图失败",
-     "截圖失敗",
-     "キャプチャに失敗しました",
-     "캡처에 실패했습니다",
-     "Échec de la capture",
-     "Erfassung fehlgeschlagen",
-     "Falló la captura",
-     "Falha na captura"},
-    // recognitionFailed
-    {"Recognition failed. Try again.",
-     "识别失败，请重试。",
-     "辨識失敗，請重試。",
-     "認識に失敗しました。もう一度お試しください。",
-     "인식에 실패했습니다. 다시 시도하세요.",
-     "Échec de la reconnaissance. Réessayez.",
-     "Erkennung fehlgeschlagen. Bitte erneut versuchen.",
-     "La detección falló. Inténtalo de nuevo.",
-     "Falha no reconhecimento. Tente novamente."},
-    // unexpectedError
-    {"Something went wrong",
-     "发生了未知错误",
-     "發生未知錯誤",
-     "不明なエラーが発生しました",
-     "알 수 없는 오류가 발생했습니다",
-     "Une erreur inconnue s’est produite",
-     "Ein unbekannter Fehler ist aufgetreten",
-     "Ocurrió un error desconocido",
-     "Ocorreu um erro desconhecido"},
-    // cannotWriteToFolder
-    {"Capture failed: cannot write to %@",
-     "截图失败：无法写入 %@",
-     "截圖失敗：無法寫入 %@",
-     "キャプチャに失敗しました: %@ に書き込めません",
-     "캡처에 실패했습니다: %@에 쓸 수 없습니다",
-     "Échec de la capture : impossible d’écrire dans %@",
-     "Erfassung fehlgeschlagen: %@ ist nicht beschreibbar",
-     "Falló la captura: no se puede escribir en %@",
-     "Falha na captura: não é possível gravar em %@"},
-    // diskFull
-    {"Capture failed: the disk is full",
-     "截图失败：磁盘已满",
-     "截圖失敗：磁碟已滿",
-     "キャプチャに失敗しました: ディスクがいっぱいです",
-     "캡처에 실패했습니다: 디스크가 가득 찼습니다",
-     "Échec de la capture : le disque est plein",
-     "Erfassung fehlgeschlagen: Der Datenträger ist voll",
-     "Falló la captura: el disco está lleno",
-     "Falha na captura: o disco está cheio"},
-    // settingsCannotBeSaved
-    {"Settings cannot be saved: cannot write to %@",
-     "无法保存设置：无法写入 %@",
-     "無法儲存設定：無法寫入 %@",
-     "設定を保存できません: %@ に書き込めません",
-     "설정을 저장할 수 없습니다: %@에 쓸 수 없습니다",
-     "Impossible d’enregistrer les réglages : impossible d’écrire dans %@",
-     "Einstellungen können nicht gespeichert werden: %@ ist nicht beschreibbar",
-     "No se puede guardar la configuración: no se puede escribir en %@",
-     "Não é possível salvar as configurações: não é possível gravar em %@"},
-    // settingsFileKept
-    {"The settings file could not be read. Tessarin uses the defaults and kept the old file as %@",
-     "无法读取设置文件，已改用默认设置，原文件保存为 %@",
-     "無法讀取設定檔，已改用預設設定，原檔案保存為 %@",
-     "設定ファイルを読み込めなかったため、既定の設定を使います。元のファイルは %@ として保存しました",
-     "설정 파일을 읽을 수 없어 기본 설정을 사용합니다. 원래 파일은 %@(으)로 보관했습니다",
-     "Le fichier de réglages est illisible. Tessarin utilise les réglages par défaut et a conservé l’ancien fichier sous %@",
-     "Die Einstellungsdatei ist nicht lesbar. Tessarin verwendet die Standardwerte und hat die alte Datei als %@ aufbewahrt",
-     "No se pudo leer el archivo de configuración. Tessarin usa los valores predeterminados y guardó el archivo anterior como %@",
-     "Não foi possível ler o arquivo de configurações. O Tessarin usa os padrões e guardou o arquivo antigo como %@"},
-    // singleInstanceUnguarded
-    {"Tessarin cannot make sure it runs only once: %@ is not private",
-     "Tessarin 无法确保只运行一个：%@ 不是私有文件夹",
-     "Tessarin 無法確保只執行一個：%@ 不是私人資料夾",
-     "Tessarin の多重起動を防げません: %@ は非公開のフォルダではありません",
-     "Tessarin이 하나만 실행되도록 보장할 수 없습니다: %@ 폴더가 비공개가 아닙니다",
-     "Tessarin ne peut pas garantir qu’il ne tourne qu’une fois : %@ n’est pas privé",
-     "Tessarin kann nicht sicherstellen, dass es nur einmal läuft: %@ ist nicht privat",
-     "Tessarin no puede garantizar que se ejecute una sola vez: %@ no es privada",
-     "O Tessarin não pode garantir que seja executado só uma vez: %@ não é privada"},
-    // hotKeyNeedsModifier
-    {"A shortcut needs Ctrl, Super (Command) or Alt (Option). Kept %@.",
-     "快捷键需要包含 Ctrl、Super (Command) 或 Alt (Option)，已保留 %@",
-     "快捷鍵需要包含 Ctrl、Super (Command) 或 Alt (Option)，已保留 %@",
-     "ショートカットには Ctrl、Super (Command)、Alt (Option) のいずれかが必要です。%@ のままにしました",
-     "단축키에는 Ctrl, Super (Command) 또는 Alt (Option)가 필요합니다. %@를 유지했습니다",
-     "Un raccourci doit comporter Ctrl, Super (Command) ou Alt (Option). %@ est conservé.",
-     "Ein Kurzbefehl braucht Strg, Super (Command) oder Alt (Option). %@ bleibt bestehen.",
-     "Un atajo necesita Ctrl, Super (Command) o Alt (Option). Se mantiene %@.",
-     "Um atalho precisa de Ctrl, Super (Command) ou Alt (Option). %@ foi mantido."},
-    // hotKeyRegistrationRecovered
-    {"Shortcut %@ works now",
-     "快捷键 %@ 现已可用",
-     "快捷鍵 %@ 現已可用",
-     "ショートカット %@ が使えるようになりました",
-     "단축키 %@를 이제 사용할 수 있습니다",
-     "Le raccourci %@ fonctionne maintenant",
-     "Der Kurzbefehl %@ funktioniert jetzt",
-     "El atajo %@ ya funciona",
-     "O atalho %@ já funciona"},
-}};
+const char *id(LocalizedKey key)
+{
+    return QMetaEnum::fromType<LocalizedKey>().valueToKey(int(key));
+}
+
+QString lookUp(LocalizedKey key, AppLanguage language, int number)
+{
+    const QString own = translator(language).translate(nullptr, id(key), nullptr, number);
+    return own.isEmpty() ? translator(AppLanguage::english).translate(nullptr, id(key), nullptr, number) : own;
+}
 
 } // namespace
 
@@ -574,21 +49,23 @@ QString text(LocalizedKey key)
 
 QString text(LocalizedKey key, AppLanguage language)
 {
-    const Row &row = texts[static_cast<size_t>(key)];
-    const char *own = row[static_cast<size_t>(language)];
-    return QString::fromUtf8(own ? own : row[0]);
+    return lookUp(key, language, -1);
 }
 
-QString format(const QString &templateText, const QString &argument)
+QString count(LocalizedKey key, qint64 number)
 {
-    QString result = templateText;
-    return result.replace(QLatin1String("%@"), argument);
+    return count(key, number, AppLanguages::current());
 }
 
-QString format(const QString &templateText, qint64 number)
+QString count(LocalizedKey key, qint64 number, AppLanguage language)
 {
-    QString result = templateText;
-    return result.replace(QLatin1String("%d"), QLocale().toString(number));
+    const int form = int(std::clamp<qint64>(number, 0, std::numeric_limits<int>::max()));
+    return lookUp(key, language, form).replace(QLatin1String("%n"), QLocale().toString(number));
+}
+
+QString ownText(LocalizedKey key, AppLanguage language)
+{
+    return translator(language).translate(nullptr, id(key));
 }
 
 } // namespace L

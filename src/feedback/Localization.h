@@ -5,12 +5,16 @@
 
 #include <QString>
 
-// Text lookup. Templates keep their placeholder ("%d" or "%@"); callers fill it in.
+// Text lookup in the compiled-in translations. Templates keep their "%1" placeholders for the
+// caller's QString::arg(); counts pick the language's plural form.
 namespace L {
 QString text(LocalizedKey key);
 QString text(LocalizedKey key, AppLanguage language);
 
-// Fills the single "%@" or "%d" placeholder of a template.
-QString format(const QString &templateText, const QString &argument);
-QString format(const QString &templateText, qint64 number);
+// The text for a count, in the plural form the language uses for it, the number in its place.
+QString count(LocalizedKey key, qint64 number);
+QString count(LocalizedKey key, qint64 number, AppLanguage language);
+
+// The language's own text, without the English fallback; empty when it has none.
+QString ownText(LocalizedKey key, AppLanguage language);
 } // namespace L

@@ -1,6 +1,12 @@
 #pragma once
 
-// Every user-visible message of the program. The order is the order of the text table.
+#include <QObject>
+
+namespace LocalizedKeys {
+Q_NAMESPACE
+
+// Every user-visible message of the program. A key's name is its id in the translation files
+// (translations/tessarin_*.ts), which hold the texts of every language, English included.
 enum class LocalizedKey {
     ready,
     waitingForSelection,
@@ -40,10 +46,6 @@ enum class LocalizedKey {
     notNow,
     privacyTitle,
     privacyMessage,
-    control,
-    option,
-    shift,
-    command,
     languageModeAutomatic,
     languageModePrioritizeLatin,
     languageModePrioritizeCJK,
@@ -57,7 +59,13 @@ enum class LocalizedKey {
     singleInstanceUnguarded,
     hotKeyNeedsModifier,
     hotKeyRegistrationRecovered,
+    onboardingTitleWithoutTray,
+    onboardingMessageWithoutTray,
+    onboardingMessageWithoutShortcut,
+    onboardingMessageWithoutTrayOrShortcut,
+    modifierKeys,
 };
+Q_ENUM_NS(LocalizedKey)
+} // namespace LocalizedKeys
 
-// The last key of the table.
-constexpr LocalizedKey lastLocalizedKey = LocalizedKey::hotKeyRegistrationRecovered;
+using LocalizedKeys::LocalizedKey;

@@ -1,5 +1,8 @@
 #include "feedback/ToastAppearance.h"
 
+#include <QGuiApplication>
+#include <QPalette>
+
 namespace {
 QColor tint(ToastStyle style)
 {
@@ -15,29 +18,33 @@ QColor tint(ToastStyle style)
     }
     return QColor(0, 122, 255);
 }
+
+// Halfway between the text and its background: readable, and visibly second.
+QColor secondary(const QColor &text, const QColor &background)
+{
+    return QColor::fromRgbF((text.redF() * 3 + background.redF()) / 4, (text.greenF() * 3 + background.greenF()) / 4,
+                            (text.blueF() * 3 + background.blueF()) / 4);
+}
 } // namespace
 
 ToastAppearance ToastAppearance::defaultAppearance(ToastStyle style, bool hasSubtitle)
 {
+    // The desktop's own window colours, so a notice is dark on a dark desktop and light on a light one.
+    const QPalette palette = QGuiApplication::palette();
+    const QColor background = palette.color(QPalette::Window);
+    const QColor text = palette.color(QPalette::WindowText);
     return ToastAppearance{
-        QColor::fromRgbF(0, 0, 0, 0.84f),
-        QColor(Qt::white),
-        QColor::fromRgbF(1, 1, 1, 0.78f),
-        tint(style),
-        hasSubtitle ? 22.0 : 18.0,
-        std::nullopt,
+        background, text, secondary(text, background), tint(style), hasSubtitle ? 22.0 : 18.0,
+        palette.color(QPalette::Mid),
     };
 }
 
-const ToastAppearance &ToastAppearance::onboarding()
+ToastAppearance ToastAppearance::onboarding()
 {
-    static const ToastAppearance appearance{
-        QColor::fromRgbF(0.96f, 0.98f, 1.0f),
-        QColor::fromRgbF(0.12f, 0.15f, 0.21f),
-        QColor::fromRgbF(0.31f, 0.36f, 0.44f),
-        QColor::fromRgbF(0.12f, 0.15f, 0.21f),
-        25.0,
-        QColor::fromRgbF(0.72f, 0.88f, 1.0f),
-    };
-    return appearance;
+    // The content colours with the selection colour as outline: set apart from the notices.
+    const QPalette palette = QGuiApplication::palette();
+    const QColor background = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    return ToastAppearance{background, text, secondary(text, background), text, 25.0,
+                           palette.color(QPalette::Highlight)};
 }

@@ -14,10 +14,11 @@ struct ToastAppearance {
     double iconSize = 18; // points: symbol size, or the frame of a custom image
     std::optional<QColor> borderColor;
 
-    // Dark translucent card; the icon tinted by the style, larger when there is a subtitle.
+    // A card in the desktop's window colours; the icon tinted by the style, larger when there is a
+    // subtitle.
     static ToastAppearance defaultAppearance(ToastStyle style, bool hasSubtitle);
-    // The light card of the first-launch hint.
-    static const ToastAppearance &onboarding();
+    // The card of the first-launch hint, in the desktop's content colours.
+    static ToastAppearance onboarding();
 
     bool operator==(const ToastAppearance &) const = default;
 };

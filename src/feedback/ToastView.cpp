@@ -1,10 +1,15 @@
 #include "feedback/ToastView.h"
 
+#include "platform/DesktopSession.h"
+
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
-#include <QScreen>
 #include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr qreal cornerRadius = 16;
@@ -13,14 +18,8 @@ constexpr qreal verticalInset = 14;
 constexpr qreal columnSpacing = 14;
 constexpr qreal iconColumnWidth = 26;
 constexpr qreal lineSpacing = 3;
-constexpr int maximumLines = 2;
-
-QPainterPath card(const QRectF &rect)
-{
-    QPainterPath path;
-    path.addRoundedRect(rect, cornerRadius, cornerRadius);
-    return path;
-}
+// Enough for any of the program's messages at any font size: a notice is never cut short.
+constexpr int maximumLines = 8;
 } // namespace
 
 ToastView::ToastView()
@@ -28,7 +27,10 @@ ToastView::ToastView()
                            | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_TranslucentBackground);
+    // Rounded corners need see-through pixels; without a compositor they would be black, and a
+    // mask would leave them jagged: there the card is a plain opaque rectangle.
+    m_rounded = DesktopSession::hasCompositor();
+    setAttribute(Qt::WA_TranslucentBackground, m_rounded);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setWindowTitle(QStringLiteral("Tessarin"));
@@ -41,28 +43,46 @@ void ToastView::setContent(const QString &title, const std::optional<QString> &s
     m_subtitle = subtitle;
     m_icon = icon;
     m_appearance = appearance;
-    setFixedSize(width, subtitle ? heightWithSubtitle : heightWithoutSubtitle);
-    // Without a compositor the translucent corners would show black; the mask cuts them off.
-    setMask(QRegion(card(QRectF(rect())).toFillPolygon().toPolygon()));
+    const int minimumHeight = subtitle ? heightWithSubtitle : heightWithoutSubtitle;
+    setFixedSize(width, std::max(minimumHeight, int(std::ceil(textHeight() + 2 * verticalInset))));
     update();
 }
 
 QFont ToastView::titleFont() const
 {
-    QFont font;
-    font.setPixelSize(14);
+    // The desktop's font and size, so the user's font scaling applies.
+    QFont font = QGuiApplication::font();
     font.setWeight(QFont::DemiBold);
     return font;
 }
 
 QFont ToastView::subtitleFont() const
 {
-    QFont font;
-    // 12.5 logical pixels, which a pixel size cannot say.
-    const qreal dpi = screen() ? screen()->logicalDotsPerInchY() : 96.0;
-    font.setPointSizeF(12.5 * 72.0 / dpi);
-    font.setWeight(QFont::Medium);
-    return font;
+    return QGuiApplication::font();
+}
+
+qreal ToastView::textWidth() const
+{
+    return width - 2 * horizontalInset - iconColumnWidth - columnSpacing;
+}
+
+QStringList ToastView::titleLines() const
+{
+    return lines(m_title, titleFont(), textWidth(), maximumLines);
+}
+
+QStringList ToastView::subtitleLines() const
+{
+    return m_subtitle ? lines(*m_subtitle, subtitleFont(), textWidth(), maximumLines) : QStringList();
+}
+
+qreal ToastView::textHeight() const
+{
+    qreal height = titleLines().size() * QFontMetricsF(titleFont()).height();
+    const QStringList subtitle = subtitleLines();
+    if (!subtitle.isEmpty())
+        height += lineSpacing + subtitle.size() * QFontMetricsF(subtitleFont()).height();
+    return height;
 }
 
 QStringList ToastView::lines(const QString &text, const QFont &font, qreal width, int maxLines)
@@ -90,31 +110,29 @@ void ToastView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.fillRect(rect(), Qt::transparent);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-
     const QRectF bounds = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    painter.fillPath(card(bounds), m_appearance.backgroundColor);
+    QPainterPath card;
+    if (m_rounded) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(rect(), Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        card.addRoundedRect(bounds, cornerRadius, cornerRadius);
+    } else {
+        card.addRect(bounds);
+    }
+    // Opaque: a see-through card would take its legibility from whatever lies beneath.
+    QColor background = m_appearance.backgroundColor;
+    background.setAlpha(255);
+    painter.fillPath(card, background);
     if (m_appearance.borderColor)
-        painter.strokePath(card(bounds), QPen(*m_appearance.borderColor, 1));
+        painter.strokePath(card, QPen(*m_appearance.borderColor, 1));
 
     const QRectF content = QRectF(rect()).adjusted(horizontalInset, verticalInset, -horizontalInset, -verticalInset);
     m_icon.paint(painter, QRectF(content.left(), content.top(), iconColumnWidth, content.height()),
                  m_appearance.iconSize, m_appearance.iconTintColor);
 
     const qreal textLeft = content.left() + iconColumnWidth + columnSpacing;
-    const qreal textWidth = content.right() - textLeft;
-    const QStringList titleLines = lines(m_title, titleFont(), textWidth, maximumLines);
-    const QStringList subtitleLines = m_subtitle ? lines(*m_subtitle, subtitleFont(), textWidth, maximumLines)
-                                                 : QStringList();
-    const QFontMetricsF titleMetrics(titleFont());
-    const QFontMetricsF subtitleMetrics(subtitleFont());
-    qreal textHeight = titleLines.size() * titleMetrics.height();
-    if (!subtitleLines.isEmpty())
-        textHeight += lineSpacing + subtitleLines.size() * subtitleMetrics.height();
-
-    qreal y = content.center().y() - textHeight / 2;
+    qreal y = content.center().y() - textHeight() / 2;
     auto drawLines = [&](const QStringList &textLines, const QFont &font, const QColor &color) {
         const QFontMetricsF metrics(font);
         painter.setFont(font);
@@ -124,7 +142,7 @@ void ToastView::paintEvent(QPaintEvent *)
             y += metrics.height();
         }
     };
-    drawLines(titleLines, titleFont(), m_appearance.titleColor);
+    drawLines(titleLines(), titleFont(), m_appearance.titleColor);
     y += lineSpacing;
-    drawLines(subtitleLines, subtitleFont(), m_appearance.subtitleColor);
+    drawLines(subtitleLines(), subtitleFont(), m_appearance.subtitleColor);
 }

@@ -8,8 +8,15 @@
 #include "platform/x11/X11GlobalShortcutService.h"
 #include "platform/x11/X11ScreenGrabber.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QGuiApplication>
 #include <QtGlobal>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 namespace DesktopSession {
 
@@ -31,6 +38,38 @@ ScreenGrabber &screenGrabber()
         return std::make_unique<PortalScreenGrabber>();
     }();
     return *grabber;
+}
+
+bool trayLoadsIconsByName()
+{
+    const QDBusConnectionInterface *bus = QDBusConnection::sessionBus().interface();
+    return bus && bus->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"));
+}
+
+bool hasCompositor()
+{
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        return true;
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11)
+        return false;
+    // A compositing manager owns the selection _NET_WM_CM_S<screen> while it runs.
+    xcb_connection_t *connection = x11->connection();
+    // Screen 0: Qt's windows all live on the display's default screen.
+    const QByteArray name = "_NET_WM_CM_S0";
+    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, uint16_t(name.size()), name.constData()), nullptr);
+    if (!atom)
+        return false;
+    const xcb_atom_t selection = atom->atom;
+    std::free(atom);
+    if (selection == XCB_ATOM_NONE)
+        return false;
+    xcb_get_selection_owner_reply_t *owner =
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr);
+    const bool owned = owner && owner->owner != XCB_NONE;
+    std::free(owner);
+    return owned;
 }
 
 } // namespace DesktopSession

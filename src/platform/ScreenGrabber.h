@@ -32,4 +32,6 @@ public:
     // its device pixel ratio. Called on the main thread; the result may arrive later, or fail with
     // the service's own error. By default, every screen is grabbed in parallel before returning.
     virtual QFuture<QList<QImage>> grabScreens(const QList<ScreenGrabTarget> &screens);
+    // Lets the desktop ask the user again at the next picture, where it remembers a refusal.
+    virtual void forgetRefusal() {}
 };

@@ -1,7 +1,7 @@
 #include "settings/HotKey.h"
 
-#include "feedback/Localization.h"
-
+#include <QCoreApplication>
+#include <QKeySequence>
 #include <QStringList>
 
 HotKey HotKey::defaultTextCapture()
@@ -21,17 +21,26 @@ bool HotKey::isRetiredTextShortcut() const
 
 QString HotKey::displayString() const
 {
+    // Qt's words for the keys, in the order the program has always written them (Qt itself would
+    // put Super first): "Ctrl+Super+2".
     QStringList parts;
-    if (control)
-        parts << L::text(LocalizedKey::control);
-    if (option)
-        parts << L::text(LocalizedKey::option);
-    if (shift)
-        parts << L::text(LocalizedKey::shift);
-    if (command)
-        parts << L::text(LocalizedKey::command);
+    const std::pair<bool, Qt::KeyboardModifier> modifiers[] = {
+        {control, Qt::ControlModifier}, {option, Qt::AltModifier}, {shift, Qt::ShiftModifier}, {command, Qt::MetaModifier}};
+    for (const auto &[on, modifier] : modifiers) {
+        if (on)
+            parts << modifierName(modifier);
+    }
     parts << HotKeyKeys::title(key);
-    return parts.join(QLatin1String(" + "));
+    return parts.join(u'+');
+}
+
+QString HotKey::modifierName(Qt::KeyboardModifier modifier)
+{
+    // The sequence text of the modifier with a key ends in "+" and the key's name.
+    QString text = QKeySequence(QKeyCombination(modifier, Qt::Key_0)).toString(QKeySequence::NativeText);
+    text.truncate(text.lastIndexOf(u'+'));
+    // Qt names the logo key Meta; Linux desktops and keyboards call it Super.
+    return text == QCoreApplication::translate("QShortcut", "Meta") ? QStringLiteral("Super") : text;
 }
 
 std::uint32_t HotKey::modifierMask() const

@@ -22,16 +22,19 @@ struct HotKey {
     static constexpr std::uint32_t optionBit = 0x800;
     static constexpr std::uint32_t controlBit = 0x1000;
 
-    static HotKey defaultTextCapture();  // Control + Command + 2
-    static HotKey screenshotCapture();   // Control + Command + 1, fixed
-    // Command + Shift + 2 clashes with common screenshot tools; it is replaced wherever found.
+    static HotKey defaultTextCapture();  // Ctrl+Super+2
+    static HotKey screenshotCapture();   // Ctrl+Super+1, fixed
+    // Shift+Super+2 clashes with common screenshot tools; it is replaced wherever found.
     bool isRetiredTextShortcut() const;
     // Control, Super or Alt: without one, a global shortcut would take a plain key (or a Shift
     // one) away from every application.
     bool hasRequiredModifier() const { return control || command || option; }
 
-    // "Control + Option + Shift + Command + 5": the only text form of a shortcut.
+    // The only text form of a shortcut, as the desktop writes key sequences: "Ctrl+Super+2".
     QString displayString() const;
+    // Ctrl, Alt, Shift or Super (the logo key: the command flag), in Qt's words for them.
+    static QString modifierName(Qt::KeyboardModifier modifier);
+
     std::uint32_t modifierMask() const;
 
     QJsonObject toJson() const;

@@ -2,6 +2,7 @@
 
 #include "app/AppController.h"
 #include "feedback/Localization.h"
+#include "settings/SettingsWindowController.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,20 +43,24 @@ void SettingsView::build()
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
-    layout->setSpacing(6);
-    auto form = [layout] {
+    // Never narrower than the window was designed for; wider where a language needs it.
+    setMinimumWidth(SettingsWindowController::width);
+    auto form = [layout](const QString &header) {
+        layout->addWidget(sectionHeader(header));
         auto *rows = new QFormLayout;
-        rows->setContentsMargins(12, 0, 0, 6);
-        rows->setVerticalSpacing(5);
+        rows->setContentsMargins(12, 0, 0, 12);
         rows->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+        rows->setRowWrapPolicy(QFormLayout::DontWrapRows);
         layout->addLayout(rows);
         return rows;
     };
 
-    layout->addWidget(sectionHeader(L::text(LocalizedKey::captureSection)));
-    QFormLayout *capture = form();
+    QFormLayout *capture = form(L::text(LocalizedKey::captureSection));
     m_captureText = new QPushButton(L::text(LocalizedKey::captureText));
     m_captureScreenshot = new QPushButton(L::text(LocalizedKey::captureScreenshot));
+    // Enter in the dialog must not start a capture behind the user's back.
+    m_captureText->setAutoDefault(false);
+    m_captureScreenshot->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_captureText);
     buttons->addWidget(m_captureScreenshot);
@@ -72,49 +77,45 @@ void SettingsView::build()
         m_controller.updateSettings([index](AppSettings &s) { s.hotKey.key = HotKeyKeys::allCases()[size_t(index)]; });
     });
 
-    // The modifier toggles, in the order Command, Control, Option, Shift.
+    // The modifier toggles, in the order the shortcut is written.
     auto *toggles = new QHBoxLayout;
-    auto toggle = [&](LocalizedKey title, bool HotKey::*flag) {
-        auto *box = new QCheckBox(L::text(title));
+    auto toggle = [&](Qt::KeyboardModifier modifier, bool HotKey::*flag) {
+        auto *box = new QCheckBox(HotKey::modifierName(modifier));
         toggles->addWidget(box);
         connect(box, &QCheckBox::clicked, this, [this, flag](bool on) {
             m_controller.updateSettings([flag, on](AppSettings &s) { s.hotKey.*flag = on; });
         });
         return box;
     };
-    m_command = toggle(LocalizedKey::command, &HotKey::command);
-    m_control = toggle(LocalizedKey::control, &HotKey::control);
-    m_option = toggle(LocalizedKey::option, &HotKey::option);
-    m_shift = toggle(LocalizedKey::shift, &HotKey::shift);
+    m_control = toggle(Qt::ControlModifier, &HotKey::control);
+    m_option = toggle(Qt::AltModifier, &HotKey::option);
+    m_shift = toggle(Qt::ShiftModifier, &HotKey::shift);
+    m_command = toggle(Qt::MetaModifier, &HotKey::command);
     toggles->addStretch();
-    capture->addRow(toggles);
+    capture->addRow(L::text(LocalizedKey::modifierKeys), toggles);
 
     m_textShortcut = secondaryLabel();
     capture->addRow(L::text(LocalizedKey::textShortcut), m_textShortcut);
     m_imageShortcut = secondaryLabel(HotKey::screenshotCapture().displayString());
     capture->addRow(L::text(LocalizedKey::imageShortcut), m_imageShortcut);
 
-    layout->addWidget(sectionHeader(L::text(LocalizedKey::textRecognitionSection)));
     m_languageMode = new QComboBox;
     for (PreferredLanguageMode mode : PreferredLanguageModes::allCases())
         m_languageMode->addItem(PreferredLanguageModes::title(mode));
-    form()->addRow(L::text(LocalizedKey::languageMode), m_languageMode);
+    form(L::text(LocalizedKey::textRecognitionSection))->addRow(L::text(LocalizedKey::languageMode), m_languageMode);
     connect(m_languageMode, &QComboBox::activated, this, [this](int index) {
         m_controller.updateSettings([index](AppSettings &s) {
             s.preferredLanguageMode = PreferredLanguageModes::allCases()[size_t(index)];
         });
     });
 
-    layout->addWidget(sectionHeader(L::text(LocalizedKey::appSection)));
     m_lastStatus = secondaryLabel();
     m_lastStatus->setWordWrap(true);
-    form()->addRow(L::text(LocalizedKey::lastStatus), m_lastStatus);
+    form(L::text(LocalizedKey::appSection))->addRow(L::text(LocalizedKey::lastStatus), m_lastStatus);
 
-    layout->addWidget(sectionHeader(L::text(LocalizedKey::privacyTitle)));
     QLabel *privacy = secondaryLabel(L::text(LocalizedKey::privacyMessage));
     privacy->setWordWrap(true);
-    form()->addRow(privacy);
-    layout->addStretch();
+    form(L::text(LocalizedKey::privacyTitle))->addRow(privacy);
 }
 
 void SettingsView::refresh()

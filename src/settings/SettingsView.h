@@ -22,7 +22,7 @@ public:
 
 private:
     void build();
-    QLabel *sectionHeader(const QString &text);
+    static QLabel *sectionHeader(const QString &text);
     QLabel *secondaryLabel(const QString &text = {});
 
     AppController &m_controller;

@@ -6,14 +6,14 @@
 class AppController;
 class QWidget;
 
-// The one settings window: 520 x 430, not resizable, hidden rather than destroyed on close.
+// The one settings window: at least 520 wide, as large as its form in the current language, not
+// resizable, hidden rather than destroyed on close.
 class SettingsWindowController : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr int width = 520;
-    static constexpr int height = 430;
 
     static SettingsWindowController &shared();
 

@@ -102,7 +102,7 @@ mapfile -t lines < <(cut -f4 "$work/menu.txt")
 for i in "${!expected[@]}"; do
   [[ "${lines[$i]}" == "${expected[$i]}"* ]] || fail "menu line $i is '${lines[$i]}', expected '${expected[$i]}'"
 done
-grep -q 'Control + Command + 2' "$work/menu.txt" || fail "text shortcut line: $(sed -n 3p "$work/menu.txt")"
+grep -q 'Ctrl+Super+2' "$work/menu.txt" || fail "text shortcut line: $(sed -n 3p "$work/menu.txt")"
 
 echo "== text capture through the menu"
 show_text 200 200 "Noto Sans" 22 "Paste this into the chat, please."

@@ -159,7 +159,7 @@ private slots:
         QLabel *window = scene.showText(0, QPoint(300, 400), "Screenshot me", "Noto Sans", 24);
         const QRectF area = CaptureScene::areaAround(window, 4);
         QVERIFY(scene.captureImage(area));
-        QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("Screenshot copied, ready for AI chat or Terminal"));
+        QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("Screenshot copied, ready for AI chat or terminal"));
         const QImage pasted = QImage::fromData(X11Clipboard::read("image/png").data, "PNG");
         QCOMPARE(pasted.size(), area.size().toSize());
         const QImage expected = window->grab().toImage().copy(4, 4, pasted.width(), pasted.height());
@@ -256,10 +256,10 @@ private slots:
             if (!alert)
                 return;
             answer.stop();
-            QCOMPARE(alert->text(), QStringLiteral("Screen Recording Permission Required"));
+            QCOMPARE(alert->text(), QStringLiteral("<b>Screenshot Permission Required</b>"));
             for (QAbstractButton *button : alert->buttons())
                 buttons << button->text();
-            QCOMPARE(alert->defaultButton()->text(), QStringLiteral("Open System Settings"));
+            QCOMPARE(alert->defaultButton()->text(), QStringLiteral("Ask Again"));
             for (QAbstractButton *button : alert->buttons()) {
                 if (button->text() == QLatin1String("Not Now"))
                     button->click();
@@ -274,7 +274,7 @@ private slots:
                                  [](QWidget *w) { return w->isVisible() && w->windowTitle() == "Tessarin selection"; }));
         QCOMPARE(X11Clipboard::read().data, QByteArray("kept"));
         QTRY_COMPARE(scene.controller().lastResultSummary(),
-                     QStringLiteral("Enable Screen Recording for this Tessarin app, then quit and reopen it."));
+                     QStringLiteral("Capture again and allow screenshots when your desktop asks. No restart is needed."));
         QCOMPARE(toastTitle(scene.controller()), QString());
         QTRY_COMPARE(buttons.size(), 2);
     }

@@ -1,13 +1,12 @@
 #include "feedback/Localization.h"
 
+#include <QMetaEnum>
 #include <QRegularExpression>
 #include <QTest>
 
 Q_DECLARE_METATYPE(AppLanguage)
 
 namespace {
-constexpr int keyCount = static_cast<int>(lastLocalizedKey) + 1;
-
 QList<AppLanguage> allLanguages()
 {
     QList<AppLanguage> languages;
@@ -55,74 +54,47 @@ private slots:
         QCOMPARE(AppLanguages::fromPreferredLanguages(preferred), expected);
     }
 
-    void fallsBackToEnglishOnlyAndNeverAcrossChineseScripts()
+    void everyKeyHasItsOwnTextInEveryLanguage()
     {
-        using enum LocalizedKey;
-        using enum AppLanguage;
-        QCOMPARE(L::text(screenshotCopied, german),
-                 QStringLiteral("Screenshot copied, ready for AI chat or Terminal"));
-        QCOMPARE(L::text(ok, japanese), QStringLiteral("OK"));
-        QCOMPARE(L::text(ok, korean), QStringLiteral("확인"));
-        QCOMPARE(L::text(ok, traditionalChinese), QStringLiteral("好"));
-        QCOMPARE(L::text(control, simplifiedChinese), QStringLiteral("Control"));
-        QCOMPARE(L::text(ready, german), QStringLiteral("Bereit"));
-        QCOMPARE(L::text(textCopied, traditionalChinese), QStringLiteral("已複製到剪貼簿"));
-        QCOMPARE(L::text(captureScreenshot, simplifiedChinese), QStringLiteral("截图复制图片，可粘贴到终端"));
-        QCOMPARE(L::text(captureScreenshot, japanese), QStringLiteral("Capture Screenshot for Terminal"));
-    }
-
-    void modifierWordsAreEnglishInEveryLanguage()
-    {
-        for (AppLanguage language : allLanguages()) {
-            QCOMPARE(L::text(LocalizedKey::control, language), QStringLiteral("Control"));
-            QCOMPARE(L::text(LocalizedKey::option, language), QStringLiteral("Option"));
-            QCOMPARE(L::text(LocalizedKey::shift, language), QStringLiteral("Shift"));
-            QCOMPARE(L::text(LocalizedKey::command, language), QStringLiteral("Command"));
-        }
-    }
-
-    void everyTextKeepsTheEnglishPlaceholders()
-    {
-        // A translation that lost or changed its placeholder would show a raw "%@" or no value.
-        static const QRegularExpression placeholder(QStringLiteral("%[@d]"));
-        for (int key = 0; key < keyCount; ++key) {
-            const QString english = L::text(LocalizedKey(key), AppLanguage::english);
-            QVERIFY(!english.isEmpty());
-            QStringList expected;
-            for (const auto &match : placeholder.globalMatch(english))
-                expected << match.captured();
-            QVERIFY2(expected.size() <= 1, qPrintable(english));
+        // A text missing from a translation file would show English; one whose placeholders differ
+        // from the English ones would show a raw "%1" or lose its value.
+        static const QRegularExpression placeholder(QStringLiteral("%(\\d|n)"));
+        auto placeholders = [](const QString &text) {
+            QStringList found;
+            for (const auto &match : placeholder.globalMatch(text))
+                found << match.captured();
+            found.sort();
+            return found;
+        };
+        const QMetaEnum keys = QMetaEnum::fromType<LocalizedKey>();
+        QCOMPARE_GT(keys.keyCount(), 50);
+        for (int i = 0; i < keys.keyCount(); ++i) {
+            const auto key = LocalizedKey(keys.value(i));
+            const QStringList expected = placeholders(L::ownText(key, AppLanguage::english));
             for (AppLanguage language : allLanguages()) {
-                const QString text = L::text(LocalizedKey(key), language);
-                QStringList found;
-                for (const auto &match : placeholder.globalMatch(text))
-                    found << match.captured();
-                QVERIFY2(found == expected, qPrintable(text));
+                const QString text = L::ownText(key, language);
+                const QString where = QStringLiteral("%1 in %2").arg(keys.key(i), AppLanguages::locale(language).name());
+                QVERIFY2(!text.isEmpty(), qPrintable(where));
+                QCOMPARE(L::text(key, language), text);
+                QVERIFY2(placeholders(text) == expected, qPrintable(where + ": " + text));
             }
         }
     }
 
-    void multiLineTextsHaveTheirShape()
+    void countsTakeTheLanguagesPluralForm()
     {
-        for (AppLanguage language : allLanguages()) {
-            const QStringList steps = L::text(LocalizedKey::helpSteps, language).split('\n');
-            QCOMPARE(steps.size(), 3);
-            QVERIFY(steps[0].startsWith("1. ") && steps[1].startsWith("2. ") && steps[2].startsWith("3. "));
-            QCOMPARE(L::text(LocalizedKey::screenRecordingPermissionMessage, language).count("\n\n"), 1);
-        }
-        QCOMPARE(L::text(LocalizedKey::helpSteps, AppLanguage::english).split('\n')[1],
-                 QStringLiteral("2. Use %@ to copy text, or Control + Command + 1 to copy a screenshot."));
-    }
-
-    void formattingFillsThePlaceholder()
-    {
-        QCOMPARE(L::format(L::text(LocalizedKey::textShortcutStatus, AppLanguage::french),
-                           QStringLiteral("Control + Command + 2")),
-                 QStringLiteral("Raccourci texte : Control + Command + 2"));
-        QCOMPARE(L::format(L::text(LocalizedKey::copiedCharacterCount, AppLanguage::english), 12),
-                 QStringLiteral("Copied 12 characters"));
-        QCOMPARE(L::text(LocalizedKey::copiedCharacterCount, AppLanguage::japanese),
-                 QStringLiteral("%d 文字をコピーしました"));
+        using enum AppLanguage;
+        const LocalizedKey copied = LocalizedKey::copiedCharacterCount;
+        QCOMPARE(L::count(copied, 1, english), QStringLiteral("Copied 1 character"));
+        QCOMPARE(L::count(copied, 0, english), QStringLiteral("Copied 0 characters"));
+        QCOMPARE(L::count(copied, 12, english), QStringLiteral("Copied 12 characters"));
+        // French counts zero as singular.
+        QCOMPARE(L::count(copied, 0, french), QStringLiteral("0 caractère copié"));
+        QCOMPARE(L::count(copied, 1, french), QStringLiteral("1 caractère copié"));
+        QCOMPARE(L::count(copied, 2, french), QStringLiteral("2 caractères copiés"));
+        // Japanese has one form for every number.
+        QCOMPARE(L::count(copied, 1, japanese), QStringLiteral("1 文字をコピーしました"));
+        QCOMPARE(L::count(copied, 7, japanese), QStringLiteral("7 文字をコピーしました"));
     }
 };
 

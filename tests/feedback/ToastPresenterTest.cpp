@@ -48,9 +48,8 @@ private slots:
         showSuccess(presenter, "Text copied, ready to paste", 2);
         QCOMPARE(presenter.window()->size(), QSize(380, 64));
         QCOMPARE(presenter.window()->appearance().iconSize, 18.0);
-        QCOMPARE(presenter.window()->appearance().borderColor, std::nullopt);
 
-        presenter.show("Tessarin is running in your menu bar", QString("Click this icon or press Control + Command + 2"),
+        presenter.show("Tessarin is running in the system tray", QString("Click this icon or press Ctrl+Super+2"),
                        ToastIcon::custom(MenuBarIcon::image(22)), ToastStyle::info, ToastAppearance::onboarding(), 4,
                        ToastPlacement::top);
         QCOMPARE(presenter.window()->size(), QSize(380, 82));
@@ -60,16 +59,23 @@ private slots:
         QCOMPARE(presenter.window()->appearance().iconSize, 22.0);
     }
 
-    void longTextsAreCutToTwoLines()
+    void aLongNoticeIsShownWholeAtTheDesktopsFontSize()
     {
-        QFont font;
-        font.setPixelSize(14);
-        const QString longTitle = QString("Shortcut Control + Option + Shift + Command + 5 could not be registered. ").repeated(4);
-        const QStringList lines = ToastView::lines(longTitle, font, 300, 2);
-        QCOMPARE(lines.size(), 2);
-        QVERIFY(lines[1].endsWith(QChar(0x2026)));
-        QCOMPARE(ToastView::lines("短い", font, 300, 2), QStringList{"短い"});
-        QCOMPARE(ToastView::lines(QString(200, QChar(0x5B57)), font, 300, 2).size(), 2);
+        // A user who set a large font: the notice grows, and every word of it is drawn.
+        const QFont before = QGuiApplication::font();
+        QFont large = before;
+        large.setPointSizeF(before.pointSizeF() * 1.6);
+        QGuiApplication::setFont(large);
+        ToastPresenter presenter;
+        const QString restored = "Shift+Super+2 is likely used by another screenshot tool. Restored Ctrl+Super+2.";
+        showSuccess(presenter, restored, 2);
+        const ToastView *view = presenter.window();
+        QGuiApplication::setFont(before);
+        QCOMPARE(view->size().width(), 380);
+        QVERIFY(view->height() > 64);
+        const QStringList drawn = view->titleLines();
+        QVERIFY(drawn.size() > 1);
+        QCOMPARE(drawn.join(' '), restored);
     }
 
     void showsOnTheScreenWithThePointer()
@@ -80,7 +86,7 @@ private slots:
         for (QScreen *screen : screens) {
             QCursor::setPos(screen->geometry().center());
             QTRY_COMPARE(QGuiApplication::screenAt(QCursor::pos()), screen);
-            showSuccess(presenter, "Screenshot copied, ready for AI chat or Terminal", 2);
+            showSuccess(presenter, "Screenshot copied, ready for AI chat or terminal", 2);
             const QRect area = screen->availableGeometry();
             QCOMPARE(presenter.window()->x(), area.x() + (area.width() - 380) / 2);
             QCOMPARE(presenter.window()->geometry().bottom() + 1, area.bottom() + 1 - 72);

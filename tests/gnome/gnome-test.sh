@@ -51,7 +51,7 @@ wait_until 10 "the text scene to take the focus" scene_has_focus
 
 echo "== first start: the hint appears and goes without taking the focus"
 start_program "$app"
-wait_until 10 "the first-start hint" notice_sent "Tessarin is running in your menu bar"
+wait_until 10 "the first-start hint" notice_sent "Tessarin is running in the system tray"
 wait_until 10 "the hint on the screen" notices_shown
 scene_has_focus || fail "the hint took the focus from $(focused_class)"
 wait_until 15 "the hint to go" no_notice

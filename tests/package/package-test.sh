@@ -27,6 +27,7 @@ fi
 files=$(dpkg -L tessarin)
 for wanted in /usr/bin/tessarin /usr/share/applications/tessarin.desktop \
               /usr/share/icons/hicolor/scalable/apps/tessarin.svg \
+              /usr/share/icons/hicolor/symbolic/apps/tessarin-symbolic.svg \
               /usr/share/dbus-1/services/org.tessarin.Tessarin.service; do
   grep -qx "$wanted" <<<"$files" || fail "the package does not install $wanted"
 done

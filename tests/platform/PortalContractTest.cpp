@@ -1,6 +1,7 @@
 // The portal clients against a scriptable fake xdg-desktop-portal on a private bus: the request
 // handshake, refusals, the cutting of the desktop picture into screens, the shortcut session
-// (with KDE Plasma's quirk) and the program's D-Bus actions. Real portals are met in the sway test.
+// (with KDE Plasma's quirk) and the program's D-Bus actions; forgetting a screenshot refusal in the
+// real permission store. Real portals are met in the sway test.
 #include "platform/ApplicationActionService.h"
 #include "platform/wayland/PortalGlobalShortcutService.h"
 #include "platform/wayland/PortalRequest.h"
@@ -8,6 +9,7 @@
 #include "settings/HotKeyMonitor.h"
 
 #include <QDBusConnectionInterface>
+#include <QDBusArgument>
 #include <QDBusInterface>
 #include <QDBusReply>
 #include <QFile>
@@ -238,6 +240,43 @@ private slots:
         const std::optional<PortalResponse> failure = failureOf(future);
         QVERIFY(failure);
         QCOMPARE(failure->errorName, QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"));
+    }
+
+    void askingAgainForgetsARefusalTheDesktopKept()
+    {
+        // The real permission store, where GNOME's portal keeps "Deny" for good.
+        PrivateBus bus(QStringLiteral("permissions"), false);
+        QTemporaryDir data;
+        QProcess store;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+        env.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+        store.setProcessEnvironment(env);
+        store.start(QStringLiteral("/usr/libexec/xdg-permission-store"), {QStringLiteral("--replace")});
+        QVERIFY2(store.waitForStarted(), "xdg-permission-store is missing (xdg-desktop-portal)");
+        const QString name = QStringLiteral("org.freedesktop.impl.portal.PermissionStore");
+        QTRY_VERIFY(bus.connection().interface()->isServiceRegistered(name));
+        QDBusInterface permissions(name, QStringLiteral("/org/freedesktop/impl/portal/PermissionStore"), name,
+                                   bus.connection());
+        // Whether the answer for programs that are not sandboxed (the empty id) is kept.
+        auto stored = [&] {
+            const QDBusMessage reply = permissions.call(QStringLiteral("Lookup"), QStringLiteral("screenshot"),
+                                                        QStringLiteral("screenshot"));
+            if (reply.type() != QDBusMessage::ReplyMessage)
+                return false;
+            QMap<QString, QStringList> answers;
+            reply.arguments().value(0).value<QDBusArgument>() >> answers;
+            return answers.contains(QString());
+        };
+        const QDBusMessage set = permissions.call(QStringLiteral("SetPermission"), QStringLiteral("screenshot"), true,
+                                                  QStringLiteral("screenshot"), QString(), QStringList{QStringLiteral("no")});
+        QCOMPARE(set.type(), QDBusMessage::ReplyMessage);
+        QVERIFY(stored());
+
+        PortalScreenGrabber(bus.connection()).forgetRefusal();
+        QTRY_VERIFY(!stored());
+        store.terminate();
+        QVERIFY(store.waitForFinished(3000));
     }
 
     void shortcutsAreBoundInOneSessionAndOnlyOurPressesCount_data()

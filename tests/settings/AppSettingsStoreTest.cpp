@@ -64,7 +64,7 @@ private slots:
     {
         const AppSettings loaded = subject().load();
         QCOMPARE(loaded.hotKey, HotKey::defaultTextCapture());
-        QCOMPARE(loaded.hotKey.displayString(), QStringLiteral("Control + Command + 2"));
+        QCOMPARE(loaded.hotKey.displayString(), QStringLiteral("Ctrl+Super+2"));
         QVERIFY(loaded.autoCopyEnabled);
         QCOMPARE(loaded.preferredLanguageMode, PreferredLanguageMode::automatic);
         QVERIFY(!QFile::exists(m_file));
@@ -112,19 +112,19 @@ private slots:
         QTest::addColumn<QString>("display");
         QTest::addColumn<PreferredLanguageMode>("mode");
         QTest::newRow("cjk mode") << document("two", true, true, false, false, "prioritizeCJK")
-                                  << "Control + Command + 2" << PreferredLanguageMode::prioritizeCJK;
+                                  << "Ctrl+Super+2" << PreferredLanguageMode::prioritizeCJK;
         QTest::newRow("command alone") << document("two", true, false, false, false, "automatic")
-                                       << "Command + 2" << PreferredLanguageMode::automatic;
+                                       << "Super+2" << PreferredLanguageMode::automatic;
         QTest::newRow("cmd shift option 2")
-            << document("two", true, false, true, true, "automatic") << "Option + Shift + Command + 2"
+            << document("two", true, false, true, true, "automatic") << "Alt+Shift+Super+2"
             << PreferredLanguageMode::automatic;
         QTest::newRow("ctrl cmd shift 2")
             << document("two", true, true, false, true, "automatic")
-            << "Control + Shift + Command + 2" << PreferredLanguageMode::automatic;
+            << "Ctrl+Shift+Super+2" << PreferredLanguageMode::automatic;
         QTest::newRow("unknown members")
             << document("nine", false, true, false, false, "prioritizeLatin",
                         R"(,"theme":"dark","version":7,"hotKey2":{})")
-            << "Control + 9" << PreferredLanguageMode::prioritizeLatin;
+            << "Ctrl+9" << PreferredLanguageMode::prioritizeLatin;
     }
 
     void validDocumentsAreReadAsStored()

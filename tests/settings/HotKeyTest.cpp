@@ -8,7 +8,7 @@ class HotKeyTest : public QObject
     Q_OBJECT
 
 private slots:
-    void displayStringOrdersModifiersControlOptionShiftCommand()
+    void displayStringNamesModifiersAsLinuxDesktopsDo()
     {
         // Every one of the sixteen flag combinations, against an independently built text.
         for (int flags = 0; flags < 16; ++flags) {
@@ -16,18 +16,20 @@ private slots:
                                 bool(flags & 4)};
             QStringList expected;
             if (flags & 1)
-                expected << "Control";
+                expected << "Ctrl";
             if (flags & 2)
-                expected << "Option";
+                expected << "Alt";
             if (flags & 4)
                 expected << "Shift";
             if (flags & 8)
-                expected << "Command";
+                expected << "Super";
             expected << "5";
-            QCOMPARE(hotKey.displayString(), expected.join(" + "));
+            QCOMPARE(hotKey.displayString(), expected.join("+"));
         }
-        QCOMPARE(HotKey::defaultTextCapture().displayString(), QStringLiteral("Control + Command + 2"));
-        QCOMPARE(HotKey::screenshotCapture().displayString(), QStringLiteral("Control + Command + 1"));
+        QCOMPARE(HotKey::defaultTextCapture().displayString(), QStringLiteral("Ctrl+Super+2"));
+        QCOMPARE(HotKey::screenshotCapture().displayString(), QStringLiteral("Ctrl+Super+1"));
+        QCOMPARE(HotKey::modifierName(Qt::MetaModifier), QStringLiteral("Super"));
+        QCOMPARE(HotKey::modifierName(Qt::ControlModifier), QStringLiteral("Ctrl"));
         QCOMPARE((HotKey{HotKeyKey::seven, false, false, false, false}.displayString()),
                  QStringLiteral("7"));
     }

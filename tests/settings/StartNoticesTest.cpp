@@ -90,7 +90,7 @@ private slots:
         const QString kept = folder + '/' + copies.first();
         QCOMPARE(contents(kept), garbage);
         // The first-start hint comes first (its flag was unreadable too), then the notice.
-        QTRY_COMPARE_WITH_TIMEOUT(visibleToast(*controller), QStringLiteral("Tessarin is running in your menu bar"), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(visibleToast(*controller), QStringLiteral("Tessarin is running in the system tray"), 3000);
         const QString message = "The settings file could not be read. Tessarin uses the defaults and kept the old file as " + kept;
         QTRY_COMPARE_WITH_TIMEOUT(visibleToast(*controller), message, 8000);
         QCOMPARE(controller->lastResultSummary(), message);

@@ -4,6 +4,7 @@
 #include "platform/wayland/PortalRequest.h"
 
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QDBusReply>
 #include <QDateTime>
 #include <QFile>
@@ -111,4 +112,16 @@ QList<QImage> PortalScreenGrabber::splitDesktopImage(const QImage &desktop, cons
         parts << part;
     }
     return parts;
+}
+
+void PortalScreenGrabber::forgetRefusal()
+{
+    // Programs that are not sandboxed are stored under the empty application id.
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.impl.portal.PermissionStore"),
+        QStringLiteral("/org/freedesktop/impl/portal/PermissionStore"),
+        QStringLiteral("org.freedesktop.impl.portal.PermissionStore"), QStringLiteral("DeletePermission"));
+    call << QStringLiteral("screenshot") << QStringLiteral("screenshot") << QString();
+    // No answer is awaited: where nothing was stored there is nothing to forget.
+    m_connection.asyncCall(call);
 }

@@ -18,6 +18,9 @@ public:
     // Fails with PortalRequestError when the portal refuses, is cancelled or is missing, and with
     // ScreenCaptureException when its picture cannot be read.
     QFuture<QList<QImage>> grabScreens(const QList<ScreenGrabTarget> &screens) override;
+    // Removes the answer the portal keeps in its permission store (GNOME asks once and then keeps
+    // a "Deny" for good; its settings have no page for programs that are not Flatpaks).
+    void forgetRefusal() override;
 
     // The desktop picture cut into the screens. The picture spans the union of their logical
     // geometries at one scale (the largest output's); that scale becomes each part's pixel ratio,
