@@ -383,7 +383,10 @@ TesseractImage TesseractImage::prepare(const QImage &source)
     std::unique_ptr<PIXA, PixaDeleter> masks;
     std::vector<Piece> pieces = piecesOf(gray, masks);
     int glyph = medianHeight(pieces, gray.size());
-    if (glyph > 0 && (eraseUnderlines(gray, glyph, pieces) | eraseCursors(gray, glyph))) {
+    // Both erasers run: one may find something where the other does not.
+    const bool erasedUnderlines = glyph > 0 && eraseUnderlines(gray, glyph, pieces);
+    const bool erasedCursors = glyph > 0 && eraseCursors(gray, glyph);
+    if (erasedUnderlines || erasedCursors) {
         pieces = piecesOf(gray, masks);
         glyph = medianHeight(pieces, gray.size());
     }
