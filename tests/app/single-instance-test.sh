@@ -34,12 +34,16 @@ show_threads() {
 says() {
   local w
   for w in $(visible_windows "$1"); do
+    # Read a settled picture: a window still laying out its text reads as garbage.
+    import -window "$w" "$work/before.png" 2>/dev/null || continue
     import -window "$w" "$work/window.png" 2>/dev/null || continue
+    [ "$(compare -metric AE "$work/before.png" "$work/window.png" null: 2>&1)" = 0 ] || continue
     convert "$work/window.png" -colorspace Gray -resize 200% "$work/window-read.png"
     tesseract "$work/window-read.png" - --psm 6 2>/dev/null | tr '\n' ' ' >"$work/said.txt"
     grep -q "$2" "$work/said.txt" && return 0
   done
   # The notice may be gone already; the status line keeps the message.
+  [ -z "$(settings_window "$1")" ] || return 1
   gdbus call --session --timeout 5 --dest org.tessarin.Tessarin --object-path /org/tessarin/Tessarin \
     --method org.freedesktop.Application.Activate {} >/dev/null 2>&1 || true
   return 1
