@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -30,6 +31,11 @@ public:
         setWindowTitle(QStringLiteral("show_scene"));
         setScreen(screen);
         setGeometry(screen->geometry());
+        // Keeps presenting frames. Qt acknowledges a configure that keeps the size without
+        // committing a new frame, and sway 1.7 can then leave a fullscreen window on a scaled
+        // output undrawn (its output's background instead) until the next commit.
+        connect(&m_repaint, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+        m_repaint.start(100);
     }
     QImage picture;
     QString text;
@@ -50,6 +56,9 @@ protected:
         painter.setPen(Qt::black);
         painter.drawText(QRect(40, 40, width() - 80, pixelSize * 2), Qt::AlignLeft | Qt::AlignTop, text);
     }
+
+private:
+    QTimer m_repaint;
 };
 } // namespace
 
