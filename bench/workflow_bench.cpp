@@ -6,6 +6,7 @@
 #include "capture/ScreenImageCapturer.h"
 #include "capture/ScreenRegionSelectionController.h"
 #include "ocr/OCRProvider.h"
+#include "app/PlatformLoader.h"
 #include "platform/DesktopSession.h"
 #include "platform/ScreenGrabber.h"
 
@@ -52,7 +53,7 @@ double timedRun(AppController &controller, void (AppController::*start)(), const
 CapturedScreenImage capturedArea(const QRectF &area)
 {
     QScreen *screen = QGuiApplication::screens().at(0);
-    auto future = ScreenImageCapturer::capture(ScreenRegionSelection{screen, area, {}});
+    auto future = ScreenImageCapturer::capture(ScreenRegionSelection{screen, area, {}}, PlatformLoader::screenGrabber());
     future.waitForFinished();
     return future.result();
 }

@@ -1,9 +1,11 @@
 #include "app/AppController.h"
 
 #include "app/MenuBarIcon.h"
+#include "app/PlatformLoader.h"
 #include "capture/ScreenCapturePermission.h"
 #include "capture/ScreenImageCapturer.h"
 #include "capture/ScreenRegionSelectionController.h"
+#include "common/EnumNames.h"
 #include "feedback/Localization.h"
 #include "feedback/ToastPresenter.h"
 #include "ocr/TesseractOCRProvider.h"
@@ -82,9 +84,9 @@ AppServices AppServices::forSession()
     return AppServices{AppSettingsStore(),
                        std::make_unique<TesseractOCRProvider>(),
                        ClipboardService({}, DesktopSession::clipboardNeedsFocus()),
-                       &DesktopSession::screenGrabber(),
-                       ScreenCapturePermission::forSession(),
-                       DesktopSession::globalShortcutService()};
+                       &PlatformLoader::screenGrabber(),
+                       ScreenCapturePermission::forSession(PlatformLoader::screenGrabber()),
+                       PlatformLoader::globalShortcutService()};
 }
 
 AppController &AppController::shared()
@@ -95,7 +97,7 @@ AppController &AppController::shared()
 }
 
 AppController::AppController(AppServices services, QObject *parent)
-    : QObject(parent)
+    : SettingsModel(parent)
     , m_settingsStore(std::move(services.settingsStore))
     , m_settings(m_settingsStore.load())
     , m_lastResultSummary(L::text(LocalizedKey::ready))
@@ -523,7 +525,7 @@ void AppController::menuNeedsUpdate()
 
 void AppController::selectLanguageMode(const QString &rawValue)
 {
-    if (const std::optional<PreferredLanguageMode> mode = PreferredLanguageModes::fromRawValue(rawValue))
+    if (const std::optional<PreferredLanguageMode> mode = EnumNames::fromName<PreferredLanguageMode>(rawValue))
         updateSettings([mode](AppSettings &settings) { settings.preferredLanguageMode = *mode; });
 }
 

@@ -8,6 +8,7 @@
 #include "settings/AppSettingsStore.h"
 #include "platform/GlobalShortcutService.h"
 #include "settings/HotKeyMonitor.h"
+#include "settings/SettingsModel.h"
 
 #include <QObject>
 #include <QString>
@@ -35,7 +36,7 @@ struct AppServices {
 };
 
 // Owns every long-lived service and all shared state. Lives on the main thread.
-class AppController : public QObject
+class AppController : public SettingsModel
 {
     Q_OBJECT
 
@@ -52,18 +53,17 @@ public:
     // A message for the user that start-up found; shown once the program is up.
     void addStartNotice(const QString &message);
 
-    const AppSettings &settings() const { return m_settings; }
-    const QString &lastResultSummary() const { return m_lastResultSummary; }
+    const AppSettings &settings() const override { return m_settings; }
+    const QString &lastResultSummary() const override { return m_lastResultSummary; }
     bool isCaptureRunning() const { return m_isCaptureRunning; }
     ToastPresenter &toastPresenter() const { return *m_toastPresenter; }
 
-    // The only way settings change while the program runs: applied, saved, effective at once.
-    void updateSettings(const std::function<void(AppSettings &)> &mutation);
+    void updateSettings(const std::function<void(AppSettings &)> &mutation) override;
     OCRProvider &ocrProvider() const { return *m_ocrProvider; }
 
 public slots:
-    void startCapture();
-    void startImageCapture();
+    void startCapture() override;
+    void startImageCapture() override;
     void openSettings();
     void openHelp();
     void quit();
@@ -73,8 +73,6 @@ public slots:
     void handleWindowDidBecomeKey(QWindow *window);
 
 signals:
-    void settingsChanged();
-    void lastResultSummaryChanged();
     void isCaptureRunningChanged();
 
 private:

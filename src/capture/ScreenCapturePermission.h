@@ -2,6 +2,8 @@
 
 #include <memory>
 
+class ScreenGrabber;
+
 // Whether this session lets the program read the screen.
 class ScreenCapturePermission
 {
@@ -12,5 +14,5 @@ public:
     virtual void request() {}
 
     // X11: always granted. Wayland: granted once a screen-capture path exists there.
-    static std::unique_ptr<ScreenCapturePermission> forSession();
+    static std::unique_ptr<ScreenCapturePermission> forSession(ScreenGrabber &grabber);
 };

@@ -2,7 +2,6 @@
 
 #include "capture/ScreenRegionSelectionSession.h"
 #include "capture/ScreenRegionSelectionWindow.h"
-#include "platform/DesktopSession.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -34,11 +33,6 @@ std::vector<QPointer<ScreenRegionSelectionWindow>> &heldWindows()
     return windows;
 }
 } // namespace
-
-QFuture<std::optional<ScreenRegionSelection>> ScreenRegionSelectionController::selectRegion()
-{
-    return selectRegion(DesktopSession::screenGrabber());
-}
 
 QFuture<std::optional<ScreenRegionSelection>> ScreenRegionSelectionController::selectRegion(ScreenGrabber &grabber,
                                                                                            bool holdOverlay)

@@ -16,7 +16,6 @@ public:
     // Resolves with the selection, or none when the user cancelled; fails with the grabber's
     // error when the screens cannot be read. With `holdOverlay`, the overlay stays up after a
     // selection until dismissOverlay().
-    static QFuture<std::optional<ScreenRegionSelection>> selectRegion();
     static QFuture<std::optional<ScreenRegionSelection>> selectRegion(ScreenGrabber &grabber, bool holdOverlay = false);
     static void dismissOverlay();
 

@@ -1,6 +1,6 @@
 #include "ocr/SupportedLanguage.h"
 
-#include "platform/PreferredLanguages.h"
+#include <QLocale>
 
 namespace SupportedLanguages {
 
@@ -106,7 +106,7 @@ QStringList visionLanguageHints(PreferredLanguageMode mode, const QStringList &p
 
 QStringList visionLanguageHints(PreferredLanguageMode mode)
 {
-    return visionLanguageHints(mode, PreferredLanguages::current());
+    return visionLanguageHints(mode, QLocale::system().uiLanguages());
 }
 
 } // namespace SupportedLanguages

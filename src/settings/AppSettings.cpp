@@ -1,5 +1,7 @@
 #include "settings/AppSettings.h"
 
+#include "common/EnumNames.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -14,7 +16,7 @@ QByteArray AppSettings::toJson() const
         {QStringLiteral("hotKey"), hotKey.toJson()},
         {QStringLiteral("autoCopyEnabled"), autoCopyEnabled},
         {QStringLiteral("preferredLanguageMode"),
-         PreferredLanguageModes::toRawValue(preferredLanguageMode)},
+         EnumNames::name(preferredLanguageMode)},
     };
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
@@ -35,7 +37,7 @@ std::optional<AppSettings> AppSettings::fromJson(const QByteArray &json)
     if (!hotKey || !hotKey->hasRequiredModifier() || !autoCopy.isBool() || !mode.isString())
         return std::nullopt;
     const std::optional<PreferredLanguageMode> languageMode =
-        PreferredLanguageModes::fromRawValue(mode.toString());
+        EnumNames::fromName<PreferredLanguageMode>(mode.toString());
     if (!languageMode)
         return std::nullopt;
     return AppSettings{*hotKey, autoCopy.toBool(), *languageMode};

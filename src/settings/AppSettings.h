@@ -1,7 +1,7 @@
 #pragma once
 
 #include "settings/HotKey.h"
-#include "settings/PreferredLanguageMode.h"
+#include "ocr/PreferredLanguageMode.h"
 
 #include <QByteArray>
 

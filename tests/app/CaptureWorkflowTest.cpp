@@ -5,6 +5,7 @@
 #include "capture/ScreenRegionSelectionSession.h"
 #include "feedback/ToastPresenter.h"
 #include "feedback/ToastView.h"
+#include "app/PlatformLoader.h"
 #include "platform/DesktopSession.h"
 #include "platform/ScreenGrabber.h"
 #include "platform/wayland/PortalRequest.h"
@@ -75,7 +76,7 @@ public:
     QImage grab(const ScreenGrabTarget &) override { return {}; }
     QFuture<QList<QImage>> grabScreens(const QList<ScreenGrabTarget> &screens) override
     {
-        const QList<QImage> pictures = DesktopSession::screenGrabber().grabScreens(screens).result();
+        const QList<QImage> pictures = PlatformLoader::screenGrabber().grabScreens(screens).result();
         auto promise = std::make_shared<QPromise<QList<QImage>>>();
         promise->start();
         QTimer::singleShot(300, this, [this, promise, pictures] {

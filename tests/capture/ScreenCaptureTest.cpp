@@ -1,8 +1,9 @@
 // Selection overlays and screen capture on a real two-monitor X desktop, driven by xdotool
 // as a user's mouse and keyboard would drive them.
-#include "capture/ScreenCaptureError.h"
+#include "platform/ScreenCaptureError.h"
 #include "capture/ScreenImageCapturer.h"
 #include "capture/ScreenRegionSelectionController.h"
+#include "app/PlatformLoader.h"
 #include "platform/DesktopSession.h"
 #include "platform/ScreenGrabber.h"
 
@@ -79,7 +80,7 @@ private:
     std::optional<ScreenRegionSelection> select(const QStringList &actions, ScreenGrabber *grabber = nullptr)
     {
         auto future = grabber ? ScreenRegionSelectionController::selectRegion(*grabber)
-                              : ScreenRegionSelectionController::selectRegion();
+                              : ScreenRegionSelectionController::selectRegion(PlatformLoader::screenGrabber());
         expect(waitForOverlays(), "the overlays never showed");
         QProcess driver;
         driver.start("xdotool", actions);
@@ -95,14 +96,14 @@ private:
 
     CapturedScreenImage captured(const ScreenRegionSelection &selection)
     {
-        auto future = ScreenImageCapturer::capture(selection);
+        auto future = ScreenImageCapturer::capture(selection, PlatformLoader::screenGrabber());
         future.waitForFinished();
         return future.result();
     }
 
     ScreenCaptureError captureError(const ScreenRegionSelection &selection, ScreenGrabber *grabber = nullptr)
     {
-        auto future = grabber ? ScreenImageCapturer::capture(selection, *grabber) : ScreenImageCapturer::capture(selection);
+        auto future = ScreenImageCapturer::capture(selection, grabber ? *grabber : PlatformLoader::screenGrabber());
         try {
             future.waitForFinished();
             future.result();

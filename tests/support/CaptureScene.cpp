@@ -4,6 +4,7 @@
 
 #include "capture/ScreenRegionSelectionController.h"
 #include "ocr/TesseractOCRProvider.h"
+#include "app/PlatformLoader.h"
 #include "platform/DesktopSession.h"
 
 #include <QGuiApplication>
@@ -31,9 +32,9 @@ CaptureScene::CaptureScene(Options options)
         options.ocrProvider ? std::move(options.ocrProvider) : std::make_unique<TesseractOCRProvider>(),
         ClipboardService(options.clipboardFolder.isEmpty() ? m_folder.filePath("cache/TessarinClipboard")
                                                            : options.clipboardFolder),
-        options.screenGrabber ? options.screenGrabber : &DesktopSession::screenGrabber(),
+        options.screenGrabber ? options.screenGrabber : &PlatformLoader::screenGrabber(),
         options.permission ? std::move(options.permission) : std::make_unique<Granted>(),
-        std::move(options.shortcuts),
+        options.shortcuts ? std::move(options.shortcuts) : PlatformLoader::globalShortcutService(),
     };
     m_controller = std::make_unique<AppController>(std::move(services));
 }
