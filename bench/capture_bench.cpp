@@ -41,14 +41,15 @@ double overlayMilliseconds()
 {
     QElapsedTimer timer;
     timer.start();
-    auto future = ScreenRegionSelectionController::selectRegion(PlatformLoader::screenGrabber());
+    ScreenRegionSelectionController selection;
+    auto future = selection.selectRegion(PlatformLoader::screenGrabber());
     std::vector<QWidget *> windows;
-    for (const auto &window : ScreenRegionSelectionController::activeSession()->windows())
+    for (const auto &window : selection.activeSession()->windows())
         windows.push_back(window);
     if (!QTest::qWaitFor([&] { return allExposed(windows); }, 5000))
         qFatal("windows never showed");
     const double elapsed = double(timer.nsecsElapsed()) / 1e6;
-    ScreenRegionSelectionController::activeSession()->finish(std::nullopt);
+    selection.activeSession()->finish(std::nullopt);
     QTest::qWait(50);
     return elapsed;
 }

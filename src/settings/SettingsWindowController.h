@@ -21,7 +21,6 @@ public:
     void show(SettingsModel &model);
 
     QWidget *window() const { return m_window; }
-    bool userInitiatedPresentationPending = false;
 
 private:
     QPointer<QWidget> m_window;

@@ -70,6 +70,8 @@ class ScreenCaptureTest : public QObject
     Q_OBJECT
 
 private:
+    ScreenRegionSelectionController m_selection;
+
     static void expect(bool condition, const char *message)
     {
         if (!condition)
@@ -79,14 +81,13 @@ private:
     // Starts a selection, lets xdotool act once the overlays are up, and returns the outcome.
     std::optional<ScreenRegionSelection> select(const QStringList &actions, ScreenGrabber *grabber = nullptr)
     {
-        auto future = grabber ? ScreenRegionSelectionController::selectRegion(*grabber)
-                              : ScreenRegionSelectionController::selectRegion(PlatformLoader::screenGrabber());
-        expect(waitForOverlays(), "the overlays never showed");
+        auto future = m_selection.selectRegion(grabber ? *grabber : PlatformLoader::screenGrabber());
+        expect(waitForOverlays(m_selection), "the overlays never showed");
         QProcess driver;
         driver.start("xdotool", actions);
         expect(QTest::qWaitFor([&] { return future.isFinished(); }, 10000), "the selection never ended");
         driver.waitForFinished();
-        expect(QTest::qWaitFor([] { return ScreenRegionSelectionController::activeSession() == nullptr; }),
+        expect(QTest::qWaitFor([this] { return m_selection.activeSession() == nullptr; }),
                "the session outlived its end");
         // Checked from outside: no overlay is mapped any more.
         expect(QTest::qWaitFor([] { return xdotool({"search", "--onlyvisible", "--name", "Tessarin selection"}).isEmpty(); }),

@@ -41,7 +41,6 @@ private:
                              std::make_unique<TesseractOCRProvider>(),
                              ClipboardService(m_dir.filePath("cache/TessarinClipboard")),
                              &PlatformLoader::screenGrabber(),
-                             ScreenCapturePermission::forSession(PlatformLoader::screenGrabber()),
                              PlatformLoader::globalShortcutService()};
         auto controller = std::make_unique<AppController>(std::move(services));
         controller->bootstrap();

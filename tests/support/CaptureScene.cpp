@@ -12,14 +12,6 @@
 #include <QScreen>
 #include <QTest>
 
-namespace {
-class Granted : public ScreenCapturePermission
-{
-public:
-    bool isGranted() const override { return true; }
-};
-} // namespace
-
 CaptureScene::CaptureScene()
     : CaptureScene(Options())
 {
@@ -33,7 +25,6 @@ CaptureScene::CaptureScene(Options options)
         ClipboardService(options.clipboardFolder.isEmpty() ? m_folder.filePath("cache/TessarinClipboard")
                                                            : options.clipboardFolder),
         options.screenGrabber ? options.screenGrabber : &PlatformLoader::screenGrabber(),
-        options.permission ? std::move(options.permission) : std::make_unique<Granted>(),
         options.shortcuts ? std::move(options.shortcuts) : PlatformLoader::globalShortcutService(),
     };
     m_controller = std::make_unique<AppController>(std::move(services));
@@ -65,7 +56,7 @@ QRectF CaptureScene::areaAround(const QWidget *window, int margin)
 bool CaptureScene::run(void (AppController::*start)(), const QStringList &actions)
 {
     (m_controller.get()->*start)();
-    if (!m_controller->isCaptureRunning() || !DesktopDriver::waitForOverlays())
+    if (!m_controller->isCaptureRunning() || !DesktopDriver::waitForOverlays(selection()))
         return false;
     QProcess driver;
     driver.start("xdotool", actions);
