@@ -1,6 +1,7 @@
 #include "ocr/SupportedLanguage.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace SupportedLanguages {
 
@@ -84,12 +85,10 @@ const Order &automaticOrder(const QStringList &preferredLanguages)
 {
     if (preferredLanguages.isEmpty())
         return latinFirst();
-    const QString first = preferredLanguages.first().toLower();
-    for (const char *prefix : {"zh", "ja", "ko"}) {
-        if (first.startsWith(QLatin1String(prefix)))
-            return cjkFirst();
-    }
-    return latinFirst();
+    // The language subtag alone: "kok" (Konkani) is not Korean.
+    const QString language = preferredLanguages.first().section(QRegularExpression(QStringLiteral("[-_]")), 0, 0).toLower();
+    const bool cjk = language == QLatin1String("zh") || language == QLatin1String("ja") || language == QLatin1String("ko");
+    return cjk ? cjkFirst() : latinFirst();
 }
 
 QStringList visionLanguageHints(PreferredLanguageMode mode, const QStringList &preferredLanguages)

@@ -2,6 +2,7 @@
 #include "ocr/TesseractOCRProvider.h"
 #include "ocr/tesseract/Cld2LanguageRecognizer.h"
 #include "ocr/tesseract/TesseractEngine.h"
+#include "ocr/tesseract/TesseractEnginePool.h"
 
 #include "TextDistance.h"
 #include "TextRenderer.h"
@@ -10,6 +11,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <tesseract/baseapi.h>
 
 namespace {
 
@@ -211,9 +214,32 @@ private slots:
         const OCRResult chinese = provider().recognizeNow(
             rendered({"今天的天气很好，我们去公园散步吧。"}, "Noto Sans CJK SC", 14), OCRRequest{PreferredLanguageMode::prioritizeLatin});
         QVERIFY2(!chinese.text.isEmpty() && !chinese.text.contains(u' '), qPrintable(chinese.text));
+        // Read first by a Latin model, the comma after a Han character is still the full-width one.
+        QVERIFY2(chinese.text.contains(u'，') && !chinese.text.contains(u','), qPrintable(chinese.text));
         const OCRResult korean = provider().recognizeNow(
             rendered({"다람쥐 헌 쳇바퀴에 타고파."}, "Noto Sans CJK KR", 18), OCRRequest{PreferredLanguageMode::automatic});
         QCOMPARE(korean.text.count(u' '), 3);
+    }
+
+    void thePoolKeepsTheRecentEnginesAndLetsTheOldestGo()
+    {
+        TesseractEnginePool pool(TesseractEngine::defaultTessdataPath(), 2);
+        // An engine the pool kept still carries what was set on it; a new one does not.
+        auto mark = [&](const QString &model) { pool.acquire(model)->SetVariable("tessedit_char_blacklist", "Q"); };
+        auto kept = [&](const QString &model) {
+            const TesseractEnginePool::Lease lease = pool.acquire(model);
+            return QByteArray(lease->GetStringVariable("tessedit_char_blacklist")) == "Q";
+        };
+        mark("eng");
+        mark("fra");
+        mark("deu");
+        QVERIFY(kept("deu"));
+        QVERIFY(kept("fra"));
+        QVERIFY(!kept("eng"));
+        // Now a new eng and the marked fra are kept, eng the more recent.
+        QVERIFY(pool.trim(1));
+        QVERIFY(!pool.trim(1));
+        QVERIFY(!kept("fra"));
     }
 
     void blankRegionInAutomaticModeIsNoTextAfterThreePasses()

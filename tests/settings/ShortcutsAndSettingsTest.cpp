@@ -245,6 +245,24 @@ private slots:
         QVERIFY(pressStartsACapture(scene.controller(), "ctrl+super+5"));
         window->close();
     }
+
+    void activatingTheProgramOverDBusOpensItsSettings()
+    {
+        CaptureScene scene;
+        scene.controller().bootstrap();
+        const QWidget *before = SettingsWindowController::shared().window();
+        QVERIFY(!before || !before->isVisible());
+        // What a desktop does when the user starts an installed program that already runs.
+        QProcess desktop;
+        desktop.start("gdbus", {"call", "--session", "--dest", "org.tessarin.Tessarin", "--object-path",
+                                "/org/tessarin/Tessarin", "--method", "org.freedesktop.Application.Activate", "{}"});
+        QVERIFY(QTest::qWaitFor([&] { return desktop.state() == QProcess::NotRunning; }, 10000));
+        QCOMPARE(desktop.exitCode(), 0);
+        QWidget *window = SettingsWindowController::shared().window();
+        QVERIFY(window);
+        QTRY_VERIFY(window->isVisible());
+        window->close();
+    }
 };
 
 QTEST_MAIN(ShortcutsAndSettingsTest)
