@@ -289,6 +289,23 @@ private slots:
         QCOMPARE(result.text, QStringLiteral("Only English is installed here."));
     }
 
+    void aModelThatCannotLoadFailsTheRecognitionOnEitherLineThread()
+    {
+        // Enough lines for a second line thread; the Chinese ones need the model that fails to
+        // load, on whichever thread reaches them first.
+        QTemporaryDir tessdata;
+        QVERIFY(QFile::link(TesseractEngine::defaultTessdataPath() + "/eng.traineddata", tessdata.filePath("eng.traineddata")));
+        QFile broken(tessdata.filePath("chi_sim.traineddata"));
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write(QByteArray(4096, 'x')) == 4096);
+        broken.close();
+        const QStringList lines{"Meeting notes", "今天的天气很好", "我们去公园散步吧", "请把这份文件发送给项目经理",
+                                "人人生而自由", "在尊严和权利上一律平等", "他们赋有理性和良心", "并应以兄弟关系的精神相对待"};
+        const OCRResult result = provider(std::make_shared<TesseractEngine>(tessdata.path()))
+                                     .recognizeNow(rendered(lines, "Noto Sans CJK SC", 16), OCRRequest{PreferredLanguageMode::prioritizeLatin});
+        QCOMPARE(result.status, OCRStatus::failed);
+        QCOMPARE(result.failureReason, OCRFailureReason::recognitionFailed);
+    }
+
     void noTraineddataAtAllFails()
     {
         QTemporaryDir empty;
