@@ -3,6 +3,7 @@
 #include "ocr/tesseract/Cld2LanguageRecognizer.h"
 #include "ocr/tesseract/TesseractEngine.h"
 #include "ocr/tesseract/TesseractEnginePool.h"
+#include "ocr/tesseract/TesseractImage.h"
 
 #include "TextDistance.h"
 #include "TextRenderer.h"
@@ -219,6 +220,29 @@ private slots:
         const OCRResult korean = provider().recognizeNow(
             rendered({"다람쥐 헌 쳇바퀴에 타고파."}, "Noto Sans CJK KR", 18), OCRRequest{PreferredLanguageMode::automatic});
         QCOMPARE(korean.text.count(u' '), 3);
+    }
+
+    void linesTheLayoutAnalysisMissesAreFoundFromTheInk()
+    {
+        const TesseractImage prepared = TesseractImage::prepare(
+            rendered({"First line of the text", "Second line of it", "The third"}, "Noto Sans", 16));
+        auto byTop = [](std::vector<QRect> lines) {
+            std::sort(lines.begin(), lines.end(), [](const QRect &a, const QRect &b) { return a.top() < b.top(); });
+            return lines;
+        };
+        // The analysis found no line at all: the rows of ink are read all the same.
+        const std::vector<QRect> rows = byTop(prepared.completedLines({}));
+        QCOMPARE(rows.size(), size_t(3));
+        QVERIFY(rows[0].bottom() < rows[1].top() && rows[1].bottom() < rows[2].top());
+
+        // A stroke it took for a tall line across all three goes; a line it cut short grows to
+        // the glyphs it left out.
+        const QRect sliver(rows[0].left() + 4, rows[0].top(), 2, rows[2].bottom() - rows[0].top());
+        const QRect cutShort = rows[0].adjusted(0, 0, -rows[0].width() / 2, 0);
+        const std::vector<QRect> completed = byTop(prepared.completedLines({sliver, cutShort}));
+        QCOMPARE(completed.size(), size_t(3));
+        QVERIFY(completed[0].contains(rows[0]));
+        QVERIFY(completed[0].height() < 2 * rows[0].height());
     }
 
     void thePoolKeepsTheRecentEnginesAndLetsTheOldestGo()
