@@ -8,6 +8,7 @@
 #include "capture/ScreenRegionSelectionController.h"
 #include "capture/ScreenRegionSelectionSession.h"
 #include "capture/ScreenRegionSelectionWindow.h"
+#include "app/PlatformLoader.h"
 #include "platform/DesktopSession.h"
 #include "platform/ScreenGrabber.h"
 
@@ -40,14 +41,15 @@ double overlayMilliseconds()
 {
     QElapsedTimer timer;
     timer.start();
-    auto future = ScreenRegionSelectionController::selectRegion();
+    ScreenRegionSelectionController selection;
+    auto future = selection.selectRegion(PlatformLoader::screenGrabber());
     std::vector<QWidget *> windows;
-    for (const auto &window : ScreenRegionSelectionController::activeSession()->windows())
+    for (const auto &window : selection.activeSession()->windows())
         windows.push_back(window);
     if (!QTest::qWaitFor([&] { return allExposed(windows); }, 5000))
         qFatal("windows never showed");
     const double elapsed = double(timer.nsecsElapsed()) / 1e6;
-    ScreenRegionSelectionController::activeSession()->finish(std::nullopt);
+    selection.activeSession()->finish(std::nullopt);
     QTest::qWait(50);
     return elapsed;
 }
@@ -90,12 +92,12 @@ int main(int argc, char *argv[])
     // As a finished selection hands it over: with the picture taken before the overlay showed.
     const ScreenGrabTarget target = ScreenGrabTarget::of(*screen);
     ScreenRegionSelection selection{screen, QRectF(screen->geometry().topLeft() + QPointF(100, 100), QSizeF(1000, 600)),
-                                    DesktopSession::screenGrabber().grab(target)};
+                                    PlatformLoader::screenGrabber().grab(target)};
     std::vector<double> capture, encode;
     for (int i = 0; i < rounds; ++i) {
         QElapsedTimer timer;
         timer.start();
-        auto future = ScreenImageCapturer::capture(selection);
+        auto future = ScreenImageCapturer::capture(selection, PlatformLoader::screenGrabber());
         future.waitForFinished();
         capture.push_back(double(timer.nsecsElapsed()) / 1e6);
         const QImage pixels = future.result().image;

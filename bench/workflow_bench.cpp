@@ -6,6 +6,7 @@
 #include "capture/ScreenImageCapturer.h"
 #include "capture/ScreenRegionSelectionController.h"
 #include "ocr/OCRProvider.h"
+#include "app/PlatformLoader.h"
 #include "platform/DesktopSession.h"
 #include "platform/ScreenGrabber.h"
 
@@ -34,11 +35,12 @@ double median(std::vector<double> values)
 double timedRun(AppController &controller, void (AppController::*start)(), const QRectF &area)
 {
     (controller.*start)();
-    if (!DesktopDriver::waitForOverlays())
+    ScreenRegionSelectionController &selection = controller.captureWorkflow().selection();
+    if (!DesktopDriver::waitForOverlays(selection))
         qFatal("the overlays did not show");
     QProcess driver;
     driver.start("xdotool", DesktopDriver::drag(QGuiApplication::screens().at(0), area));
-    if (!QTest::qWaitFor([] { return ScreenRegionSelectionController::activeSession() == nullptr; }, 10000))
+    if (!QTest::qWaitFor([&] { return selection.activeSession() == nullptr; }, 10000))
         qFatal("the selection did not end");
     QElapsedTimer timer;
     timer.start();
@@ -52,7 +54,7 @@ double timedRun(AppController &controller, void (AppController::*start)(), const
 CapturedScreenImage capturedArea(const QRectF &area)
 {
     QScreen *screen = QGuiApplication::screens().at(0);
-    auto future = ScreenImageCapturer::capture(ScreenRegionSelection{screen, area, {}});
+    auto future = ScreenImageCapturer::capture(ScreenRegionSelection{screen, area, {}}, PlatformLoader::screenGrabber());
     future.waitForFinished();
     return future.result();
 }

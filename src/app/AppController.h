@@ -1,13 +1,12 @@
 #pragma once
 
-#include "capture/ScreenCapturePermission.h"
 #include "feedback/ClipboardService.h"
-#include "feedback/ToastStyle.h"
 #include "ocr/OCRProvider.h"
 #include "settings/AppSettings.h"
 #include "settings/AppSettingsStore.h"
 #include "platform/GlobalShortcutService.h"
 #include "settings/HotKeyMonitor.h"
+#include "settings/SettingsModel.h"
 
 #include <QObject>
 #include <QString>
@@ -15,12 +14,10 @@
 
 #include <memory>
 
-class QMenu;
-class QWindow;
-class QSystemTrayIcon;
+class CaptureWorkflow;
 class ScreenGrabber;
 class ToastPresenter;
-struct CapturedScreenImage;
+class TrayMenu;
 
 // The services the controller works with; the defaults are the real ones of this session.
 struct AppServices {
@@ -28,14 +25,14 @@ struct AppServices {
     std::unique_ptr<OCRProvider> ocrProvider;
     ClipboardService clipboardService;
     ScreenGrabber *screenGrabber = nullptr;
-    std::unique_ptr<ScreenCapturePermission> permission;
     std::unique_ptr<GlobalShortcutService> shortcuts;
 
     static AppServices forSession();
 };
 
-// Owns every long-lived service and all shared state. Lives on the main thread.
-class AppController : public QObject
+// The composition root: owns every long-lived service, the tray, the capture workflow, the
+// shortcuts and the settings, and wires them together. Lives on the main thread.
+class AppController : public SettingsModel
 {
     Q_OBJECT
 
@@ -52,29 +49,26 @@ public:
     // A message for the user that start-up found; shown once the program is up.
     void addStartNotice(const QString &message);
 
-    const AppSettings &settings() const { return m_settings; }
-    const QString &lastResultSummary() const { return m_lastResultSummary; }
-    bool isCaptureRunning() const { return m_isCaptureRunning; }
+    const AppSettings &settings() const override { return m_settings; }
+    const QString &lastResultSummary() const override { return m_lastResultSummary; }
+    bool isCaptureRunning() const;
+    CaptureWorkflow &captureWorkflow() const { return *m_captureWorkflow; }
     ToastPresenter &toastPresenter() const { return *m_toastPresenter; }
 
-    // The only way settings change while the program runs: applied, saved, effective at once.
-    void updateSettings(const std::function<void(AppSettings &)> &mutation);
+    void updateSettings(const std::function<void(AppSettings &)> &mutation) override;
     OCRProvider &ocrProvider() const { return *m_ocrProvider; }
 
 public slots:
-    void startCapture();
-    void startImageCapture();
+    void startCapture() override;
+    void startImageCapture() override;
     void openSettings();
     void openHelp();
     void quit();
     void menuNeedsUpdate();
     // Sets the language mode named by its raw value; anything else changes nothing.
     void selectLanguageMode(const QString &rawValue);
-    void handleWindowDidBecomeKey(QWindow *window);
 
 signals:
-    void settingsChanged();
-    void lastResultSummaryChanged();
     void isCaptureRunningChanged();
 
 private:
@@ -88,21 +82,8 @@ private:
     QString settingsNotSavedMessage() const;
     void reportSettingsNotSaved();
 
-    // Selection and capture, shared by both workflows; the handler gets the captured region.
-    void runCapture(std::function<void(const CapturedScreenImage &)> onCaptured);
-    bool beginCapture();
-    void finishAsCancelled();
-    void process(const QImage &image);
-    void finishRecognition(const OCRResult &result);
-    void copyImageToClipboard(const CapturedScreenImage &captured);
-    bool ensureScreenCaptureAccess();
-    void presentPermissionAlert();
-
-    void showToast(const QString &title, const QString &symbol, ToastStyle style, double seconds);
     void setLastResultSummary(const QString &summary);
-    void setCaptureRunning(bool running);
 
-    void dismissRestoredSettingsWindows();
     // The milliseconds until the hint has come and gone; 0 when there is none.
     int showFirstLaunchOnboardingIfNeeded();
     void showOnboardingHint();
@@ -114,16 +95,14 @@ private:
     AppSettingsStore m_settingsStore;
     AppSettings m_settings;
     QString m_lastResultSummary;
-    bool m_isCaptureRunning = false;
     std::unique_ptr<OCRProvider> m_ocrProvider;
     ClipboardService m_clipboardService;
-    ScreenGrabber *m_screenGrabber;
-    std::unique_ptr<ScreenCapturePermission> m_permission;
     std::unique_ptr<ToastPresenter> m_toastPresenter;
+    std::unique_ptr<CaptureWorkflow> m_captureWorkflow;
     HotKeyMonitor m_hotKeyMonitor;
     bool m_hasShownHotKeyRegistrationWarning = false;
     bool m_hasReportedUnsavedSettings = false;
     QStringList m_startNotices;
-    QSystemTrayIcon *m_statusItem = nullptr;
-    std::unique_ptr<QMenu> m_menu;
+    // Made at bootstrap: a controller used without it shows no tray.
+    std::unique_ptr<TrayMenu> m_tray;
 };

@@ -1,7 +1,6 @@
 #include "capture/ScreenImageCapturer.h"
 
-#include "capture/ScreenCaptureError.h"
-#include "platform/DesktopSession.h"
+#include "platform/ScreenCaptureError.h"
 #include "platform/ScreenGrabber.h"
 
 #include <QBuffer>
@@ -30,11 +29,6 @@ CapturedScreenImage cropAndEncode(const QImage &screenImage, const std::optional
     return CapturedScreenImage{image, png};
 }
 } // namespace
-
-QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection)
-{
-    return capture(selection, DesktopSession::screenGrabber());
-}
 
 QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection, ScreenGrabber &grabber)
 {

@@ -15,7 +15,6 @@ class ScreenGrabber;
 namespace ScreenImageCapturer {
 
 // Runs off the calling thread. Fails with ScreenCaptureException.
-QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection);
 QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection, ScreenGrabber &grabber);
 
 // The selection clipped to its screen, in the screen image's pixels, rounded outwards;

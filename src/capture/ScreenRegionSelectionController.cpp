@@ -2,71 +2,45 @@
 
 #include "capture/ScreenRegionSelectionSession.h"
 #include "capture/ScreenRegionSelectionWindow.h"
-#include "platform/DesktopSession.h"
 
 #include <QCoreApplication>
-#include <QPointer>
 
-#include <memory>
-#include <vector>
+ScreenRegionSelectionController::ScreenRegionSelectionController() = default;
 
-namespace {
-// A selection still open when the program ends (a quit or a signal during a drag) must not be
-// torn down after the application object: its windows would be deleted into a dead Qt.
-struct ActiveSession {
-    std::unique_ptr<ScreenRegionSelectionSession> session;
-    ~ActiveSession()
-    {
-        if (!QCoreApplication::instance())
-            static_cast<void>(session.release()); // the process is ending; nothing to close
-    }
-};
-
-std::unique_ptr<ScreenRegionSelectionSession> &session()
+ScreenRegionSelectionController::~ScreenRegionSelectionController()
 {
-    static ActiveSession active;
-    return active.session;
-}
-
-std::vector<QPointer<ScreenRegionSelectionWindow>> &heldWindows()
-{
-    static std::vector<QPointer<ScreenRegionSelectionWindow>> windows;
-    return windows;
-}
-} // namespace
-
-QFuture<std::optional<ScreenRegionSelection>> ScreenRegionSelectionController::selectRegion()
-{
-    return selectRegion(DesktopSession::screenGrabber());
+    // A selection still open when the program ends (a quit or a signal during a drag) must not be
+    // torn down after the application object: its windows would be deleted into a dead Qt.
+    ScreenRegionSelectionSession *session = m_session.release();
+    if (!QCoreApplication::instance())
+        return; // the process is ending; nothing to close
+    // Released first, so that the session's own end finds nothing left to release.
+    delete session;
+    dismissOverlay();
 }
 
 QFuture<std::optional<ScreenRegionSelection>> ScreenRegionSelectionController::selectRegion(ScreenGrabber &grabber,
                                                                                            bool holdOverlay)
 {
     dismissOverlay();
-    session() = std::make_unique<ScreenRegionSelectionSession>(grabber);
-    ScreenRegionSelectionSession *current = session().get();
+    m_session = std::make_unique<ScreenRegionSelectionSession>(grabber);
+    ScreenRegionSelectionSession *current = m_session.get();
     current->holdsOverlayAfterSelection = holdOverlay;
-    current->onHoldOverlay = [](std::vector<QPointer<ScreenRegionSelectionWindow>> windows) {
-        heldWindows() = std::move(windows);
+    current->onHoldOverlay = [this](std::vector<QPointer<ScreenRegionSelectionWindow>> windows) {
+        m_heldWindows = std::move(windows);
     };
-    current->onFinish = [current] {
+    current->onFinish = [this, current] {
         // Released after the caller has its answer, and not from inside its own call.
-        if (session().get() == current)
-            session().release()->deleteLater();
+        if (m_session.get() == current)
+            m_session.release()->deleteLater();
     };
     QFuture<std::optional<ScreenRegionSelection>> future = current->future();
     current->start();
     return future;
 }
 
-ScreenRegionSelectionSession *ScreenRegionSelectionController::activeSession()
-{
-    return session().get();
-}
-
 void ScreenRegionSelectionController::dismissOverlay()
 {
-    ScreenRegionSelectionSession::closeWindows(heldWindows());
-    heldWindows().clear();
+    ScreenRegionSelectionSession::closeWindows(m_heldWindows);
+    m_heldWindows.clear();
 }

@@ -11,7 +11,7 @@ AppLanguage fromPreferredLanguages(const QStringList &preferredLanguages)
 {
     if (preferredLanguages.isEmpty())
         return AppLanguage::english;
-    const QString first = preferredLanguages.first().toLower();
+    const QString first = preferredLanguages.first().toLower().replace(u'_', u'-');
 
     // Script prefixes come before region prefixes, so zh-Hans-HK is simplified.
     static const std::array<std::pair<const char *, AppLanguage>, 13> prefixes{{
@@ -29,8 +29,10 @@ AppLanguage fromPreferredLanguages(const QStringList &preferredLanguages)
         {"es", AppLanguage::spanish},
         {"pt", AppLanguage::portuguese},
     }};
+    // Whole subtags only: "kok" (Konkani) is not Korean, "frr" (Frisian) not French.
     for (const auto &[prefix, language] : prefixes) {
-        if (first.startsWith(QLatin1String(prefix)))
+        const QLatin1String tag(prefix);
+        if (first == tag || (first.startsWith(tag) && first.at(tag.size()) == u'-'))
             return language;
     }
     return AppLanguage::english;

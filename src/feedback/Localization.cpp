@@ -68,4 +68,9 @@ QString ownText(LocalizedKey key, AppLanguage language)
     return translator(language).translate(nullptr, id(key));
 }
 
+QString headline(LocalizedKey key)
+{
+    return QStringLiteral("<b>%1</b>").arg(text(key).toHtmlEscaped());
+}
+
 } // namespace L

@@ -17,4 +17,7 @@ QString count(LocalizedKey key, qint64 number, AppLanguage language);
 
 // The language's own text, without the English fallback; empty when it has none.
 QString ownText(LocalizedKey key, AppLanguage language);
+
+// The text as an alert's first line: alerts on Linux desktops do not set it apart by themselves.
+QString headline(LocalizedKey key);
 } // namespace L

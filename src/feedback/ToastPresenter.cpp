@@ -24,6 +24,15 @@ ToastPresenter::ToastPresenter()
 
 ToastPresenter::~ToastPresenter() = default;
 
+void ToastPresenter::showStatus(const QString &title, ToastStyle style, double durationSeconds)
+{
+    const char *symbol = style == ToastStyle::success ? "checkmark.circle.fill"
+        : style == ToastStyle::error                 ? "xmark.octagon.fill"
+                                                     : "exclamationmark.triangle.fill";
+    show(title, std::nullopt, ToastIcon::system(QString::fromLatin1(symbol)), style, std::nullopt, durationSeconds,
+         ToastPlacement::bottom);
+}
+
 void ToastPresenter::show(const QString &title, const std::optional<QString> &subtitle, const ToastIcon &icon,
                           ToastStyle style, const std::optional<ToastAppearance> &appearance, double durationSeconds,
                           ToastPlacement placement)

@@ -32,6 +32,9 @@ public:
     void show(const QString &title, const std::optional<QString> &subtitle, const ToastIcon &icon, ToastStyle style,
               const std::optional<ToastAppearance> &appearance, double durationSeconds, ToastPlacement placement);
 
+    // A one-line notice at the bottom of the screen, with the style's own symbol.
+    void showStatus(const QString &title, ToastStyle style, double durationSeconds);
+
     // The panel, once the first toast made it.
     ToastView *window() const { return m_window.get(); }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/PreferredLanguageMode.h"
+#include "ocr/PreferredLanguageMode.h"
 
 #include <QString>
 #include <QStringList>

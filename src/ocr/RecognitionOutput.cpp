@@ -1,13 +1,10 @@
 #include "ocr/RecognitionOutput.h"
 
+#include "ocr/Scripts.h"
+
 #include <QStringView>
 
 namespace {
-bool isCJK(char32_t c)
-{
-    return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF)
-        || (c >= 0x3040 && c <= 0x30FF) || (c >= 0xAC00 && c <= 0xD7AF);
-}
 
 bool isAsciiLetterOrDigit(char32_t c)
 {
@@ -51,7 +48,7 @@ double RecognitionOutput::averageConfidence() const
 
 int RecognitionOutput::cjkCharacterCount() const
 {
-    return countScalars(strings().join(u'\n'), isCJK);
+    return countScalars(strings().join(u'\n'), Scripts::isCJK);
 }
 
 int RecognitionOutput::latinCharacterCount() const

@@ -7,11 +7,9 @@ namespace RecognitionStrategies {
 TextRecognitionSettings settings(RecognitionStrategy strategy)
 {
     TextRecognitionSettings settings;
-    settings.accurate = true;
     const bool preferred = strategy == RecognitionStrategy::preferredLanguages;
     settings.minimumTextHeight = preferred ? 0.012f : 0.004f;
     settings.usesLanguageCorrection = preferred;
-    settings.customWords = {};
     settings.automaticallyDetectsLanguage = strategy == RecognitionStrategy::automaticFallback;
     return settings;
 }

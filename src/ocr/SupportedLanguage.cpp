@@ -1,6 +1,7 @@
 #include "ocr/SupportedLanguage.h"
 
-#include "platform/PreferredLanguages.h"
+#include <QLocale>
+#include <QRegularExpression>
 
 namespace SupportedLanguages {
 
@@ -30,13 +31,45 @@ const Order &cjkFirst()
     return order;
 }
 
+namespace {
+// The one table of the names each part of recognition knows a language by.
+struct LanguageNames {
+    const char *identifier; // BCP 47
+    const char *model;      // Tesseract's
+    const char *detected;   // CLD2's
+};
+
+// In declaration order of SupportedLanguage.
+constexpr std::array<LanguageNames, 11> names{{
+    {"en-US", "eng", "en"},     {"zh-Hans", "chi_sim", "zh"}, {"zh-Hant", "chi_tra", "zh-Hant"},
+    {"fr-FR", "fra", "fr"},     {"de-DE", "deu", "de"},       {"it-IT", "ita", "it"},
+    {"ja-JP", "jpn", "ja"},     {"ko-KR", "kor", "ko"},       {"es-ES", "spa", "es"},
+    {"pt-PT", "por", "pt"},     {"tr-TR", "tur", "tr"},
+}};
+
+const LanguageNames &namesOf(SupportedLanguage language)
+{
+    return names[static_cast<size_t>(language)];
+}
+} // namespace
+
 QString toRawValue(SupportedLanguage language)
 {
-    static constexpr std::array<const char *, 11> rawValues{
-        "en-US", "zh-Hans", "zh-Hant", "fr-FR", "de-DE", "it-IT",
-        "ja-JP", "ko-KR",   "es-ES",   "pt-PT", "tr-TR",
-    };
-    return QString::fromLatin1(rawValues[static_cast<size_t>(language)]);
+    return QString::fromLatin1(namesOf(language).identifier);
+}
+
+QString tesseractModel(SupportedLanguage language)
+{
+    return QString::fromLatin1(namesOf(language).model);
+}
+
+std::optional<SupportedLanguage> fromDetectedCode(const QString &code)
+{
+    for (SupportedLanguage language : allCases()) {
+        if (code == QLatin1String(namesOf(language).detected))
+            return language;
+    }
+    return std::nullopt;
 }
 
 std::optional<SupportedLanguage> fromRawValue(const QString &rawValue)
@@ -52,12 +85,10 @@ const Order &automaticOrder(const QStringList &preferredLanguages)
 {
     if (preferredLanguages.isEmpty())
         return latinFirst();
-    const QString first = preferredLanguages.first().toLower();
-    for (const char *prefix : {"zh", "ja", "ko"}) {
-        if (first.startsWith(QLatin1String(prefix)))
-            return cjkFirst();
-    }
-    return latinFirst();
+    // The language subtag alone: "kok" (Konkani) is not Korean.
+    const QString language = preferredLanguages.first().section(QRegularExpression(QStringLiteral("[-_]")), 0, 0).toLower();
+    const bool cjk = language == QLatin1String("zh") || language == QLatin1String("ja") || language == QLatin1String("ko");
+    return cjk ? cjkFirst() : latinFirst();
 }
 
 QStringList visionLanguageHints(PreferredLanguageMode mode, const QStringList &preferredLanguages)
@@ -74,7 +105,7 @@ QStringList visionLanguageHints(PreferredLanguageMode mode, const QStringList &p
 
 QStringList visionLanguageHints(PreferredLanguageMode mode)
 {
-    return visionLanguageHints(mode, PreferredLanguages::current());
+    return visionLanguageHints(mode, QLocale::system().uiLanguages());
 }
 
 } // namespace SupportedLanguages

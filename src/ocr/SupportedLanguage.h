@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/PreferredLanguageMode.h"
+#include "ocr/PreferredLanguageMode.h"
 
 #include <QStringList>
 
@@ -32,6 +32,10 @@ const Order &cjkFirst();
 // BCP 47 identifier such as "en-US" or "zh-Hans".
 QString toRawValue(SupportedLanguage language);
 std::optional<SupportedLanguage> fromRawValue(const QString &rawValue);
+// The Tesseract model that reads the language, such as "eng" or "chi_sim".
+QString tesseractModel(SupportedLanguage language);
+// The language of a code as CLD2 names it, such as "en" or "zh-Hant".
+std::optional<SupportedLanguage> fromDetectedCode(const QString &code);
 
 // Only the first preferred language decides between the two orders.
 const Order &automaticOrder(const QStringList &preferredLanguages);

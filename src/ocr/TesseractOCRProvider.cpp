@@ -2,12 +2,12 @@
 
 #include "ocr/SupportedLanguage.h"
 #include "ocr/tesseract/Cld2LanguageRecognizer.h"
-#include "platform/PreferredLanguages.h"
 #include "ocr/tesseract/TesseractEngine.h"
 
 #include <QThread>
 
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QtConcurrent>
 
 namespace {
@@ -19,7 +19,7 @@ std::int64_t elapsedMilliseconds(const QElapsedTimer &timer)
 
 TesseractOCRProvider::TesseractOCRProvider()
     : TesseractOCRProvider(std::make_shared<TesseractEngine>(), std::make_shared<Cld2LanguageRecognizer>(),
-                           &PreferredLanguages::current)
+                           [] { return QLocale::system().uiLanguages(); })
 {
 }
 

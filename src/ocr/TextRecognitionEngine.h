@@ -10,11 +10,9 @@
 
 // What one recognition run is asked to do.
 struct TextRecognitionSettings {
-    bool accurate = true;
     // Lines lower than this fraction of the image height are ignored.
     float minimumTextHeight = 0;
     bool usesLanguageCorrection = true;
-    QStringList customWords;
     bool automaticallyDetectsLanguage = false;
     // BCP 47 identifiers in priority order; empty means the engine's default.
     QStringList recognitionLanguages;

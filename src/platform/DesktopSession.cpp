@@ -1,12 +1,6 @@
 #include "platform/DesktopSession.h"
 
-#include "feedback/Localization.h"
-#include "platform/GlobalShortcutService.h"
-#include "platform/ScreenGrabber.h"
-#include "platform/wayland/PortalGlobalShortcutService.h"
-#include "platform/wayland/PortalScreenGrabber.h"
-#include "platform/x11/X11GlobalShortcutService.h"
-#include "platform/x11/X11ScreenGrabber.h"
+#include "platform/XcbReply.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -15,8 +9,6 @@
 #include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
-
-#include <cstdlib>
 
 namespace DesktopSession {
 
@@ -28,16 +20,6 @@ DesktopSessionType type()
     if (session == "x11" || qEnvironmentVariableIsSet("DISPLAY"))
         return DesktopSessionType::x11;
     return DesktopSessionType::unknown;
-}
-
-ScreenGrabber &screenGrabber()
-{
-    static const std::unique_ptr<ScreenGrabber> grabber = []() -> std::unique_ptr<ScreenGrabber> {
-        if (type() == DesktopSessionType::x11)
-            return std::make_unique<X11ScreenGrabber>();
-        return std::make_unique<PortalScreenGrabber>();
-    }();
-    return *grabber;
 }
 
 bool trayLoadsIconsByName()
@@ -57,33 +39,16 @@ bool hasCompositor()
     xcb_connection_t *connection = x11->connection();
     // Screen 0: Qt's windows all live on the display's default screen.
     const QByteArray name = "_NET_WM_CM_S0";
-    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 1, uint16_t(name.size()), name.constData()), nullptr);
-    if (!atom)
+    const XcbReply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 1, uint16_t(name.size()), name.constData()), nullptr));
+    if (!atom || atom->atom == XCB_ATOM_NONE)
         return false;
-    const xcb_atom_t selection = atom->atom;
-    std::free(atom);
-    if (selection == XCB_ATOM_NONE)
-        return false;
-    xcb_get_selection_owner_reply_t *owner =
-        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, selection), nullptr);
-    const bool owned = owner && owner->owner != XCB_NONE;
-    std::free(owner);
-    return owned;
+    const XcbReply<xcb_get_selection_owner_reply_t> owner(
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom), nullptr));
+    return owner && owner->owner != XCB_NONE;
 }
 
 } // namespace DesktopSession
-
-std::unique_ptr<GlobalShortcutService> DesktopSession::globalShortcutService()
-{
-    if (type() == DesktopSessionType::x11)
-        return std::make_unique<X11GlobalShortcutService>();
-    // Named as the desktop's shortcut settings show them, and as the program's D-Bus actions.
-    return std::make_unique<PortalGlobalShortcutService>(std::map<std::uint32_t, PortalGlobalShortcutService::Name>{
-        {1, {QStringLiteral("capture-text"), L::text(LocalizedKey::captureText)}},
-        {2, {QStringLiteral("capture-screenshot"), L::text(LocalizedKey::captureScreenshot)}},
-    });
-}
 
 bool DesktopSession::clipboardNeedsFocus()
 {

@@ -1,19 +1,10 @@
 #pragma once
 
-#include <memory>
-
-class GlobalShortcutService;
-class ScreenGrabber;
-
 // The kind of graphical session the program runs in, from the environment.
 enum class DesktopSessionType { x11, wayland, unknown };
 
 namespace DesktopSession {
 DesktopSessionType type();
-// The screen grabber of this session; shared, made on first use.
-ScreenGrabber &screenGrabber();
-// A new global-shortcut service for this session.
-std::unique_ptr<GlobalShortcutService> globalShortcutService();
 // Whether the display accepts clipboard writes only from the client that has the keyboard focus.
 bool clipboardNeedsFocus();
 // Whether windows can have see-through parts (rounded corners, shadows): always on Wayland, on

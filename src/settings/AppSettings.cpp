@@ -1,5 +1,7 @@
 #include "settings/AppSettings.h"
 
+#include "common/EnumNames.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -12,9 +14,8 @@ QByteArray AppSettings::toJson() const
 {
     const QJsonObject object{
         {QStringLiteral("hotKey"), hotKey.toJson()},
-        {QStringLiteral("autoCopyEnabled"), autoCopyEnabled},
         {QStringLiteral("preferredLanguageMode"),
-         PreferredLanguageModes::toRawValue(preferredLanguageMode)},
+         EnumNames::name(preferredLanguageMode)},
     };
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
@@ -30,13 +31,12 @@ std::optional<AppSettings> AppSettings::fromJson(const QByteArray &json)
     const QJsonObject object = document.object();
 
     const std::optional<HotKey> hotKey = HotKey::fromJson(object.value(QLatin1String("hotKey")));
-    const QJsonValue autoCopy = object.value(QLatin1String("autoCopyEnabled"));
     const QJsonValue mode = object.value(QLatin1String("preferredLanguageMode"));
-    if (!hotKey || !hotKey->hasRequiredModifier() || !autoCopy.isBool() || !mode.isString())
+    if (!hotKey || !hotKey->hasRequiredModifier() || !mode.isString())
         return std::nullopt;
     const std::optional<PreferredLanguageMode> languageMode =
-        PreferredLanguageModes::fromRawValue(mode.toString());
+        EnumNames::fromName<PreferredLanguageMode>(mode.toString());
     if (!languageMode)
         return std::nullopt;
-    return AppSettings{*hotKey, autoCopy.toBool(), *languageMode};
+    return AppSettings{*hotKey, *languageMode};
 }

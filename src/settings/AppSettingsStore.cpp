@@ -69,7 +69,6 @@ AppSettings AppSettingsStore::load()
         keepUnreadableFile(configuration->fileName());
 
     AppSettings settings = decoded.value_or(AppSettings{});
-    settings.autoCopyEnabled = true;
     if (settings.hotKey.isRetiredTextShortcut())
         settings.hotKey = HotKey::defaultTextCapture();
     return settings;

@@ -1,5 +1,7 @@
 #include "settings/HotKey.h"
 
+#include "common/EnumNames.h"
+
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QStringList>
@@ -52,7 +54,7 @@ std::uint32_t HotKey::modifierMask() const
 QJsonObject HotKey::toJson() const
 {
     return QJsonObject{
-        {QStringLiteral("key"), HotKeyKeys::toRawValue(key)},
+        {QStringLiteral("key"), EnumNames::name(key)},
         {QStringLiteral("command"), command},
         {QStringLiteral("control"), control},
         {QStringLiteral("option"), option},
@@ -68,7 +70,7 @@ std::optional<HotKey> HotKey::fromJson(const QJsonValue &value)
     const QJsonValue keyValue = object.value(QLatin1String("key"));
     if (!keyValue.isString())
         return std::nullopt;
-    const std::optional<HotKeyKey> key = HotKeyKeys::fromRawValue(keyValue.toString());
+    const std::optional<HotKeyKey> key = EnumNames::fromName<HotKeyKey>(keyValue.toString());
     if (!key)
         return std::nullopt;
 

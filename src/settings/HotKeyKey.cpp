@@ -1,54 +1,14 @@
 #include "settings/HotKeyKey.h"
 
+#include <algorithm>
+#include <array>
+
 namespace HotKeyKeys {
 
 namespace {
-struct KeyInfo {
-    const char *rawValue;
-    std::uint32_t keyCode;
-};
-
-constexpr std::array<KeyInfo, 10> infos{{
-    {"zero", 29},
-    {"one", 18},
-    {"two", 19},
-    {"three", 20},
-    {"four", 21},
-    {"five", 23},
-    {"six", 22},
-    {"seven", 26},
-    {"eight", 28},
-    {"nine", 25},
-}};
-
-const KeyInfo &info(HotKeyKey key)
-{
-    return infos[static_cast<size_t>(key)];
-}
+// By digit.
+constexpr std::array<std::uint32_t, 10> keyCodes{29, 18, 19, 20, 21, 23, 22, 26, 28, 25};
 } // namespace
-
-const std::array<HotKeyKey, 10> &allCases()
-{
-    static constexpr std::array<HotKeyKey, 10> cases{
-        HotKeyKey::zero, HotKeyKey::one, HotKeyKey::two,   HotKeyKey::three, HotKeyKey::four,
-        HotKeyKey::five, HotKeyKey::six, HotKeyKey::seven, HotKeyKey::eight, HotKeyKey::nine,
-    };
-    return cases;
-}
-
-QString toRawValue(HotKeyKey key)
-{
-    return QString::fromLatin1(info(key).rawValue);
-}
-
-std::optional<HotKeyKey> fromRawValue(const QString &rawValue)
-{
-    for (HotKeyKey key : allCases()) {
-        if (rawValue == QLatin1String(info(key).rawValue))
-            return key;
-    }
-    return std::nullopt;
-}
 
 QString title(HotKeyKey key)
 {
@@ -57,16 +17,15 @@ QString title(HotKeyKey key)
 
 std::uint32_t keyCode(HotKeyKey key)
 {
-    return info(key).keyCode;
+    return keyCodes[static_cast<size_t>(key)];
 }
 
 std::optional<HotKeyKey> fromKeyCode(std::uint32_t keyCode)
 {
-    for (HotKeyKey key : allCases()) {
-        if (info(key).keyCode == keyCode)
-            return key;
-    }
-    return std::nullopt;
+    const auto found = std::find(keyCodes.begin(), keyCodes.end(), keyCode);
+    if (found == keyCodes.end())
+        return std::nullopt;
+    return static_cast<HotKeyKey>(found - keyCodes.begin());
 }
 
 } // namespace HotKeyKeys

@@ -1,19 +1,17 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
-#include <array>
 #include <cstdint>
 #include <optional>
 
-// The digit keys a shortcut can use.
-enum class HotKeyKey : std::uint8_t { zero, one, two, three, four, five, six, seven, eight, nine };
-
 namespace HotKeyKeys {
-const std::array<HotKeyKey, 10> &allCases();
+Q_NAMESPACE
 
-QString toRawValue(HotKeyKey key);
-std::optional<HotKeyKey> fromRawValue(const QString &rawValue);
+// The digit keys a shortcut can use. Stored by name (EnumNames).
+enum class HotKeyKey : std::uint8_t { zero, one, two, three, four, five, six, seven, eight, nine };
+Q_ENUM_NS(HotKeyKey)
 
 // The digit itself: "0" for zero ... "9" for nine.
 QString title(HotKeyKey key);
@@ -24,3 +22,5 @@ std::uint32_t keyCode(HotKeyKey key);
 // The inverse of keyCode(), for platform layers that translate codes back to keys.
 std::optional<HotKeyKey> fromKeyCode(std::uint32_t keyCode);
 } // namespace HotKeyKeys
+
+using HotKeyKeys::HotKeyKey;

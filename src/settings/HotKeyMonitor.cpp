@@ -1,12 +1,11 @@
 #include "settings/HotKeyMonitor.h"
 
-#include "platform/DesktopSession.h"
 #include "platform/GlobalShortcutService.h"
 
 #include <algorithm>
 
 HotKeyMonitor::HotKeyMonitor(std::unique_ptr<GlobalShortcutService> service)
-    : m_service(service ? std::move(service) : DesktopSession::globalShortcutService())
+    : m_service(std::move(service))
 {
     m_service->onPressed = [this](std::uint32_t signature, std::uint32_t id) { handlePress(signature, id); };
     m_service->onRefused = [this](std::uint32_t signature, const std::vector<GlobalShortcutService::Refusal> &refusals) {

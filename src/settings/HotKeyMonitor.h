@@ -34,7 +34,7 @@ public:
     };
 
     // The session's own service when none is given.
-    explicit HotKeyMonitor(std::unique_ptr<GlobalShortcutService> service = {});
+    explicit HotKeyMonitor(std::unique_ptr<GlobalShortcutService> service);
     ~HotKeyMonitor();
 
     // Replaces every earlier registration; returns the refused ones in list order.

@@ -1,7 +1,9 @@
 #include "settings/SettingsView.h"
 
-#include "app/AppController.h"
+#include "common/EnumNames.h"
 #include "feedback/Localization.h"
+#include "settings/PreferredLanguageModeTitle.h"
+#include "settings/SettingsModel.h"
 #include "settings/SettingsWindowController.h"
 
 #include <QCheckBox>
@@ -13,14 +15,14 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-SettingsView::SettingsView(AppController &controller, QWidget *parent)
+SettingsView::SettingsView(SettingsModel &controller, QWidget *parent)
     : QWidget(parent)
     , m_controller(controller)
 {
     build();
     refresh();
-    connect(&m_controller, &AppController::settingsChanged, this, &SettingsView::refresh);
-    connect(&m_controller, &AppController::lastResultSummaryChanged, this, &SettingsView::refresh);
+    connect(&m_controller, &SettingsModel::settingsChanged, this, &SettingsView::refresh);
+    connect(&m_controller, &SettingsModel::lastResultSummaryChanged, this, &SettingsView::refresh);
 }
 
 QLabel *SettingsView::sectionHeader(const QString &text)
@@ -66,15 +68,15 @@ void SettingsView::build()
     buttons->addWidget(m_captureScreenshot);
     buttons->addStretch();
     capture->addRow(buttons);
-    connect(m_captureText, &QPushButton::clicked, &m_controller, &AppController::startCapture);
-    connect(m_captureScreenshot, &QPushButton::clicked, &m_controller, &AppController::startImageCapture);
+    connect(m_captureText, &QPushButton::clicked, &m_controller, &SettingsModel::startCapture);
+    connect(m_captureScreenshot, &QPushButton::clicked, &m_controller, &SettingsModel::startImageCapture);
 
     m_key = new QComboBox;
-    for (HotKeyKey key : HotKeyKeys::allCases())
+    for (HotKeyKey key : EnumNames::values<HotKeyKey>())
         m_key->addItem(HotKeyKeys::title(key));
     capture->addRow(L::text(LocalizedKey::textShortcutKey), m_key);
     connect(m_key, &QComboBox::activated, this, [this](int index) {
-        m_controller.updateSettings([index](AppSettings &s) { s.hotKey.key = HotKeyKeys::allCases()[size_t(index)]; });
+        m_controller.updateSettings([index](AppSettings &s) { s.hotKey.key = EnumNames::values<HotKeyKey>().value(index); });
     });
 
     // The modifier toggles, in the order the shortcut is written.
@@ -100,12 +102,12 @@ void SettingsView::build()
     capture->addRow(L::text(LocalizedKey::imageShortcut), m_imageShortcut);
 
     m_languageMode = new QComboBox;
-    for (PreferredLanguageMode mode : PreferredLanguageModes::allCases())
+    for (PreferredLanguageMode mode : EnumNames::values<PreferredLanguageMode>())
         m_languageMode->addItem(PreferredLanguageModes::title(mode));
     form(L::text(LocalizedKey::textRecognitionSection))->addRow(L::text(LocalizedKey::languageMode), m_languageMode);
     connect(m_languageMode, &QComboBox::activated, this, [this](int index) {
         m_controller.updateSettings([index](AppSettings &s) {
-            s.preferredLanguageMode = PreferredLanguageModes::allCases()[size_t(index)];
+            s.preferredLanguageMode = EnumNames::values<PreferredLanguageMode>().value(index);
         });
     });
 

@@ -2,20 +2,20 @@
 
 #include <QWidget>
 
-class AppController;
+class SettingsModel;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
 
-// The settings form. Every edit goes straight to the controller's updateSettings(); the form
-// redraws itself from the controller whenever its settings or status change.
+// The settings form. Every edit goes straight to the model's updateSettings(); the form
+// redraws itself from the model whenever its settings or status change.
 class SettingsView : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit SettingsView(AppController &controller, QWidget *parent = nullptr);
+    explicit SettingsView(SettingsModel &controller, QWidget *parent = nullptr);
 
     // Reads the controller's current state into the controls.
     void refresh();
@@ -25,7 +25,7 @@ private:
     static QLabel *sectionHeader(const QString &text);
     QLabel *secondaryLabel(const QString &text = {});
 
-    AppController &m_controller;
+    SettingsModel &m_controller;
     QPushButton *m_captureText = nullptr;
     QPushButton *m_captureScreenshot = nullptr;
     QComboBox *m_key = nullptr;

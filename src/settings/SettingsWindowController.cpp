@@ -15,7 +15,7 @@ SettingsWindowController &SettingsWindowController::shared()
     return *instance;
 }
 
-void SettingsWindowController::show(AppController &controller)
+void SettingsWindowController::show(SettingsModel &model)
 {
     if (!m_window) {
         // A dialog: Escape closes it (hiding it, as the close button does).
@@ -32,7 +32,7 @@ void SettingsWindowController::show(AppController &controller)
         delete item->widget();
         delete item;
     }
-    auto *view = new SettingsView(controller);
+    auto *view = new SettingsView(model);
     layout->addWidget(view);
     // A window that is already open does not show new children by itself.
     view->show();

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
-class AppController;
+class SettingsModel;
 class QWidget;
 
 // The one settings window: at least 520 wide, as large as its form in the current language, not
@@ -18,10 +18,9 @@ public:
     static SettingsWindowController &shared();
 
     // Creates or refreshes the window and brings it to the front.
-    void show(AppController &controller);
+    void show(SettingsModel &model);
 
     QWidget *window() const { return m_window; }
-    bool userInitiatedPresentationPending = false;
 
 private:
     QPointer<QWidget> m_window;

@@ -5,10 +5,10 @@
 set -euo pipefail
 tessarin=$1 show_text=$2
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/desktop-helpers.sh"
+. "$here/../support/desktop-helpers.sh"
 work=$(mktemp -d)
 pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done; rm -rf "$work"; }
+cleanup() { stop_processes; rm -rf "$work"; }
 trap cleanup EXIT
 
 start_tessarin() {

@@ -5,6 +5,7 @@
 #include "capture/ScreenRegionSelectionSession.h"
 #include "feedback/ToastPresenter.h"
 #include "feedback/ToastView.h"
+#include "app/PlatformLoader.h"
 #include "platform/DesktopSession.h"
 #include "platform/ScreenGrabber.h"
 #include "platform/wayland/PortalRequest.h"
@@ -75,7 +76,7 @@ public:
     QImage grab(const ScreenGrabTarget &) override { return {}; }
     QFuture<QList<QImage>> grabScreens(const QList<ScreenGrabTarget> &screens) override
     {
-        const QList<QImage> pictures = DesktopSession::screenGrabber().grabScreens(screens).result();
+        const QList<QImage> pictures = PlatformLoader::screenGrabber().grabScreens(screens).result();
         auto promise = std::make_shared<QPromise<QList<QImage>>>();
         promise->start();
         QTimer::singleShot(300, this, [this, promise, pictures] {
@@ -91,10 +92,12 @@ signals:
     void delivering();
 };
 
-class Refused : public ScreenCapturePermission
+// A session that lets no program read the screen.
+class Unavailable : public ScreenGrabber
 {
 public:
-    bool isGranted() const override { return false; }
+    bool isAvailable() const override { return false; }
+    QImage grab(const ScreenGrabTarget &) override { return {}; }
 };
 
 QString toastTitle(AppController &controller)
@@ -144,7 +147,7 @@ private slots:
         // compositors that draw nothing beneath a full-screen window).
         bool mappedEarly = false;
         QObject::connect(&late, &LateGrabber::delivering, [&] {
-            ScreenRegionSelectionSession *session = ScreenRegionSelectionController::activeSession();
+            ScreenRegionSelectionSession *session = scene.selection().activeSession();
             mappedEarly = !session || !session->windows().empty();
         });
         QVERIFY(scene.captureText(CaptureScene::areaAround(window)));
@@ -178,10 +181,10 @@ private slots:
 
         scene.controller().startCapture();
         QVERIFY(scene.controller().isCaptureRunning());
-        ScreenRegionSelectionSession *session = ScreenRegionSelectionController::activeSession();
+        ScreenRegionSelectionSession *session = scene.selection().activeSession();
         scene.controller().startImageCapture();
         scene.controller().startCapture();
-        QCOMPARE(ScreenRegionSelectionController::activeSession(), session);
+        QCOMPARE(scene.selection().activeSession(), session);
         QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("Waiting for selection..."));
         DesktopDriver::xdotool({"key", "Escape"});
         QTRY_VERIFY(!scene.controller().isCaptureRunning());
@@ -240,11 +243,9 @@ private slots:
     {
         QFETCH(bool, portalRefuses);
         RefusingPortal portal;
+        Unavailable unavailable;
         CaptureScene::Options refused;
-        if (portalRefuses)
-            refused.screenGrabber = &portal;
-        else
-            refused.permission = std::make_unique<Refused>();
+        refused.screenGrabber = portalRefuses ? static_cast<ScreenGrabber *>(&portal) : &unavailable;
         CaptureScene scene(std::move(refused));
         ClipboardService().copyText("kept");
         QStringList buttons;
@@ -269,7 +270,7 @@ private slots:
         scene.controller().startCapture();
         // The portal's answer ends the (still invisible) overlays before the alert.
         QTRY_VERIFY(!scene.controller().isCaptureRunning());
-        QTRY_COMPARE(ScreenRegionSelectionController::activeSession(), nullptr);
+        QTRY_COMPARE(scene.selection().activeSession(), nullptr);
         QTRY_VERIFY(std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
                                  [](QWidget *w) { return w->isVisible() && w->windowTitle() == "Tessarin selection"; }));
         QCOMPARE(X11Clipboard::read().data, QByteArray("kept"));

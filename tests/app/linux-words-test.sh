@@ -6,7 +6,7 @@
 #   linux-words-test.sh TESSARIN
 set -euo pipefail
 tessarin=$1
-. "$(dirname "$0")/../acceptance/desktop-helpers.sh"
+. "$(dirname "$0")/../support/desktop-helpers.sh"
 work=$(mktemp -d)
 export LANGUAGE=en
 

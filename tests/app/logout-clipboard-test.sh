@@ -4,10 +4,10 @@
 #   logout-clipboard-test.sh TESSARIN CLIPBOARD_MANAGER
 set -euo pipefail
 tessarin=$1 manager=$2
-. "$(dirname "$0")/../acceptance/desktop-helpers.sh"
+. "$(dirname "$0")/../support/desktop-helpers.sh"
 work=$(mktemp -d)
 pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done; rm -rf "$work"; }
+cleanup() { stop_processes; rm -rf "$work"; }
 trap cleanup EXIT
 
 "$manager" >"$work/manager.log" 2>&1 &

@@ -3,7 +3,7 @@
 # orderly end on the signals a session sends.
 set -euo pipefail
 tessarin=$1
-. "$(dirname "$0")/../acceptance/desktop-helpers.sh"
+. "$(dirname "$0")/../support/desktop-helpers.sh"
 
 work=$(mktemp -d)
 chmod 0755 "$work" # another user plays a part below

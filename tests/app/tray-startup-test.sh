@@ -3,7 +3,7 @@
 # keeps running and writes no settings.
 set -euo pipefail
 tessarin=$1
-. "$(dirname "$0")/../acceptance/desktop-helpers.sh"
+. "$(dirname "$0")/../support/desktop-helpers.sh"
 
 "$tessarin" >"$HOME/tessarin.log" 2>&1 &
 pid=$!

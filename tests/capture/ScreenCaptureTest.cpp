@@ -1,8 +1,9 @@
 // Selection overlays and screen capture on a real two-monitor X desktop, driven by xdotool
 // as a user's mouse and keyboard would drive them.
-#include "capture/ScreenCaptureError.h"
+#include "platform/ScreenCaptureError.h"
 #include "capture/ScreenImageCapturer.h"
 #include "capture/ScreenRegionSelectionController.h"
+#include "app/PlatformLoader.h"
 #include "platform/DesktopSession.h"
 #include "platform/ScreenGrabber.h"
 
@@ -69,6 +70,8 @@ class ScreenCaptureTest : public QObject
     Q_OBJECT
 
 private:
+    ScreenRegionSelectionController m_selection;
+
     static void expect(bool condition, const char *message)
     {
         if (!condition)
@@ -78,14 +81,13 @@ private:
     // Starts a selection, lets xdotool act once the overlays are up, and returns the outcome.
     std::optional<ScreenRegionSelection> select(const QStringList &actions, ScreenGrabber *grabber = nullptr)
     {
-        auto future = grabber ? ScreenRegionSelectionController::selectRegion(*grabber)
-                              : ScreenRegionSelectionController::selectRegion();
-        expect(waitForOverlays(), "the overlays never showed");
+        auto future = m_selection.selectRegion(grabber ? *grabber : PlatformLoader::screenGrabber());
+        expect(waitForOverlays(m_selection), "the overlays never showed");
         QProcess driver;
         driver.start("xdotool", actions);
         expect(QTest::qWaitFor([&] { return future.isFinished(); }, 10000), "the selection never ended");
         driver.waitForFinished();
-        expect(QTest::qWaitFor([] { return ScreenRegionSelectionController::activeSession() == nullptr; }),
+        expect(QTest::qWaitFor([this] { return m_selection.activeSession() == nullptr; }),
                "the session outlived its end");
         // Checked from outside: no overlay is mapped any more.
         expect(QTest::qWaitFor([] { return xdotool({"search", "--onlyvisible", "--name", "Tessarin selection"}).isEmpty(); }),
@@ -95,14 +97,14 @@ private:
 
     CapturedScreenImage captured(const ScreenRegionSelection &selection)
     {
-        auto future = ScreenImageCapturer::capture(selection);
+        auto future = ScreenImageCapturer::capture(selection, PlatformLoader::screenGrabber());
         future.waitForFinished();
         return future.result();
     }
 
     ScreenCaptureError captureError(const ScreenRegionSelection &selection, ScreenGrabber *grabber = nullptr)
     {
-        auto future = grabber ? ScreenImageCapturer::capture(selection, *grabber) : ScreenImageCapturer::capture(selection);
+        auto future = ScreenImageCapturer::capture(selection, grabber ? *grabber : PlatformLoader::screenGrabber());
         try {
             future.waitForFinished();
             future.result();

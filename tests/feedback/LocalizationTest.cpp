@@ -29,14 +29,14 @@ private slots:
         QTest::newRow("zh-Hans-CN") << QStringList{"zh-Hans-CN", "en-US"} << simplifiedChinese;
         QTest::newRow("zh-Hans-HK: script before region") << QStringList{"zh-Hans-HK"} << simplifiedChinese;
         QTest::newRow("zh-SG") << QStringList{"zh-SG"} << simplifiedChinese;
-        QTest::newRow("zh-CN") << QStringList{"zh-CN"} << simplifiedChinese;
         QTest::newRow("zh-Hant-TW") << QStringList{"zh-Hant-TW"} << traditionalChinese;
         QTest::newRow("zh-HK") << QStringList{"zh-HK"} << traditionalChinese;
-        QTest::newRow("zh-MO") << QStringList{"zh-MO"} << traditionalChinese;
         QTest::newRow("upper-case ZH-TW") << QStringList{"ZH-TW"} << traditionalChinese;
         QTest::newRow("bare zh") << QStringList{"zh", "zh-Hans"} << english;
         QTest::newRow("JA") << QStringList{"JA"} << japanese;
-        QTest::newRow("ko-KR") << QStringList{"ko-KR"} << korean;
+        QTest::newRow("ko_KR") << QStringList{"ko_KR"} << korean;
+        QTest::newRow("kok-IN, Konkani") << QStringList{"kok-IN"} << english;
+        QTest::newRow("frr, Frisian") << QStringList{"frr"} << english;
         QTest::newRow("fr-CA") << QStringList{"fr-CA"} << french;
         QTest::newRow("de-CH") << QStringList{"de-CH"} << german;
         QTest::newRow("es-419") << QStringList{"es-419"} << spanish;

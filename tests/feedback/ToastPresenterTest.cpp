@@ -1,5 +1,4 @@
 // Toasts on a real X server with a window manager: geometry, timing, and focus left alone.
-#include "app/MenuBarIcon.h"
 #include "feedback/ToastPresenter.h"
 #include "feedback/ToastView.h"
 
@@ -33,32 +32,6 @@ class ToastPresenterTest : public QObject
     Q_OBJECT
 
 private slots:
-    void placementCentresOnTheAvailableArea()
-    {
-        const QRect area(0, 0, 1920, 1000);
-        QCOMPARE(ToastPresenter::place(QSize(380, 64), ToastPlacement::bottom, area), QPoint(770, 1000 - 72 - 64));
-        QCOMPARE(ToastPresenter::place(QSize(380, 82), ToastPlacement::top, area), QPoint(770, 96));
-        const QRect right(1920, 24, 1280, 1000);
-        QCOMPARE(ToastPresenter::place(QSize(380, 82), ToastPlacement::top, right), QPoint(1920 + 450, 24 + 96));
-    }
-
-    void heightFollowsTheSubtitleAndAGivenAppearanceWins()
-    {
-        ToastPresenter presenter;
-        showSuccess(presenter, "Text copied, ready to paste", 2);
-        QCOMPARE(presenter.window()->size(), QSize(380, 64));
-        QCOMPARE(presenter.window()->appearance().iconSize, 18.0);
-
-        presenter.show("Tessarin is running in the system tray", QString("Click this icon or press Ctrl+Super+2"),
-                       ToastIcon::custom(MenuBarIcon::image(22)), ToastStyle::info, ToastAppearance::onboarding(), 4,
-                       ToastPlacement::top);
-        QCOMPARE(presenter.window()->size(), QSize(380, 82));
-        QCOMPARE(presenter.window()->appearance(), ToastAppearance::onboarding());
-        presenter.show("Shortcut", QString("with a subtitle"), ToastIcon::system("xmark.octagon.fill"),
-                       ToastStyle::error, std::nullopt, 2, ToastPlacement::bottom);
-        QCOMPARE(presenter.window()->appearance().iconSize, 22.0);
-    }
-
     void aLongNoticeIsShownWholeAtTheDesktopsFontSize()
     {
         // A user who set a large font: the notice grows, and every word of it is drawn.

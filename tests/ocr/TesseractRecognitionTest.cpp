@@ -2,6 +2,8 @@
 #include "ocr/TesseractOCRProvider.h"
 #include "ocr/tesseract/Cld2LanguageRecognizer.h"
 #include "ocr/tesseract/TesseractEngine.h"
+#include "ocr/tesseract/TesseractEnginePool.h"
+#include "ocr/tesseract/TesseractImage.h"
 
 #include "TextDistance.h"
 #include "TextRenderer.h"
@@ -10,6 +12,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <tesseract/baseapi.h>
 
 namespace {
 
@@ -211,9 +215,55 @@ private slots:
         const OCRResult chinese = provider().recognizeNow(
             rendered({"今天的天气很好，我们去公园散步吧。"}, "Noto Sans CJK SC", 14), OCRRequest{PreferredLanguageMode::prioritizeLatin});
         QVERIFY2(!chinese.text.isEmpty() && !chinese.text.contains(u' '), qPrintable(chinese.text));
+        // Read first by a Latin model, the comma after a Han character is still the full-width one.
+        QVERIFY2(chinese.text.contains(u'，') && !chinese.text.contains(u','), qPrintable(chinese.text));
         const OCRResult korean = provider().recognizeNow(
             rendered({"다람쥐 헌 쳇바퀴에 타고파."}, "Noto Sans CJK KR", 18), OCRRequest{PreferredLanguageMode::automatic});
         QCOMPARE(korean.text.count(u' '), 3);
+    }
+
+    void linesTheLayoutAnalysisMissesAreFoundFromTheInk()
+    {
+        const TesseractImage prepared = TesseractImage::prepare(
+            rendered({"First line of the text", "Second line of it", "The third"}, "Noto Sans", 16));
+        auto byTop = [](std::vector<QRect> lines) {
+            std::sort(lines.begin(), lines.end(), [](const QRect &a, const QRect &b) { return a.top() < b.top(); });
+            return lines;
+        };
+        // The analysis found no line at all: the rows of ink are read all the same.
+        const std::vector<QRect> rows = byTop(prepared.completedLines({}));
+        QCOMPARE(rows.size(), size_t(3));
+        QVERIFY(rows[0].bottom() < rows[1].top() && rows[1].bottom() < rows[2].top());
+
+        // A stroke it took for a tall line across all three goes; a line it cut short grows to
+        // the glyphs it left out.
+        const QRect sliver(rows[0].left() + 4, rows[0].top(), 2, rows[2].bottom() - rows[0].top());
+        const QRect cutShort = rows[0].adjusted(0, 0, -rows[0].width() / 2, 0);
+        const std::vector<QRect> completed = byTop(prepared.completedLines({sliver, cutShort}));
+        QCOMPARE(completed.size(), size_t(3));
+        QVERIFY(completed[0].contains(rows[0]));
+        QVERIFY(completed[0].height() < 2 * rows[0].height());
+    }
+
+    void thePoolKeepsTheRecentEnginesAndLetsTheOldestGo()
+    {
+        TesseractEnginePool pool(TesseractEngine::defaultTessdataPath(), 2);
+        // An engine the pool kept still carries what was set on it; a new one does not.
+        auto mark = [&](const QString &model) { pool.acquire(model)->SetVariable("tessedit_char_blacklist", "Q"); };
+        auto kept = [&](const QString &model) {
+            const TesseractEnginePool::Lease lease = pool.acquire(model);
+            return QByteArray(lease->GetStringVariable("tessedit_char_blacklist")) == "Q";
+        };
+        mark("eng");
+        mark("fra");
+        mark("deu");
+        QVERIFY(kept("deu"));
+        QVERIFY(kept("fra"));
+        QVERIFY(!kept("eng"));
+        // Now a new eng and the marked fra are kept, eng the more recent.
+        QVERIFY(pool.trim(1));
+        QVERIFY(!pool.trim(1));
+        QVERIFY(!kept("fra"));
     }
 
     void blankRegionInAutomaticModeIsNoTextAfterThreePasses()
@@ -261,6 +311,23 @@ private slots:
             rendered({"Only English is installed here."}, "Noto Sans", 16), OCRRequest{PreferredLanguageMode::prioritizeCJK});
         QCOMPARE(result.status, OCRStatus::success);
         QCOMPARE(result.text, QStringLiteral("Only English is installed here."));
+    }
+
+    void aModelThatCannotLoadFailsTheRecognitionOnEitherLineThread()
+    {
+        // Enough lines for a second line thread; the Chinese ones need the model that fails to
+        // load, on whichever thread reaches them first.
+        QTemporaryDir tessdata;
+        QVERIFY(QFile::link(TesseractEngine::defaultTessdataPath() + "/eng.traineddata", tessdata.filePath("eng.traineddata")));
+        QFile broken(tessdata.filePath("chi_sim.traineddata"));
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write(QByteArray(4096, 'x')) == 4096);
+        broken.close();
+        const QStringList lines{"Meeting notes", "今天的天气很好", "我们去公园散步吧", "请把这份文件发送给项目经理",
+                                "人人生而自由", "在尊严和权利上一律平等", "他们赋有理性和良心", "并应以兄弟关系的精神相对待"};
+        const OCRResult result = provider(std::make_shared<TesseractEngine>(tessdata.path()))
+                                     .recognizeNow(rendered(lines, "Noto Sans CJK SC", 16), OCRRequest{PreferredLanguageMode::prioritizeLatin});
+        QCOMPARE(result.status, OCRStatus::failed);
+        QCOMPARE(result.failureReason, OCRFailureReason::recognitionFailed);
     }
 
     void noTraineddataAtAllFails()

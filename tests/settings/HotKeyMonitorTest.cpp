@@ -52,8 +52,6 @@ private slots:
         QVERIFY(monitor.registerHotKeys(both).empty());
         QVERIFY(monitor.registerHotKeys(both).empty());
         QCOMPARE(shortcuts.active.size(), size_t(2));
-        QCOMPARE(shortcuts.lastSignature, 0x4B52564Cu); // "KRVL"
-        QCOMPARE(shortcuts.active[1], std::pair(19u, 0x1100u));
 
         shortcuts.press(1);
         shortcuts.press(2);
@@ -83,20 +81,6 @@ private slots:
         QVERIFY(monitor.isRegistered(1) && !monitor.isRegistered(2) && !monitor.isRegistered(3));
         shortcuts.press(1);
         QCOMPARE(text, 1);
-    }
-
-    void teardownReleasesEveryShortcut()
-    {
-        auto service = std::make_unique<ScriptedShortcuts>();
-        ScriptedShortcuts *shortcuts = service.get();
-        {
-            HotKeyMonitor monitor(std::move(service));
-            QVERIFY(monitor.registerHotKeys({{1, textKey, [] {}}}).empty());
-            monitor.unregister();
-            QVERIFY(shortcuts->active.empty());
-            QVERIFY(monitor.registerHotKeys({{1, textKey, [] {}}}).empty());
-            QCOMPARE(shortcuts->active.size(), size_t(1));
-        }
     }
 };
 

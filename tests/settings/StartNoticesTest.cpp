@@ -4,6 +4,7 @@
 #include "feedback/ToastPresenter.h"
 #include "feedback/ToastView.h"
 #include "ocr/TesseractOCRProvider.h"
+#include "app/PlatformLoader.h"
 #include "platform/DesktopSession.h"
 
 #include <QDir>
@@ -39,9 +40,8 @@ private:
         AppServices services{AppSettingsStore(QString::fromLatin1(AppSettingsStore::defaultKey), settingsFile),
                              std::make_unique<TesseractOCRProvider>(),
                              ClipboardService(m_dir.filePath("cache/TessarinClipboard")),
-                             &DesktopSession::screenGrabber(),
-                             ScreenCapturePermission::forSession(),
-                             {}};
+                             &PlatformLoader::screenGrabber(),
+                             PlatformLoader::globalShortcutService()};
         auto controller = std::make_unique<AppController>(std::move(services));
         controller->bootstrap();
         return controller;

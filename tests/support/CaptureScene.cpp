@@ -4,20 +4,13 @@
 
 #include "capture/ScreenRegionSelectionController.h"
 #include "ocr/TesseractOCRProvider.h"
+#include "app/PlatformLoader.h"
 #include "platform/DesktopSession.h"
 
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
-
-namespace {
-class Granted : public ScreenCapturePermission
-{
-public:
-    bool isGranted() const override { return true; }
-};
-} // namespace
 
 CaptureScene::CaptureScene()
     : CaptureScene(Options())
@@ -31,9 +24,8 @@ CaptureScene::CaptureScene(Options options)
         options.ocrProvider ? std::move(options.ocrProvider) : std::make_unique<TesseractOCRProvider>(),
         ClipboardService(options.clipboardFolder.isEmpty() ? m_folder.filePath("cache/TessarinClipboard")
                                                            : options.clipboardFolder),
-        options.screenGrabber ? options.screenGrabber : &DesktopSession::screenGrabber(),
-        options.permission ? std::move(options.permission) : std::make_unique<Granted>(),
-        std::move(options.shortcuts),
+        options.screenGrabber ? options.screenGrabber : &PlatformLoader::screenGrabber(),
+        options.shortcuts ? std::move(options.shortcuts) : PlatformLoader::globalShortcutService(),
     };
     m_controller = std::make_unique<AppController>(std::move(services));
 }
@@ -64,7 +56,7 @@ QRectF CaptureScene::areaAround(const QWidget *window, int margin)
 bool CaptureScene::run(void (AppController::*start)(), const QStringList &actions)
 {
     (m_controller.get()->*start)();
-    if (!m_controller->isCaptureRunning() || !DesktopDriver::waitForOverlays())
+    if (!m_controller->isCaptureRunning() || !DesktopDriver::waitForOverlays(selection()))
         return false;
     QProcess driver;
     driver.start("xdotool", actions);

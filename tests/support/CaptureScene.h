@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppController.h"
+#include "app/CaptureWorkflow.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
@@ -17,14 +18,14 @@ public:
     struct Options {
         std::unique_ptr<OCRProvider> ocrProvider;   // the real recogniser when empty
         QString clipboardFolder;                     // a private folder when empty
-        ScreenGrabber *screenGrabber = nullptr;      // the session's when null
-        std::unique_ptr<ScreenCapturePermission> permission; // granted when empty
+        ScreenGrabber *screenGrabber = nullptr;      // the session's when null; its availability is the permission
         std::unique_ptr<GlobalShortcutService> shortcuts;    // the session's when empty
     };
 
     CaptureScene();
     explicit CaptureScene(Options options);
     AppController &controller() { return *m_controller; }
+    ScreenRegionSelectionController &selection() { return m_controller->captureWorkflow().selection(); }
 
     // A borderless window showing text at a place on a screen (logical, screen-local).
     QLabel *showText(int screenIndex, QPoint position, const QString &text, const QString &family, int pixelSize);

@@ -64,10 +64,10 @@ bool waitUntilShown(QWidget *window, int timeoutMs)
     }, timeoutMs);
 }
 
-bool waitForOverlays(int timeoutMs)
+bool waitForOverlays(const ScreenRegionSelectionController &selection, int timeoutMs)
 {
-    return QTest::qWaitFor([] {
-        ScreenRegionSelectionSession *session = ScreenRegionSelectionController::activeSession();
+    return QTest::qWaitFor([&selection] {
+        ScreenRegionSelectionSession *session = selection.activeSession();
         if (!session || session->windows().size() != size_t(QGuiApplication::screens().size()))
             return false;
         return std::all_of(session->windows().begin(), session->windows().end(),

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class QScreen;
+class ScreenRegionSelectionController;
 class QWidget;
 
 // Drives the X desktop as a user would, through xdotool.
@@ -20,5 +21,5 @@ QStringList drag(const QScreen *screen, const QRectF &globalRect);
 // Waits until the screen shows the window's own pixels, as a user would see them.
 bool waitUntilShown(QWidget *window, int timeoutMs = 5000);
 // Waits until the running selection's overlays are mapped on every screen, ready for input.
-bool waitForOverlays(int timeoutMs = 5000);
+bool waitForOverlays(const ScreenRegionSelectionController &selection, int timeoutMs = 5000);
 } // namespace DesktopDriver

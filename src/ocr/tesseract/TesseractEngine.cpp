@@ -1,5 +1,7 @@
 #include "ocr/tesseract/TesseractEngine.h"
 
+#include "ocr/Scripts.h"
+#include "ocr/SupportedLanguage.h"
 #include "ocr/tesseract/Cld2LanguageRecognizer.h"
 #include "ocr/tesseract/TesseractEnginePool.h"
 #include "ocr/tesseract/TesseractImage.h"
@@ -29,19 +31,6 @@
 #include <thread>
 
 namespace {
-
-struct LanguageModel {
-    const char *identifier;
-    const char *model;
-    const char *detected; // what CLD2 calls the language
-};
-
-constexpr LanguageModel languageModels[] = {
-    {"en-US", "eng", "en"},     {"zh-Hans", "chi_sim", "zh"}, {"zh-Hant", "chi_tra", "zh-Hant"},
-    {"fr-FR", "fra", "fr"},     {"de-DE", "deu", "de"},       {"it-IT", "ita", "it"},
-    {"ja-JP", "jpn", "ja"},     {"ko-KR", "kor", "ko"},       {"es-ES", "spa", "es"},
-    {"pt-PT", "por", "pt"},     {"tr-TR", "tur", "tr"},
-};
 
 // Tesseract's own default when no language is asked for.
 const QString defaultModel = QStringLiteral("eng");
@@ -76,25 +65,15 @@ Script scriptOf(const QString &model)
 
 QString modelOfDetectedLanguage(const QString &code)
 {
-    for (const LanguageModel &language : languageModels) {
-        if (code == QLatin1String(language.detected))
-            return QString::fromLatin1(language.model);
-    }
-    return {};
+    const std::optional<SupportedLanguage> language = SupportedLanguages::fromDetectedCode(code);
+    return language ? SupportedLanguages::tesseractModel(*language) : QString();
 }
 
-bool isUnspacedScript(char32_t c)
-{
-    return (c >= 0x2E80 && c <= 0x2FFF)    // CJK radicals
-        || (c >= 0x3000 && c <= 0x30FF)    // CJK punctuation, kana
-        || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF)
-        || (c >= 0xF900 && c <= 0xFAFF)    // compatibility ideographs
-        || (c >= 0xFF00 && c <= 0xFFEF);   // full-width forms
-}
+using Scripts::isUnspaced;
 
 bool isHanOrKana(char32_t c)
 {
-    return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF);
+    return Scripts::isHan(c) || Scripts::isKana(c);
 }
 
 bool isWordCharacter(char32_t c)
@@ -130,7 +109,7 @@ bool looksLikeLatinText(const RecognizedText &text)
     const QStringList words = text.string.split(u' ', Qt::SkipEmptyParts);
     return text.confidence >= minimumConfidence && words.size() >= 2
         && std::all_of(words.begin(), words.end(), isPlainWord)
-        && std::none_of(text.string.begin(), text.string.end(), [](QChar c) { return isUnspacedScript(c.unicode()); });
+        && std::none_of(text.string.begin(), text.string.end(), [](QChar c) { return isUnspaced(c.unicode()); });
 }
 
 // A space the models put after a dot, slash or at sign inside a host name, e-mail address, path
@@ -166,8 +145,8 @@ QString normalizedLine(const QString &line)
             qsizetype next = i;
             while (next < scalars.size() && scalars[next] == U' ')
                 ++next;
-            const bool betweenUnspaced = !out.empty() && next < scalars.size() && isUnspacedScript(out.back())
-                && (isUnspacedScript(scalars[next]) || halfWidthMarks.find(scalars[next]) != halfWidthMarks.npos);
+            const bool betweenUnspaced = !out.empty() && next < scalars.size() && isUnspaced(out.back())
+                && (isUnspaced(scalars[next]) || halfWidthMarks.find(scalars[next]) != halfWidthMarks.npos);
             if (!betweenUnspaced && !(next < scalars.size() && splitsAddress(out, scalars[next])))
                 out.push_back(U' ');
             i = next - 1;
@@ -605,8 +584,8 @@ public:
             int cjk = 0;
             int latin = 0;
             for (char32_t c : reads[i].text->string.toUcs4()) {
-                cjk += isUnspacedScript(c) || (c >= 0xAC00 && c <= 0xD7AF) ? 1 : 0;
-                latin += (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') ? 1 : 0;
+                cjk += isUnspaced(c) || Scripts::isHangul(c) ? 1 : 0;
+                latin += Scripts::isAsciiLetter(c) ? 1 : 0;
             }
             if (latin >= 8 * std::max(cjk, 1)) {
                 if (std::optional<RecognizedText> text = reader.readWith(*latinModel, lines[i]))
@@ -624,7 +603,7 @@ public:
         const bool kana = models.contains(japanese) && std::any_of(reads.begin(), reads.end(), [&](const LineRead &read) {
             return read.text && read.model == japanese
                 && std::any_of(read.text->string.begin(), read.text->string.end(),
-                               [](QChar c) { return c.unicode() >= 0x3040 && c.unicode() <= 0x30FF; });
+                               [](QChar c) { return Scripts::isKana(c.unicode()); });
         });
         if (kana)
             rereadScript(analysis, lines, reads, Script::han, japanese);
@@ -863,20 +842,17 @@ QString TesseractEngine::defaultTessdataPath()
 
 QString TesseractEngine::tesseractLanguage(const QString &identifier)
 {
-    for (const LanguageModel &language : languageModels) {
-        if (identifier == QLatin1String(language.identifier))
-            return QString::fromLatin1(language.model);
-    }
-    return {};
+    const std::optional<SupportedLanguage> language = SupportedLanguages::fromRawValue(identifier);
+    return language ? SupportedLanguages::tesseractModel(*language) : QString();
 }
 
 QStringList TesseractEngine::supportedRecognitionLanguages(const TextRecognitionSettings &)
 {
     const QStringList installed = d->pool.installedModels();
     QStringList supported;
-    for (const LanguageModel &language : languageModels) {
-        if (installed.contains(QLatin1String(language.model)))
-            supported << QString::fromLatin1(language.identifier);
+    for (SupportedLanguage language : SupportedLanguages::allCases()) {
+        if (installed.contains(SupportedLanguages::tesseractModel(language)))
+            supported << SupportedLanguages::toRawValue(language);
     }
     return supported;
 }

@@ -1,6 +1,6 @@
 #include "platform/wayland/PortalScreenGrabber.h"
 
-#include "capture/ScreenCaptureError.h"
+#include "platform/ScreenCaptureError.h"
 #include "platform/wayland/PortalRequest.h"
 
 #include <QDBusConnectionInterface>

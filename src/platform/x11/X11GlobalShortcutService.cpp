@@ -2,20 +2,16 @@
 
 #include "settings/HotKey.h"
 #include "settings/HotKeyKey.h"
+#include "platform/XcbReply.h"
 
 #include <QGuiApplication>
 
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
 
-#include <cstdlib>
 #include <memory>
 
 namespace {
-struct FreeDeleter {
-    void operator()(void *pointer) const { std::free(pointer); }
-};
-
 constexpr xcb_keysym_t superLeft = 0xffeb, superRight = 0xffec, altLeft = 0xffe9, altRight = 0xffea,
                        numLock = 0xff7f;
 

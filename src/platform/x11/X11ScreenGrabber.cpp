@@ -1,19 +1,17 @@
 #include "platform/x11/X11ScreenGrabber.h"
 
+#include "platform/XcbReply.h"
+
 #include <xcb/randr.h>
 #include <xcb/xcb.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 
 namespace {
 
-struct FreeDeleter {
-    void operator()(void *pointer) const { std::free(pointer); }
-};
 template<typename T>
-using Reply = std::unique_ptr<T, FreeDeleter>;
+using Reply = XcbReply<T>;
 
 struct ConnectionDeleter {
     void operator()(xcb_connection_t *connection) const { xcb_disconnect(connection); }

@@ -1,15 +1,6 @@
 # Shell helpers for tests that drive the built program on scripts/with-desktop.
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# wait_until SECONDS COMMAND...: retries COMMAND every 50 ms for that long, however slow it is.
-wait_until() {
-  local deadline=$((SECONDS + $1)); shift
-  until "$@" >/dev/null 2>&1; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.05
-  done
-}
+. "$(dirname "${BASH_SOURCE[0]}")/shell-helpers.sh"
 
 embedded_in_tray() { # window
   local host id

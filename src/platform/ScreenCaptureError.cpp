@@ -1,4 +1,4 @@
-#include "capture/ScreenCaptureError.h"
+#include "platform/ScreenCaptureError.h"
 
 namespace ScreenCaptureErrors {
 

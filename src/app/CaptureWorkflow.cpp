@@ -1,0 +1,192 @@
+#include "app/CaptureWorkflow.h"
+
+#include "capture/CapturedScreenImage.h"
+#include "capture/ScreenImageCapturer.h"
+#include "feedback/ClipboardService.h"
+#include "feedback/Localization.h"
+#include "feedback/ToastPresenter.h"
+#include "ocr/OCRProvider.h"
+#include "platform/DesktopSession.h"
+#include "platform/ScreenGrabber.h"
+#include "platform/wayland/PortalRequest.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBoundaryFinder>
+
+namespace {
+// Characters as the user sees them: an emoji of several code points, or CR LF, is one.
+qint64 userPerceivedCharacters(const QString &text)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qint64 count = 0;
+    while (finder.toNextBoundary() > 0)
+        ++count;
+    return count;
+}
+
+QString failureMessage(OCRFailureReason reason)
+{
+    switch (reason) {
+    case OCRFailureReason::captureFailed:
+        return L::text(LocalizedKey::captureFailed);
+    case OCRFailureReason::recognitionFailed:
+        return L::text(LocalizedKey::recognitionFailed);
+    case OCRFailureReason::none:
+    case OCRFailureReason::unexpected:
+        break;
+    }
+    return L::text(LocalizedKey::unexpectedError);
+}
+
+QString imageCopyFailureMessage(ClipboardService::ImageCopyFailure failure, const QString &folder)
+{
+    switch (failure) {
+    case ClipboardService::ImageCopyFailure::cannotWrite:
+        return L::text(LocalizedKey::cannotWriteToFolder).arg(folder);
+    case ClipboardService::ImageCopyFailure::diskFull:
+        return L::text(LocalizedKey::diskFull);
+    case ClipboardService::ImageCopyFailure::none:
+    case ClipboardService::ImageCopyFailure::clipboardRefused:
+        break;
+    }
+    return L::text(LocalizedKey::captureFailed);
+}
+
+CaptureWorkflow::Outcome cancelled()
+{
+    return {L::text(LocalizedKey::captureCancelled)};
+}
+} // namespace
+
+CaptureWorkflow::CaptureWorkflow(ClipboardService &clipboard, OCRProvider &ocr, ScreenGrabber &grabber,
+                                 ToastPresenter &toasts, QObject *parent)
+    : QObject(parent)
+    , m_clipboard(clipboard)
+    , m_ocr(ocr)
+    , m_grabber(grabber)
+    , m_toasts(toasts)
+{
+}
+
+void CaptureWorkflow::startTextCapture()
+{
+    if (!begin())
+        return;
+    run([this](const CapturedScreenImage &captured) { recognize(captured.image); });
+}
+
+void CaptureWorkflow::startImageCapture()
+{
+    if (!begin())
+        return;
+    run([this](const CapturedScreenImage &captured) {
+        m_clipboard.whenWritable(this, [this, captured] { finish(copyImage(captured)); });
+    });
+}
+
+bool CaptureWorkflow::begin()
+{
+    // Checked and set in one turn of the main thread: two triggers never both start.
+    if (m_isRunning)
+        return false;
+    if (!m_grabber.isAvailable()) {
+        finish({.permissionMissing = true});
+        return false;
+    }
+    setRunning(true);
+    emit summaryChanged(L::text(LocalizedKey::waitingForSelection));
+    return true;
+}
+
+void CaptureWorkflow::run(std::function<void(const CapturedScreenImage &)> onCaptured)
+{
+    m_selection.selectRegion(m_grabber, DesktopSession::clipboardNeedsFocus())
+        .then(this, [this, onCaptured](const std::optional<ScreenRegionSelection> &selection) {
+            if (!selection) {
+                finish(cancelled());
+                return;
+            }
+            ScreenImageCapturer::capture(*selection, m_grabber)
+                .then(this, onCaptured)
+                .onFailed(this, [this] { finish(cancelled()); });
+        })
+        .onFailed(this, [this](const PortalRequestError &) {
+            // The desktop's screenshot service said no, or is missing: missing permission.
+            finish({.permissionMissing = true});
+        })
+        .onFailed(this, [this] { finish(cancelled()); });
+}
+
+void CaptureWorkflow::recognize(const QImage &image)
+{
+    m_ocr.recognize(image, OCRRequest{languageMode()}).then(this, [this](const OCRResult &result) {
+        m_clipboard.whenWritable(this, [this, result] { finish(copyText(result)); });
+    });
+}
+
+CaptureWorkflow::Outcome CaptureWorkflow::copyText(const OCRResult &result)
+{
+    switch (result.status) {
+    case OCRStatus::success:
+        m_clipboard.copyText(result.text);
+        return {L::count(LocalizedKey::copiedCharacterCount, userPerceivedCharacters(result.text)),
+                L::text(LocalizedKey::textCopied), ToastStyle::success, 1.5};
+    case OCRStatus::noText:
+        m_clipboard.clear();
+        return {L::text(LocalizedKey::noTextDetected), L::text(LocalizedKey::noTextDetected), ToastStyle::warning, 2.0};
+    case OCRStatus::failed:
+        break;
+    }
+    m_clipboard.clear();
+    const QString message = failureMessage(result.failureReason);
+    return {message, message, ToastStyle::error, 2.0};
+}
+
+CaptureWorkflow::Outcome CaptureWorkflow::copyImage(const CapturedScreenImage &captured)
+{
+    const ClipboardService::ImageCopy copy = m_clipboard.copyImage(captured.image, captured.pngData);
+    if (copy)
+        return {L::text(LocalizedKey::screenshotCopied), L::text(LocalizedKey::screenshotCopied), ToastStyle::success,
+                1.5};
+    const QString message = imageCopyFailureMessage(copy.failure, m_clipboard.imageFolder());
+    // Longer when it names a cause the user has to read.
+    return {message, message, ToastStyle::error, message == L::text(LocalizedKey::captureFailed) ? 2.0 : 3.0};
+}
+
+void CaptureWorkflow::finish(Outcome outcome)
+{
+    m_selection.dismissOverlay();
+    setRunning(false);
+    if (outcome.permissionMissing)
+        outcome = askForPermission();
+    if (!outcome.notice.isEmpty())
+        m_toasts.showStatus(outcome.notice, outcome.style, outcome.noticeSeconds);
+    emit summaryChanged(outcome.summary);
+}
+
+CaptureWorkflow::Outcome CaptureWorkflow::askForPermission()
+{
+    QMessageBox alert;
+    alert.setText(L::headline(LocalizedKey::screenRecordingPermissionTitle));
+    alert.setInformativeText(L::text(LocalizedKey::screenRecordingPermissionMessage));
+    QPushButton *askAgain = alert.addButton(L::text(LocalizedKey::openSystemSettings), QMessageBox::AcceptRole);
+    alert.addButton(L::text(LocalizedKey::notNow), QMessageBox::RejectRole);
+    alert.setDefaultButton(askAgain);
+    alert.exec();
+
+    const QString hint = L::text(LocalizedKey::screenRecordingPermissionHint);
+    if (alert.clickedButton() != askAgain)
+        return {hint};
+    // Where the desktop remembers a refusal, it asks the user again at the next capture.
+    m_grabber.forgetRefusal();
+    return {hint, hint, ToastStyle::warning, 2.0};
+}
+
+void CaptureWorkflow::setRunning(bool running)
+{
+    if (m_isRunning == running)
+        return;
+    m_isRunning = running;
+    emit runningChanged();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "capture/ScreenRegionSelectionController.h"
+#include "feedback/ToastStyle.h"
+#include "ocr/PreferredLanguageMode.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class ClipboardService;
+class OCRProvider;
+class QImage;
+class ScreenGrabber;
+class ToastPresenter;
+struct CapturedScreenImage;
+struct OCRResult;
+
+// One capture at a time, from the selection overlay to the clipboard. Main thread only.
+class CaptureWorkflow : public QObject
+{
+    Q_OBJECT
+
+public:
+    // How a capture ended, as the user is told.
+    struct Outcome {
+        QString summary = {}; // the status line
+        QString notice = {};  // the toast; none when empty
+        ToastStyle style = ToastStyle::info;
+        double noticeSeconds = 0;
+        // The screen cannot be read: the alert explains, and its answer decides the rest.
+        bool permissionMissing = false;
+    };
+
+    CaptureWorkflow(ClipboardService &clipboard, OCRProvider &ocr, ScreenGrabber &grabber, ToastPresenter &toasts,
+                    QObject *parent = nullptr);
+
+    // Read when recognition starts: a mode changed while the user was selecting applies.
+    std::function<PreferredLanguageMode()> languageMode = [] { return PreferredLanguageMode::automatic; };
+
+    bool isRunning() const { return m_isRunning; }
+    ScreenRegionSelectionController &selection() { return m_selection; }
+
+    // Each does nothing while a capture runs.
+    void startTextCapture();
+    void startImageCapture();
+
+signals:
+    void runningChanged();
+    void summaryChanged(const QString &summary);
+
+private:
+    bool begin();
+    void run(std::function<void(const CapturedScreenImage &)> onCaptured);
+    void recognize(const QImage &image);
+    Outcome copyText(const OCRResult &result);
+    Outcome copyImage(const CapturedScreenImage &captured);
+    // Every end goes through here: overlay, running flag, notice and status line, in this order.
+    void finish(Outcome outcome);
+    Outcome askForPermission();
+    void setRunning(bool running);
+
+    ClipboardService &m_clipboard;
+    OCRProvider &m_ocr;
+    ScreenGrabber &m_grabber;
+    ToastPresenter &m_toasts;
+    ScreenRegionSelectionController m_selection;
+    bool m_isRunning = false;
+};
