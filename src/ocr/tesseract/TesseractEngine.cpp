@@ -10,6 +10,7 @@
 #include <QMutexLocker>
 #include <QRect>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSize>
 #include <QThreadPool>
 #include <QtConcurrent>
@@ -249,6 +250,8 @@ struct ImageAnalysis : std::enable_shared_from_this<ImageAnalysis> {
     std::vector<QRect> lines;
     QMutex mutex;
     QHash<QString, std::optional<RecognizedText>> reads;
+    // Lines read with their wide gaps narrowed: reading them as a block would undo that.
+    QSet<qsizetype> narrowedLines;
     // Readings under way on another thread, by the same keys.
     QHash<QString, std::shared_future<void>> pendingReads;
     // Which Chinese model read this image's text better, once both were asked on one line.
@@ -339,13 +342,23 @@ public:
         const QRect area = readingArea(lineIndex);
         tesseract::TessBaseAPI *engine = engineFor(model);
         engine->SetPageSegMode(tesseract::PSM_SINGLE_LINE);
-        engine->SetRectangle(area.x(), area.y(), area.width(), area.height());
+        const QImage narrowed = m_analysis.prepared.narrowedLine(m_analysis.lines[size_t(lineIndex)], area);
+        if (narrowed.isNull()) {
+            engine->SetRectangle(area.x(), area.y(), area.width(), area.height());
+        } else {
+            engine->SetImage(narrowed.constBits(), narrowed.width(), narrowed.height(), 1, int(narrowed.bytesPerLine()));
+            engine->SetSourceResolution(qRound(96 * m_analysis.prepared.scale));
+            QMutexLocker lock(&m_analysis.mutex);
+            m_analysis.narrowedLines.insert(lineIndex);
+        }
         std::unique_ptr<char[]> text(engine->GetUTF8Text());
         std::optional<RecognizedText> result;
         if (text) {
             result = RecognizedText{normalizedLine(QString::fromUtf8(text.get())),
                                     std::clamp(float(engine->MeanTextConf()) / 100.0f, 0.0f, 1.0f)};
         }
+        if (!narrowed.isNull())
+            setImage(engine, m_analysis.prepared); // the next line is read from the whole image
         QMutexLocker lock(&m_analysis.mutex);
         m_analysis.reads.insert(ImageAnalysis::readKey(lineIndex, model), result);
         return result;
@@ -854,6 +867,11 @@ public:
         constexpr float clearlyMoreConfident = 0.03f;
         if (reads.empty() || reads.size() > largestBlock)
             return;
+        {
+            QMutexLocker lock(&analysis.mutex);
+            if (std::any_of(lines.begin(), lines.end(), [&](qsizetype line) { return analysis.narrowedLines.contains(line); }))
+                return;
+        }
         const QString model = reads.front().model;
         double weighted = 0;
         double characters = 0;
