@@ -342,7 +342,10 @@ public:
         const QRect area = readingArea(lineIndex);
         tesseract::TessBaseAPI *engine = engineFor(model);
         engine->SetPageSegMode(tesseract::PSM_SINGLE_LINE);
-        const QImage narrowed = m_analysis.prepared.narrowedLine(m_analysis.lines[size_t(lineIndex)], area);
+        // Only CJK glyphs are drawn in wide cells; Latin letters that far apart have spaces between them.
+        const QImage narrowed = scriptOf(model) == Script::latin
+            ? QImage()
+            : m_analysis.prepared.narrowedLine(m_analysis.lines[size_t(lineIndex)], area);
         if (narrowed.isNull()) {
             engine->SetRectangle(area.x(), area.y(), area.width(), area.height());
         } else {

@@ -557,7 +557,7 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
 
 QImage TesseractImage::narrowedLine(const QRect &line, const QRect &area) const
 {
-    // Glyphs side by side that overlap horizontally are one character's parts.
+    // Pieces above one another are parts of one character.
     std::vector<QRect> pieces;
     for (const std::vector<QRect> *boxes : {&glyphs, &marks}) {
         std::copy_if(boxes->begin(), boxes->end(), std::back_inserter(pieces),
@@ -582,6 +582,7 @@ QImage TesseractImage::narrowedLine(const QRect &line, const QRect &area) const
     const int typicalGap = sorted[sorted.size() / 2];
     // Proportional CJK fonts leave about a sixth of the glyph height between glyphs.
     const int usualGap = std::max(2, line.height() / 6);
+    // Gaps under about half the line's height are a font's own spacing.
     if (typicalGap * 20 < line.height() * 9)
         return {};
     const int excess = typicalGap - usualGap;
