@@ -144,9 +144,9 @@ struct Run {
 
 void printTable(const Run &run, const QStringList &modes, const std::vector<CorpusSample> &samples)
 {
-    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9\n")
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10\n")
                .arg("group", -14).arg("mode", -16).arg("CER>=14", 8).arg("base", 7).arg("CER<14", 8)
-               .arg("passes", 6).arg("p50", 6).arg("p95", 6).arg("empty", 5);
+               .arg("passes", 6).arg("p50", 6).arg("base", 6).arg("p95", 6).arg("empty", 5);
     std::map<QString, std::vector<double>> groupRates;
     std::map<QString, std::vector<double>> twoLine[2]; // Latin, CJK
     for (const auto &[group, byMode] : run.byGroup) {
@@ -154,11 +154,12 @@ void printTable(const Run &run, const QStringList &modes, const std::vector<Corp
         for (const QString &mode : modes) {
             const Measure &m = byMode.at(mode);
             const int count = int(m.milliseconds.size());
-            out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9\n")
+            out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10\n")
                        .arg(group, -14).arg(mode, -16).arg(percent(m.rate()), 8).arg(percent(base.rate()), 7)
                        .arg(m.smallCharacters ? percent(100.0 * double(m.smallErrors) / double(m.smallCharacters)) : "-", 8)
                        .arg(QString::number(double(m.passes) / count, 'f', 2), 6)
                        .arg(QString::number(m.percentile(0.5), 'f', 0), 6)
+                       .arg(QString::number(base.percentile(0.5), 'f', 0), 6)
                        .arg(QString::number(m.percentile(0.95), 'f', 0), 6)
                        .arg(m.emptyWhereBaselineReads, 5);
             groupRates[mode].push_back(m.rate());
@@ -167,6 +168,9 @@ void printTable(const Run &run, const QStringList &modes, const std::vector<Corp
                                                                  m.milliseconds.begin(), m.milliseconds.end());
         }
         groupRates["baseline"].push_back(base.rate());
+        if (isTwoLineGroup(samples, group) && !group.startsWith("real-"))
+            twoLine[isCJKGroup(group) ? 1 : 0]["baseline"].insert(twoLine[isCJKGroup(group) ? 1 : 0]["baseline"].end(),
+                                                                   base.milliseconds.begin(), base.milliseconds.end());
     }
     const auto median = [](std::vector<double> values) {
         std::sort(values.begin(), values.end());
@@ -179,8 +183,12 @@ void printTable(const Run &run, const QStringList &modes, const std::vector<Corp
             sum += rate;
         out << "  " << mode << ": mean CER>=14 over groups " << percent(rates.empty() ? 0 : sum / double(rates.size()))
             << " %, worst group " << percent(rates.empty() ? 0 : *std::max_element(rates.begin(), rates.end())) << " %";
-        if (mode != "baseline")
-            out << "; two-line p50 Latin " << median(twoLine[0][mode]) << " ms, CJK " << median(twoLine[1][mode]) << " ms";
+        out << "; two-line p50 Latin " << median(twoLine[0][mode]) << " ms, CJK " << median(twoLine[1][mode]) << " ms";
+        if (mode != "baseline") {
+            out << " (" << QString::number(median(twoLine[0][mode]) / std::max(1.0, median(twoLine[0]["baseline"])), 'f', 2)
+                << "x and " << QString::number(median(twoLine[1][mode]) / std::max(1.0, median(twoLine[1]["baseline"])), 'f', 2)
+                << "x plain Tesseract)";
+        }
         out << "\n";
     }
     for (const auto &[mode, lines] : run.worst)
@@ -193,19 +201,18 @@ Run runCorpus(TesseractOCRProvider &provider, const std::vector<CorpusSample> &s
 {
     Run run;
     std::map<QString, std::unique_ptr<Baseline>> baselines;
-    std::vector<QString> baselineTexts;
     for (const CorpusSample &sample : samples) {
         auto &baseline = baselines[sample.model];
-        if (!baseline)
+        if (!baseline) {
             baseline = std::make_unique<Baseline>(sample.model);
+            baseline->recognize(sample.image); // warm, as our engines are
+        }
+        // Timed right before our own readings of the same image: the machine's load changes
+        // over a run, and the ratio is what is compared.
         QElapsedTimer timer;
         timer.start();
-        baselineTexts.push_back(baseline->recognize(sample.image));
-        run.byGroup[sample.group]["baseline"].add(sample, baselineTexts.back(), double(timer.nsecsElapsed()) / 1e6, 1);
-    }
-    baselines.clear();
-    for (size_t i = 0; i < samples.size(); ++i) {
-        const CorpusSample &sample = samples[i];
+        const QString baselineText = baseline->recognize(sample.image);
+        run.byGroup[sample.group]["baseline"].add(sample, baselineText, double(timer.nsecsElapsed()) / 1e6, 1);
         for (const QString &mode : modes) {
             int passes = 0;
             // A fresh copy each time: nothing may be remembered from another mode's run.
@@ -213,7 +220,7 @@ Run runCorpus(TesseractOCRProvider &provider, const std::vector<CorpusSample> &s
                                                            [&](RecognitionStrategy) { ++passes; });
             Measure &m = run.byGroup[sample.group][mode];
             m.add(sample, result.text, double(result.durationMilliseconds), passes);
-            if (result.text.isEmpty() && !baselineTexts[i].isEmpty())
+            if (result.text.isEmpty() && !baselineText.isEmpty())
                 ++m.emptyWhereBaselineReads;
             const int distance = textDistance(result.text, sample.truth);
             if (sample.pixelSize >= 14 && distance * 50 > sample.truth.size() && run.worst[mode].size() < 12)

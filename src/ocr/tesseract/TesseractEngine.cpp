@@ -12,6 +12,7 @@
 #include <QMutexLocker>
 #include <QRect>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSize>
 #include <QThreadPool>
 #include <QtConcurrent>
@@ -23,6 +24,8 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <functional>
+#include <future>
 #include <malloc.h>
 #include <mutex>
 #include <numeric>
@@ -48,6 +51,9 @@ constexpr size_t linesForSecondThread = 4;
 // Idle this long, the program keeps only the engines it used last.
 constexpr auto idleBeforeTrim = std::chrono::seconds(20);
 constexpr int enginesKeptWhenIdle = 2;
+// Between captures in a burst: the first Latin model and the four CJK ones, which a capture
+// of Japanese or Korean text may all ask; loading one again costs more than reading a line.
+constexpr int enginesKeptBetweenCaptures = 5;
 
 enum class Script { latin, han, japanese, korean };
 
@@ -216,13 +222,17 @@ struct LineRead {
 // What the passes of one recognition share about its image: the prepared pixels, the text
 // lines found by layout analysis, and every line already read by a model, so that a later
 // pass asking the same model about the same line gets the answer without the work.
-struct ImageAnalysis {
+struct ImageAnalysis : std::enable_shared_from_this<ImageAnalysis> {
     qint64 cacheKey = 0;
     QSize size;
     TesseractImage prepared;
     std::vector<QRect> lines;
     QMutex mutex;
     QHash<QString, std::optional<RecognizedText>> reads;
+    // Lines read with their wide gaps narrowed: reading them as a block would undo that.
+    QSet<qsizetype> narrowedLines;
+    // Readings under way on another thread, by the same keys.
+    QHash<QString, std::shared_future<void>> pendingReads;
     // Which Chinese model read this image's text better, once both were asked on one line.
     QString betterHanModel;
     // Per line, the model that read it confidently: later passes ask it first.
@@ -241,10 +251,14 @@ struct ImageAnalysis {
 class LineReader
 {
 public:
-    LineReader(TesseractEnginePool &pool, ImageAnalysis &analysis, const QStringList &models)
+    // Starts reading a line with a model on another thread; the reading lands in the analysis.
+    using ReadAhead = std::function<void(const QString &model, qsizetype lineIndex)>;
+
+    LineReader(TesseractEnginePool &pool, ImageAnalysis &analysis, const QStringList &models, ReadAhead readAhead = {})
         : m_pool(pool)
         , m_analysis(analysis)
         , m_models(models)
+        , m_readAhead(std::move(readAhead))
     {
     }
 
@@ -254,6 +268,8 @@ public:
         LineRead best;
         for (size_t i = 0; i < order.size(); ++i) {
             const QString &model = order[i];
+            if (m_readAhead && readsInPairs(order, i, lineIndex))
+                m_readAhead(order[i + 1], lineIndex);
             const std::optional<RecognizedText> candidate = readWith(model, lineIndex);
             if (candidate && (!best.text || candidate->confidence > best.text->confidence))
                 best = {candidate, model};
@@ -294,25 +310,39 @@ public:
 
     std::optional<RecognizedText> readWith(const QString &model, qsizetype lineIndex)
     {
-        const QString key = ImageAnalysis::readKey(lineIndex, model);
-        {
-            QMutexLocker lock(&m_analysis.mutex);
-            const auto cached = m_analysis.reads.constFind(key);
-            if (cached != m_analysis.reads.cend())
-                return *cached;
-        }
+        if (const std::optional<std::optional<RecognizedText>> cached = cachedRead(ImageAnalysis::readKey(lineIndex, model)))
+            return *cached;
+        return readNow(model, lineIndex);
+    }
+
+    // Reads the line with the model, whatever was read before, and keeps the reading.
+    std::optional<RecognizedText> readNow(const QString &model, qsizetype lineIndex)
+    {
         const QRect area = readingArea(lineIndex);
         tesseract::TessBaseAPI *engine = engineFor(model);
         engine->SetPageSegMode(tesseract::PSM_SINGLE_LINE);
-        engine->SetRectangle(area.x(), area.y(), area.width(), area.height());
+        // Only CJK glyphs are drawn in wide cells; Latin letters that far apart have spaces between them.
+        const QImage narrowed = scriptOf(model) == Script::latin
+            ? QImage()
+            : m_analysis.prepared.narrowedLine(m_analysis.lines[size_t(lineIndex)], area);
+        if (narrowed.isNull()) {
+            engine->SetRectangle(area.x(), area.y(), area.width(), area.height());
+        } else {
+            engine->SetImage(narrowed.constBits(), narrowed.width(), narrowed.height(), 1, int(narrowed.bytesPerLine()));
+            engine->SetSourceResolution(qRound(96 * m_analysis.prepared.scale));
+            QMutexLocker lock(&m_analysis.mutex);
+            m_analysis.narrowedLines.insert(lineIndex);
+        }
         std::unique_ptr<char[]> text(engine->GetUTF8Text());
         std::optional<RecognizedText> result;
         if (text) {
             result = RecognizedText{normalizedLine(QString::fromUtf8(text.get())),
                                     std::clamp(float(engine->MeanTextConf()) / 100.0f, 0.0f, 1.0f)};
         }
+        if (!narrowed.isNull())
+            setImage(engine, m_analysis.prepared); // the next line is read from the whole image
         QMutexLocker lock(&m_analysis.mutex);
-        m_analysis.reads.insert(key, result);
+        m_analysis.reads.insert(ImageAnalysis::readKey(lineIndex, model), result);
         return result;
     }
 
@@ -339,6 +369,43 @@ public:
     }
 
 private:
+    // Whether the model after this one reads the line on the other core while this one does: when
+    // both are sure to be asked (the two Chinese models, until the image has shown which reads
+    // it better), or when a line that is no Latin text has not yet shown its script, so that the
+    // CJK models are tried two at a time.
+    bool readsInPairs(const std::vector<QString> &order, size_t i, qsizetype lineIndex)
+    {
+        if (i + 1 >= order.size() || scriptOf(order[i]) == Script::latin || scriptOf(order[i + 1]) == Script::latin)
+            return false;
+        const QString key = ImageAnalysis::readKey(lineIndex, order[i]);
+        QMutexLocker lock(&m_analysis.mutex);
+        if (m_analysis.reads.contains(key) || m_analysis.pendingReads.contains(key))
+            return false; // the second of a pair
+        if (scriptOf(order[i]) == Script::han && scriptOf(order[i + 1]) == Script::han)
+            return m_analysis.betterHanModel.isEmpty();
+        return m_analysis.provenModels.value(lineIndex, m_analysis.leadingModel).isEmpty();
+    }
+
+    // A reading already made, waiting for it if another thread is making it. Nothing when no
+    // reading was made or it failed.
+    std::optional<std::optional<RecognizedText>> cachedRead(const QString &key)
+    {
+        std::shared_future<void> pending;
+        {
+            QMutexLocker lock(&m_analysis.mutex);
+            const auto cached = m_analysis.reads.constFind(key);
+            if (cached != m_analysis.reads.cend())
+                return *cached;
+            pending = m_analysis.pendingReads.value(key);
+        }
+        if (!pending.valid())
+            return std::nullopt;
+        pending.wait();
+        QMutexLocker lock(&m_analysis.mutex);
+        const auto cached = m_analysis.reads.constFind(key);
+        return cached != m_analysis.reads.cend() ? std::optional(*cached) : std::nullopt;
+    }
+
     // The line with room around it, up to half way to the lines above and below: a line
     // without descenders read in a tight box has its lower-case letters taken for capitals.
     QRect readingArea(qsizetype lineIndex) const
@@ -420,6 +487,7 @@ private:
     TesseractEnginePool &m_pool;
     ImageAnalysis &m_analysis;
     const QStringList &m_models;
+    const ReadAhead m_readAhead;
     std::map<QString, TesseractEnginePool::Lease> m_engines;
 };
 
@@ -427,7 +495,7 @@ class TesseractEngine::Private
 {
 public:
     explicit Private(QString path)
-        : pool(std::move(path))
+        : pool(std::move(path), enginesKeptBetweenCaptures)
     {
         lineThreads.setMaxThreadCount(1);
         // Model weights are large blocks; allocated on their own mappings, they go back to the
@@ -538,7 +606,12 @@ public:
             for (size_t i = next++; i < lines.size(); i = next++)
                 results[i] = reader.read(lines[i]);
         };
-        LineReader reader(pool, analysis, models);
+        // A small capture is read on this thread, and the line thread reads ahead with models
+        // that are sure to be asked; a large one keeps both threads busy with lines.
+        LineReader::ReadAhead readAhead;
+        if (lines.size() < linesForSecondThread)
+            readAhead = [this, &analysis](const QString &model, qsizetype line) { readAheadOf(analysis, model, line); };
+        LineReader reader(pool, analysis, models, readAhead);
         results[0] = reader.read(lines[0]);
         std::optional<QFuture<void>> helper;
         if (lines.size() >= linesForSecondThread) {
@@ -566,6 +639,35 @@ public:
         if (failure)
             std::rethrow_exception(failure);
         return results;
+    }
+
+    // Reads the line with the model on the line thread; a reader asking for that reading
+    // meanwhile waits for it.
+    void readAheadOf(ImageAnalysis &analysis, const QString &model, qsizetype line)
+    {
+        const QString key = ImageAnalysis::readKey(line, model);
+        auto done = std::make_shared<std::promise<void>>();
+        {
+            QMutexLocker lock(&analysis.mutex);
+            if (analysis.reads.contains(key) || analysis.pendingReads.contains(key))
+                return;
+            analysis.pendingReads.insert(key, done->get_future().share());
+        }
+        // The reading may outlive the pass that asked for it: it holds the analysis.
+        lineThreads.start([this, shared = analysis.shared_from_this(), model, line, key, done] {
+            runSingleThreaded();
+            try {
+                const QStringList models{model};
+                LineReader(pool, *shared, models).readNow(model, line);
+            } catch (...) {
+                // The thread that waits for this reading makes it itself, and meets the failure.
+            }
+            {
+                QMutexLocker lock(&shared->mutex);
+                shared->pendingReads.remove(key);
+            }
+            done->set_value();
+        });
     }
 
     // A CJK model that reads a line as Latin letters with a stray ideograph or two read Latin
@@ -747,6 +849,11 @@ public:
         constexpr float clearlyMoreConfident = 0.03f;
         if (reads.empty() || reads.size() > largestBlock)
             return;
+        {
+            QMutexLocker lock(&analysis.mutex);
+            if (std::any_of(lines.begin(), lines.end(), [&](qsizetype line) { return analysis.narrowedLines.contains(line); }))
+                return;
+        }
         const QString model = reads.front().model;
         double weighted = 0;
         double characters = 0;

@@ -554,3 +554,66 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
     }
     return lines;
 }
+
+QImage TesseractImage::narrowedLine(const QRect &line, const QRect &area) const
+{
+    // Pieces above one another are parts of one character.
+    std::vector<QRect> pieces;
+    for (const std::vector<QRect> *boxes : {&glyphs, &marks}) {
+        std::copy_if(boxes->begin(), boxes->end(), std::back_inserter(pieces),
+                     [&](const QRect &box) { return line.contains(box.center()); });
+    }
+    std::sort(pieces.begin(), pieces.end(), [](const QRect &a, const QRect &b) { return a.left() < b.left(); });
+    std::vector<QRect> characters;
+    for (const QRect &piece : pieces) {
+        if (!characters.empty() && piece.left() <= characters.back().right())
+            characters.back() |= piece;
+        else
+            characters.push_back(piece);
+    }
+    constexpr size_t fewestCharacters = 4;
+    if (characters.size() < fewestCharacters || line.height() <= 0)
+        return {};
+    std::vector<int> gaps;
+    for (size_t i = 1; i < characters.size(); ++i)
+        gaps.push_back(characters[i].left() - characters[i - 1].right() - 1);
+    std::vector<int> sorted = gaps;
+    std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2), sorted.end());
+    const int typicalGap = sorted[sorted.size() / 2];
+    // Proportional CJK fonts leave about a sixth of the glyph height between glyphs.
+    const int usualGap = std::max(2, line.height() / 6);
+    // Gaps under about half the line's height are a font's own spacing.
+    if (typicalGap * 20 < line.height() * 9)
+        return {};
+    const int excess = typicalGap - usualGap;
+    // Columns of the area kept: all but the middle of each wide gap, so that a word space
+    // (wider than the typical gap) stays wider than the rest.
+    std::vector<std::pair<int, int>> cuts; // [first, last] columns left out, in image coordinates
+    for (size_t i = 0; i < gaps.size(); ++i) {
+        if (gaps[i] * 5 < typicalGap * 4)
+            continue;
+        const int start = std::max(area.left(), characters[i].right() + 1 + usualGap / 2);
+        const int last = std::min({area.right(), start + excess - 1, characters[i + 1].left() - 1 - usualGap / 2});
+        if (last >= start)
+            cuts.emplace_back(start, last);
+    }
+    int removed = 0;
+    for (const auto &[first, last] : cuts)
+        removed += last - first + 1;
+    if (removed == 0)
+        return {};
+    QImage narrowed(area.width() - removed, area.height(), QImage::Format_Grayscale8);
+    narrowed.fill(255);
+    auto cut = cuts.begin();
+    int column = 0;
+    for (int x = area.left(); x <= area.right(); ++x) {
+        while (cut != cuts.end() && x > cut->second)
+            ++cut;
+        if (cut != cuts.end() && x >= cut->first)
+            continue;
+        for (int y = 0; y < area.height(); ++y)
+            narrowed.scanLine(y)[column] = image.constScanLine(area.top() + y)[x];
+        ++column;
+    }
+    return narrowed;
+}

@@ -21,4 +21,9 @@ struct TesseractImage {
     // The lines grown to the glyphs beside them that they left out, and rows of the glyphs
     // that no line holds added: nothing readable is dropped by the layout analysis.
     std::vector<QRect> completedLines(std::vector<QRect> lines) const;
+
+    // The area of a line whose glyphs stand far apart, as a terminal draws CJK text in wide
+    // cells, with the gaps narrowed to a typical font's; a null image when the line is spaced
+    // as usual. The models read such a line's glyphs twice or split them.
+    QImage narrowedLine(const QRect &line, const QRect &area) const;
 };
