@@ -75,9 +75,11 @@ private slots:
         const QString folder = m_dir.filePath("config");
         QVERIFY(QDir().mkpath(folder));
         const QString file = folder + "/Tessarin.conf";
-        QByteArray garbage(4096, Qt::Uninitialized);
-        for (char &byte : garbage)
-            byte = static_cast<char>(QRandomGenerator::global()->generate());
+        // A section header cut short, then noise: random bytes alone are sometimes valid INI.
+        QByteArray garbage("[General\n");
+        QRandomGenerator noise(20261207);
+        for (int i = 0; i < 4096; ++i)
+            garbage.append(static_cast<char>(noise.generate()));
         QFile writer(file);
         QVERIFY(writer.open(QIODevice::WriteOnly));
         writer.write(garbage);
