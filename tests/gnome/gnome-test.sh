@@ -32,7 +32,7 @@ notices() { shell eval 'Main.messageTray.getSources().filter(s => s.title === "T
 dbus-monitor --session "type='method_call',interface='org.freedesktop.Notifications'" >"$work/notices.log" 2>&1 &
 pids+=($!)
 monitoring() { grep -q "member=NameLost" "$work/notices.log"; }
-wait_until 5 "dbus-monitor to start monitoring" monitoring
+wait_for 5 "dbus-monitor to start monitoring" monitoring
 notice_sent() { grep -qF "string \"$1\"" "$work/notices.log"; }
 no_notice() { [ -z "$(notices)" ]; }
 notices_shown() { ! no_notice; }
@@ -47,14 +47,14 @@ text="Tessarin reads GNOME text"
 "$show_scene" text 32 "$text" >"$work/scene.log" 2>&1 &
 scene=$!
 pids+=($scene)
-wait_until 10 "the text scene to take the focus" scene_has_focus
+wait_for 10 "the text scene to take the focus" scene_has_focus
 
 echo "== first start: the hint appears and goes without taking the focus"
 start_program "$app"
-wait_until 10 "the first-start hint" notice_sent "Tessarin is running in the system tray"
-wait_until 10 "the hint on the screen" notices_shown
+wait_for 10 "the first-start hint" notice_sent "Tessarin is running in the system tray"
+wait_for 10 "the hint on the screen" notices_shown
 scene_has_focus || fail "the hint took the focus from $(focused_class)"
-wait_until 15 "the hint to go" no_notice
+wait_for 15 "the hint to go" no_notice
 scene_has_focus || fail "the focus did not stay: $(focused_class)"
 has_no_window tessarin || fail "the program shows a window: $(windows_of tessarin)"
 echo "ok: the hint came and went as a desktop notice; the focus stayed"
@@ -62,14 +62,14 @@ echo "ok: the hint came and went as a desktop notice; the focus stayed"
 echo "== the tray icon, through the AppIndicator extension, and its menu"
 # A full-screen program hides the top bar; the user leaves it to reach the tray.
 kill "$scene"
-wait_until 10 "the scene to close" has_no_window show_scene
+wait_for 10 "the scene to close" has_no_window show_scene
 indicator_shown() { [ "$(shell eval "$indicator ? $indicator.mapped : false")" = True ]; }
-wait_until 10 "the tray icon in the top bar" indicator_shown
+wait_for 10 "the tray icon in the top bar" indicator_shown
 position=$(shell eval "(() => { const a = $indicator; const [x, y] = a.get_transformed_position();
   const [w, h] = a.get_transformed_size(); return Math.round(x + w / 2) + ' ' + Math.round(y + h / 2); })()")
 shell click $position
 menu_open() { [ "$(shell eval "$indicator.menu.isOpen")" = True ]; }
-wait_until 5 "the menu to open" menu_open
+wait_for 5 "the menu to open" menu_open
 items=$(shell eval "$indicator.menu._getMenuItems().filter(i => i.label && i.label.text).map(i => i.label.text).join('|')")
 case "$items" in
   "Capture Text for AI|Capture Screenshot for Terminal|Text shortcut: "*"|Settings|Help|Quit") ;;
@@ -77,12 +77,12 @@ case "$items" in
 esac
 shell key Escape
 menu_closed() { ! menu_open; }
-wait_until 5 "the menu to close" menu_closed
+wait_for 5 "the menu to close" menu_closed
 echo "ok: the icon is in the top bar and opens the menu: $items"
 
 "$show_scene" text 32 "$text" >"$work/scene.log" 2>&1 &
 pids+=($!)
-wait_until 10 "the text scene to take the focus again" scene_has_focus
+wait_for 10 "the text scene to take the focus again" scene_has_focus
 
 echo "== the README's GNOME shortcut starts a capture; refusing the permission"
 path=/org/gnome/settings-daemon/plugins/media-keys/custom-keybindings/tessarin-text/
@@ -94,38 +94,38 @@ gsettings set org.gnome.settings-daemon.plugins.media-keys.custom-keybinding:$pa
 # The media-keys plugin has the shell grab the binding (key code 11 is "2"; Control and Super
 # are modifier bits 4 and 64).
 shortcut_grabbed() { [ "$(shell eval 'global.display.get_keybinding_action(11, 4 | 64)')" != 0 ]; }
-wait_until 10 "the shell to grab Ctrl+Super+2" shortcut_grabbed
-press_until_asked() { shell key Control_L Super_L 2; wait_until 10 "the permission dialog" button_shown Deny; }
+wait_for 10 "the shell to grab Ctrl+Super+2" shortcut_grabbed
+press_until_asked() { shell key Control_L Super_L 2; wait_for 10 "the permission dialog" button_shown Deny; }
 press_until_asked
 button_shown Allow || fail "the permission dialog has no Allow button"
 click_button Deny
-wait_until 10 "the program's permission alert" has_window tessarin
+wait_for 10 "the program's permission alert" has_window tessarin
 overlay_gone || fail "an overlay was left behind after the refusal"
 shell key Escape
-wait_until 5 "the alert to close" has_no_window tessarin
+wait_for 5 "the alert to close" has_no_window tessarin
 echo "ok: a refusal shows the program's permission alert, and no overlay"
 
 echo "== allowing it lets the capture finish: text on the clipboard"
 permission DeletePermission '' >/dev/null   # as a user would, in Settings -> Privacy
-wait_until 10 "the scene to have the focus back" scene_has_focus
+wait_for 10 "the scene to have the focus back" scene_has_focus
 press_until_asked
 click_button Allow
-wait_until 15 "the overlay with the frozen screen" overlay_shown
+wait_for 15 "the overlay with the frozen screen" overlay_shown
 shell drag 20 20 760 110
-wait_until 20 "the recognised text on the clipboard" clipboard_is "$text"
-wait_until 5 "the overlay to go" overlay_gone
+wait_for 20 "the recognised text on the clipboard" clipboard_is "$text"
+wait_for 5 "the overlay to go" overlay_gone
 permission Lookup | grep -q "'yes'" || fail "GNOME did not keep the permission: $(permission Lookup)"
-wait_until 10 "the notice of the copied text" notice_sent "Text copied, ready to paste"
+wait_for 10 "the notice of the copied text" notice_sent "Text copied, ready to paste"
 scene_has_focus || fail "the notice took the focus from $(focused_class)"
-wait_until 10 "the notice to go" no_notice
+wait_for 10 "the notice to go" no_notice
 echo "ok: \"$text\" pasted; the notice came and went without the focus"
 
 echo "== a screenshot: image and file on GNOME's clipboard"
 gapplication action org.tessarin.Tessarin capture-screenshot
-wait_until 15 "the overlay for the screenshot" overlay_shown
+wait_for 15 "the overlay for the screenshot" overlay_shown
 shell drag 20 20 760 110
 has_image() { wl-paste --list-types 2>/dev/null | grep -qx image/png; }
-wait_until 20 "a screenshot on the clipboard" has_image
+wait_for 20 "a screenshot on the clipboard" has_image
 types=$(wl-paste --list-types)
 for wanted in image/png image/tiff text/uri-list x-special/gnome-copied-files text/plain; do
   grep -qx "$wanted" <<<"$types" || fail "the clipboard lacks $wanted: $types"

@@ -11,7 +11,7 @@ component() { # method [args...]
 }
 
 start_program "$app"
-wait_until 15 "the program's shortcuts in KDE's shortcut registry" component shortcutNames
+wait_for 15 "the program's shortcuts in KDE's shortcut registry" component shortcutNames
 names=$(component shortcutNames)
 grep -q "'capture-text'" <<<"$names" && grep -q "'capture-screenshot'" <<<"$names" || fail "registered shortcuts: $names"
 # Both keys as the program asked for them; KDE keeps them as Qt key codes:
@@ -27,8 +27,8 @@ dbus-monitor --session "type='method_call',interface='org.freedesktop.portal.Scr
 pids+=($!)
 # The monitor loses its own name once it has become a monitor, with its match rules in place.
 monitoring() { grep -q "member=NameLost" "$work/monitor.log"; }
-wait_until 5 "dbus-monitor to start monitoring" monitoring
+wait_for 5 "dbus-monitor to start monitoring" monitoring
 component invokeShortcut capture-text >/dev/null
 asked() { grep -q "member=Screenshot" "$work/monitor.log"; }
-wait_until 10 "the pressed shortcut to start a capture" asked
+wait_for 10 "the pressed shortcut to start a capture" asked
 echo "ok: pressing the text shortcut started a capture"

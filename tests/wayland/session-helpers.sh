@@ -1,5 +1,6 @@
 # Shell helpers for tests that drive the built program in a scripts/with-wayland session.
 # Sourcing them makes a private work folder, removed with every process started through pids.
+source "$(dirname "${BASH_SOURCE[0]}")/../support/shell-helpers.sh"
 
 work=$(mktemp -d)
 pids=()
@@ -35,14 +36,11 @@ def walk(node, output):
 walk(json.load(sys.stdin), None)' "$@"
 }
 
-# wait_until SECONDS DESCRIPTION COMMAND...: retries COMMAND every 50 ms for that long, however
-# slow it is, and fails with DESCRIPTION.
-wait_until() {
-  local deadline=$((SECONDS + $1)) what=$2; shift 2
-  until "$@" >/dev/null 2>&1; do
-    [ "$SECONDS" -lt "$deadline" ] || fail "$what"
-    sleep 0.05
-  done
+# wait_for SECONDS DESCRIPTION COMMAND...: waits as wait_until does, and fails the test with
+# DESCRIPTION, and what the session looks like, when COMMAND never holds.
+wait_for() {
+  local seconds=$1 what=$2; shift 2
+  wait_until "$seconds" "$@" || fail "$what"
 }
 
 name_owned() {
@@ -54,5 +52,5 @@ name_owned() {
 start_program() {
   "$1" >"$work/app.log" 2>&1 &
   pids+=($!)
-  wait_until 15 "the program's D-Bus name" name_owned
+  wait_for 15 "the program's D-Bus name" name_owned
 }

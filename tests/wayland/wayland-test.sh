@@ -26,8 +26,8 @@ picture_shown() { [ "$(pixel)" != "$1" ]; }
 start_capture() { # action
   local before; before=$(pixel)
   action "$1"
-  wait_until 10 "an overlay on each output" overlay_on_each_output
-  wait_until 10 "the frozen picture" picture_shown "$before"
+  wait_for 10 "an overlay on each output" overlay_on_each_output
+  wait_for 10 "the frozen picture" picture_shown "$before"
 }
 pixel_is() { [ "$(pixel)" = " $1" ]; }
 # The scene's own pixels on an output, seen on the screen (the first frames may not be drawn yet,
@@ -54,8 +54,8 @@ check_region() { # output port x1 y1 x2 y2 scale tolerance
   park_pointer
   start_capture capture-screenshot
   pointer "$port" drag "$x1" "$y1" "$x2" "$y2"
-  wait_until 10 "a screenshot on the clipboard" has_image
-  wait_until 5 "the overlays to go once the clipboard holds the result" overlays_are 0
+  wait_for 10 "a screenshot on the clipboard" has_image
+  wait_for 5 "the overlays to go once the clipboard holds the result" overlays_are 0
   wl-paste -t image/png >"$work/got.png"
   # VNC speaks the output's pixels; the scene's file is in the same pixels.
   local w=$((x2 - x1)) h=$((y2 - y1))
@@ -83,10 +83,10 @@ mkdir "$work/pattern"
 "$show_scene" pattern "$work/pattern" >"$work/scene.log" 2>&1 &
 scene=$!
 pids+=($scene)
-wait_until 10 "the pattern scenes' pictures" test -s "$work/pattern/HEADLESS-2.png"
+wait_for 10 "the pattern scenes' pictures" test -s "$work/pattern/HEADLESS-2.png"
 park_pointer
-wait_until 10 "the pattern on HEADLESS-1" scene_shown HEADLESS-1
-wait_until 10 "the pattern on HEADLESS-2" scene_shown HEADLESS-2
+wait_for 10 "the pattern on HEADLESS-1" scene_shown HEADLESS-1
+wait_for 10 "the pattern on HEADLESS-2" scene_shown HEADLESS-2
 # Where the portal's picture has the output's own density, every pixel is exact. A scale-1
 # output next to a scale-2 one comes enlarged (and filtered) in the portal's picture: its
 # region must still be its own pixels, within the filter's error.
@@ -102,26 +102,26 @@ text="Tessarin reads Wayland text"
 pids+=($!)
 park_pointer
 # Drawn in one frame with its text, the white background is what shows the scene is up.
-wait_until 10 "the text scene" pixel_is "255 255 255"
+wait_for 10 "the text scene" pixel_is "255 255 255"
 start_capture capture-text
 pointer "$TESSARIN_VNC_HEADLESS_1" drag 20 20 760 110
-wait_until 15 "the recognised text on the clipboard" clipboard_is "$text"
-wait_until 5 "the overlays to go after the text capture" overlays_are 0
+wait_for 15 "the recognised text on the clipboard" clipboard_is "$text"
+wait_for 5 "the overlays to go after the text capture" overlays_are 0
 echo "ok: text capture pasted \"$text\""
 
 # 3. Escape ends the selection and leaves the clipboard alone.
 wl-copy "kept"
-wait_until 5 "our own clipboard text" clipboard_is kept
+wait_for 5 "our own clipboard text" clipboard_is kept
 action capture-text
-wait_until 10 "overlays before Escape" overlay_on_each_output
-wait_until 5 "an overlay to take the keyboard" overlay_has_keys
+wait_for 10 "overlays before Escape" overlay_on_each_output
+wait_for 5 "an overlay to take the keyboard" overlay_has_keys
 wtype -k Escape
-wait_until 5 "Escape to close the overlays" overlays_are 0
+wait_for 5 "Escape to close the overlays" overlays_are 0
 # The program is free for the next capture: the cancelled one has ended, clipboard and all.
 action capture-text
-wait_until 10 "overlays after a cancelled one" overlay_on_each_output
+wait_for 10 "overlays after a cancelled one" overlay_on_each_output
 clipboard_is kept || fail "Escape changed the clipboard to: $(wl-paste -n)"
-wait_until 5 "an overlay to take the keyboard" overlay_has_keys
+wait_for 5 "an overlay to take the keyboard" overlay_has_keys
 wtype -k Escape
-wait_until 5 "the second Escape" overlays_are 0
+wait_for 5 "the second Escape" overlays_are 0
 echo "ok: Escape cancels"
