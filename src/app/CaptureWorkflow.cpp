@@ -90,11 +90,11 @@ bool CaptureWorkflow::begin()
     // Checked and set in one turn of the main thread: two triggers never both start.
     if (m_isRunning)
         return false;
+    setRunning(true);
     if (!m_grabber.isAvailable()) {
         finish({.permissionMissing = true});
         return false;
     }
-    setRunning(true);
     emit summaryChanged(L::text(LocalizedKey::waitingForSelection));
     return true;
 }
@@ -157,9 +157,11 @@ CaptureWorkflow::Outcome CaptureWorkflow::copyImage(const CapturedScreenImage &c
 void CaptureWorkflow::finish(Outcome outcome)
 {
     m_selection.dismissOverlay();
-    setRunning(false);
+    // Still running while the alert waits for its answer: a shortcut pressed meanwhile must not
+    // stack a second alert on it.
     if (outcome.permissionMissing)
         outcome = askForPermission();
+    setRunning(false);
     if (!outcome.notice.isEmpty())
         m_toasts.showStatus(outcome.notice, outcome.style, outcome.noticeSeconds);
     emit summaryChanged(outcome.summary);

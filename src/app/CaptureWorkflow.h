@@ -56,7 +56,8 @@ private:
     void recognize(const QImage &image);
     Outcome copyText(const OCRResult &result);
     Outcome copyImage(const CapturedScreenImage &captured);
-    // Every end goes through here: overlay, running flag, notice and status line, in this order.
+    // Every end goes through here: overlay, permission alert, running flag, notice and status line,
+    // in this order.
     void finish(Outcome outcome);
     Outcome askForPermission();
     void setRunning(bool running);

@@ -261,6 +261,11 @@ private slots:
             for (QAbstractButton *button : alert->buttons())
                 buttons << button->text();
             QCOMPARE(alert->defaultButton()->text(), QStringLiteral("Ask Again"));
+            // The shortcut pressed again while the alert waits starts nothing, and no second alert.
+            const auto *session = scene.selection().activeSession();
+            scene.controller().startCapture();
+            QVERIFY(scene.controller().isCaptureRunning());
+            QCOMPARE(scene.selection().activeSession(), session);
             for (QAbstractButton *button : alert->buttons()) {
                 if (button->text() == QLatin1String("Not Now"))
                     button->click();
