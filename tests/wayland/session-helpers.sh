@@ -18,6 +18,10 @@ fail() {
     window_outputs >&2 || true
   fi
   ! declare -F on_fail >/dev/null || on_fail >&2 || true
+  if [ -s "$work/window-events.log" ]; then
+    echo "sway's last window events (now $(python3 -c 'import time; print("%.2f" % time.monotonic())')):" >&2
+    tail -12 "$work/window-events.log" >&2
+  fi
   tail -20 "$work/app.log" >&2 || true
   exit 1
 }
@@ -46,6 +50,19 @@ wait_for() {
 name_owned() {
   gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner \
     org.tessarin.Tessarin | grep -q true
+}
+
+# log_window_events: "TIME CHANGE TITLE focused=B" for each window event sway reports, into
+# $work/window-events.log, for the failure report.
+log_window_events() {
+  swaymsg -m -t subscribe '["window"]' | python3 -u -c '
+import json, sys, time
+for line in sys.stdin:
+    event = json.loads(line)
+    container = event.get("container", {})
+    print("%.2f" % time.monotonic(), event.get("change"), container.get("name"), "focused=%s" % container.get("focused"), flush=True)
+' >"$work/window-events.log" 2>&1 &
+  pids+=($!)
 }
 
 # start_program TESSARIN: starts it, its output in $work/app.log, and waits for its D-Bus name.

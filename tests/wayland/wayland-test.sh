@@ -76,6 +76,7 @@ check_region() { # output port x1 y1 x2 y2 scale tolerance
 }
 
 second_scale=${TESSARIN_WAYLAND_SECOND_SCALE:-2}
+log_window_events
 start_program "$app"
 
 # 1. A pattern on each output, captured through the portal.
