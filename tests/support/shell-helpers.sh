@@ -11,10 +11,13 @@ wait_until() {
   done
 }
 
-# wait_for SECONDS DESCRIPTION COMMAND...: as wait_until, and ends the script when it never holds.
+# wait_for SECONDS DESCRIPTION COMMAND...: as wait_until, and ends the script when it never holds,
+# after the script's own wait_failed DESCRIPTION where it has one (to show its logs, or to fail
+# its test instead).
 wait_for() {
   local seconds=$1 what=$2; shift 2
   wait_until "$seconds" "$@" && return 0
+  ! declare -F wait_failed >/dev/null || wait_failed "$what"
   echo "$(basename "$0"): $what did not come up" >&2
   exit 1
 }

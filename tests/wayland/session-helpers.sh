@@ -40,12 +40,8 @@ def walk(node, output):
 walk(json.load(sys.stdin), None)' "$@"
 }
 
-# wait_for SECONDS DESCRIPTION COMMAND...: waits as wait_until does, and fails the test with
-# DESCRIPTION, and what the session looks like, when COMMAND never holds.
-wait_for() {
-  local seconds=$1 what=$2; shift 2
-  wait_until "$seconds" "$@" || fail "$what"
-}
+# A wait_for that never holds fails the test with its description, and what the session looks like.
+wait_failed() { fail "$1"; }
 
 name_owned() {
   gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus -m org.freedesktop.DBus.NameHasOwner \
