@@ -57,6 +57,13 @@ CaptureWorkflow::Outcome cancelled()
 {
     return {L::text(LocalizedKey::captureCancelled)};
 }
+
+// The desktop kept dropping the item: the clipboard still holds what it held.
+CaptureWorkflow::Outcome clipboardDropped()
+{
+    const QString message = L::text(LocalizedKey::captureFailed);
+    return {message, message, ToastStyle::error, 2.0};
+}
 } // namespace
 
 CaptureWorkflow::CaptureWorkflow(ClipboardService &clipboard, OCRProvider &ocr, ScreenGrabber &grabber,
@@ -80,9 +87,7 @@ void CaptureWorkflow::startImageCapture()
 {
     if (!begin())
         return;
-    run([this](const CapturedScreenImage &captured) {
-        m_clipboard.whenWritable(this, [this, captured] { finish(copyImage(captured)); });
-    });
+    run([this](const CapturedScreenImage &captured) { deliver([this, captured] { return copyImage(captured); }); });
 }
 
 bool CaptureWorkflow::begin()
@@ -121,7 +126,26 @@ void CaptureWorkflow::run(std::function<void(const CapturedScreenImage &)> onCap
 void CaptureWorkflow::recognize(const QImage &image)
 {
     m_ocr.recognize(image, OCRRequest{languageMode()}).then(this, [this](const OCRResult &result) {
-        m_clipboard.whenWritable(this, [this, result] { finish(copyText(result)); });
+        deliver([this, result] { return copyText(result); });
+    });
+}
+
+void CaptureWorkflow::deliver(std::function<Outcome()> write, int tries)
+{
+    m_clipboard.whenWritable(this, [this, write, tries] {
+        const Outcome outcome = write();
+        if (outcome.style != ToastStyle::success) {
+            finish(outcome);
+            return;
+        }
+        m_clipboard.whenHeld(this, [this, write, tries, outcome](bool held) {
+            if (held)
+                finish(outcome);
+            else if (tries > 1)
+                deliver(write, tries - 1);
+            else
+                finish(clipboardDropped());
+        });
     });
 }
 

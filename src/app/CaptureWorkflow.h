@@ -54,6 +54,9 @@ private:
     bool begin();
     void run(std::function<void(const CapturedScreenImage &)> onCaptured);
     void recognize(const QImage &image);
+    // Runs write when the clipboard takes writes and ends the run with its outcome once the
+    // desktop holds the item; writes again when the desktop dropped it, up to tries times.
+    void deliver(std::function<Outcome()> write, int tries = 3);
     Outcome copyText(const OCRResult &result);
     Outcome copyImage(const CapturedScreenImage &captured);
     // Every end goes through here: overlay, permission alert, running flag, notice and status line,

@@ -15,6 +15,9 @@
 #include <QUuid>
 #include <QWindow>
 
+#include <memory>
+#include <utility>
+
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -47,6 +50,20 @@ bool lacksRoom(const QString &path, qint64 bytesNeeded)
     }
     return qint64(volume.f_bavail) * qint64(volume.f_frsize) < bytesNeeded;
 }
+
+// An answer given once, by whichever of its callers comes first; waiting goes with it.
+template<typename... Args>
+std::function<void(Args...)> answerOnce(QObject *waiting, std::function<void(Args...)> answer)
+{
+    auto pending = std::make_shared<std::function<void(Args...)>>(std::move(answer));
+    return [waiting, pending](Args... args) {
+        if (!*pending)
+            return;
+        const auto answer = std::exchange(*pending, nullptr);
+        waiting->deleteLater();
+        answer(args...);
+    };
+}
 } // namespace
 
 ClipboardService::ClipboardService(QString imageFolder, bool writesNeedFocus)
@@ -65,18 +82,35 @@ void ClipboardService::whenWritable(QObject *context, std::function<void()> writ
     // A write made without the focus is dropped without a word (GNOME), and the user would paste
     // what was there before. The focus normally comes with the click that ends a selection.
     auto *waiting = new QObject(context);
-    auto once = [waiting, write = std::move(write)] {
-        if (waiting->property("done").toBool())
-            return;
-        waiting->setProperty("done", true);
-        waiting->deleteLater();
-        write();
-    };
+    const auto once = answerOnce(waiting, std::move(write));
     QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, waiting, [once](QWindow *window) {
         if (window)
             once();
     });
     QTimer::singleShot(patience, waiting, once);
+}
+
+void ClipboardService::whenHeld(QObject *context, std::function<void(bool held)> done,
+                                std::chrono::milliseconds patience) const
+{
+    if (!m_writesNeedFocus) {
+        done(true);
+        return;
+    }
+    auto *waiting = new QObject(context);
+    const auto answer = answerOnce(waiting, std::move(done));
+    // Both come as a change of the clipboard: the echo while the item is still ours, the
+    // cancellation with the item gone.
+    QObject::connect(clipboard(), &QClipboard::changed, waiting, [answer](QClipboard::Mode mode) {
+        if (mode != QClipboard::Clipboard)
+            return;
+        const bool held = clipboard()->ownsClipboard();
+        if (!held)
+            qWarning("The desktop dropped the clipboard item (keyboard focus: %s)",
+                     QGuiApplication::focusWindow() ? qPrintable(QGuiApplication::focusWindow()->title()) : "none");
+        answer(held);
+    });
+    QTimer::singleShot(patience, waiting, [answer] { answer(true); });
 }
 
 QString ClipboardService::defaultImageFolder()
@@ -93,21 +127,6 @@ QClipboard *ClipboardService::clipboard()
 void ClipboardService::copyText(const QString &text) const
 {
     clipboard()->setText(text, QClipboard::Clipboard);
-    reportRefusal();
-}
-
-void ClipboardService::reportRefusal()
-{
-    // A Wayland desktop that refuses the item cancels it soon after; say so in the log.
-    auto *watch = new QObject(clipboard());
-    QObject::connect(clipboard(), &QClipboard::changed, watch, [watch](QClipboard::Mode mode) {
-        if (mode != QClipboard::Clipboard || clipboard()->ownsClipboard())
-            return;
-        qWarning("The desktop did not take the clipboard item (keyboard focus: %s)",
-                 QGuiApplication::focusWindow() ? qPrintable(QGuiApplication::focusWindow()->title()) : "none");
-        watch->deleteLater();
-    });
-    QTimer::singleShot(std::chrono::seconds(1), watch, &QObject::deleteLater);
 }
 
 void ClipboardService::clear() const
@@ -167,7 +186,6 @@ ClipboardService::ImageCopy ClipboardService::copyImage(const QImage &image, con
     item->setData(QStringLiteral("x-special/gnome-copied-files"), "copy\n" + fileUrl);
     item->setText(path);
     clipboard()->setMimeData(item, QClipboard::Clipboard);
-    reportRefusal();
     return {clipboard()->ownsClipboard() ? ImageCopyFailure::none : ImageCopyFailure::clipboardRefused};
 }
 

@@ -40,6 +40,12 @@ public:
     // the focus, when one of our windows has it, or after patience in any case.
     void whenWritable(QObject *context, std::function<void()> write,
                       std::chrono::milliseconds patience = std::chrono::seconds(2)) const;
+    // Calls done(held) once the desktop has answered the item just written. Where writes need the
+    // focus, another window may take it between our check and the write, and the desktop then
+    // drops the item (GNOME): it cancels it before echoing it back to us. Without either answer
+    // within patience, the desktop kept it. Elsewhere done(true) at once.
+    void whenHeld(QObject *context, std::function<void(bool held)> done,
+                  std::chrono::milliseconds patience = std::chrono::seconds(1)) const;
 
     void copyText(const QString &text) const;
     void clear() const;
@@ -59,7 +65,6 @@ public:
 private:
     ImageCopyFailure prepareFolder(qint64 bytesNeeded) const;
     static QClipboard *clipboard();
-    static void reportRefusal();
 
     QString m_imageFolder;
     bool m_writesNeedFocus = false;

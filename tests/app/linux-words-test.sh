@@ -10,12 +10,12 @@ tessarin=$1
 work=$(mktemp -d)
 export LANGUAGE=en
 
-# read_window WINDOW NAME: the window's text as Tesseract reads it, on one line.
-read_window() {
-  [ -n "$1" ] || fail "no window to read for the $2"
-  import -window "$1" "$work/$2.png"
-  convert "$work/$2.png" -scale 200% "$work/$2-large.png"
-  tesseract "$work/$2-large.png" - -l eng 2>/dev/null | tr '\n' ' ' | tr -s ' '
+# snap WINDOW NAME: the window's picture, as $work/NAME.png.
+snap() { [ -n "$1" ] && import -window "$1" "$work/$2.png" 2>/dev/null; }
+# read_picture NAME: the text of that picture as Tesseract reads it, on one line.
+read_picture() {
+  convert "$work/$1.png" -scale 200% "$work/$1-large.png"
+  tesseract "$work/$1-large.png" - -l eng 2>/dev/null | tr '\n' ' ' | tr -s ' '
 }
 
 # check_words NAME TEXT WANTED...: every wanted phrase is there, no foreign platform word is.
@@ -42,9 +42,11 @@ hint_window() {
   done
   return 1
 }
-wait_until 10 hint_window || fail "no first-launch hint"
-hint_id=$(hint_window) || fail "the first-launch hint went before it was read"
-hint=$(read_window "$hint_id" hint)
+# The hint stays a few seconds only, and a busy machine may take them between finding it and
+# taking its picture: found and taken again until a picture of it is taken.
+snap_hint() { local w; w=$(hint_window) && snap "$w" hint; }
+wait_until 10 snap_hint || fail "no first-launch hint"
+hint=$(read_picture hint)
 if xdotool search --classname trayer >/dev/null 2>&1; then
   check_words hint "$hint" "system tray" "Ctrl+Super+2"
 else
@@ -58,7 +60,8 @@ settings_shown() { xdotool search --onlyvisible --name '^Tessarin Settings$'; }
 wait_until 10 settings_shown || fail "starting again did not open the settings"
 window=$(settings_shown | head -n1)
 wait_until 5 window_painted "$window" || fail "the settings window was never drawn"
-settings=$(read_window "$window" settings)
+snap "$window" settings || fail "no picture of the settings window"
+settings=$(read_picture settings)
 check_words "settings window" "$settings" "Ctrl" "Super" "Ctrl+Super+1" "Modifier keys"
 echo "the settings window reads: $settings"
 

@@ -16,6 +16,7 @@
 #include <QWidget>
 
 #include <csignal>
+#include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/resource.h>
@@ -114,6 +115,27 @@ private slots:
         service.whenWritable(&context, [&] { written = true; }, std::chrono::milliseconds(200));
         QVERIFY(!written);
         QTRY_VERIFY(written);
+    }
+
+    // Whether the desktop kept an item: another program taking it before any echo means the
+    // item was dropped; no answer at all means it was kept.
+    void droppedItemsAreToldFromKeptOnes()
+    {
+        const ClipboardService service(m_cache.filePath("TessarinClipboard"), true);
+        QObject context;
+        std::optional<bool> held;
+        service.copyText(QStringLiteral("ours"));
+        service.whenHeld(&context, [&](bool answer) { held = answer; }, std::chrono::minutes(1));
+        QVERIFY(QProcess::startDetached("sh", {"-c", "printf theirs | xclip -selection clipboard -i"}));
+        QTRY_VERIFY(held.has_value());
+        QVERIFY(!*held);
+
+        held.reset();
+        service.copyText(QStringLiteral("ours"));
+        service.whenHeld(&context, [&](bool answer) { held = answer; }, std::chrono::milliseconds(200));
+        QTRY_VERIFY(held.has_value());
+        QVERIFY(*held);
+        QCOMPARE(X11Clipboard::read(QStringLiteral("UTF8_STRING")).data, QByteArray("ours"));
     }
 
     void screenshotPastesAsImageFileAndPath()
