@@ -32,19 +32,18 @@ check_words() {
 pid=$!
 trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null || true' EXIT
 
-# The hint is the program's one window 380 wide (the tray icon may not be embedded yet). Never an
-# empty window id: import would wait for a click instead.
-hint_window() {
+# The hint is the program's one window 380 wide (the tray icon may not be embedded yet), up for
+# four seconds: its picture is taken as soon as it is found, and taken again until it shows the
+# hint drawn. Never an empty window id: import would wait for a click instead.
+picture_painted() { [ "$(convert "$work/$1.png" -format '%[fx:standard_deviation > 0]' info: 2>/dev/null)" = 1 ]; }
+snap_hint() {
   local w
   for w in $(visible_windows "$pid"); do
     eval "$(xdotool getwindowgeometry --shell "$w")"
-    [ "$WIDTH" = 380 ] && window_painted "$w" && { echo "$w"; return 0; }
+    [ "$WIDTH" = 380 ] && snap "$w" hint && picture_painted hint && return 0
   done
   return 1
 }
-# The hint stays a few seconds only, and a busy machine may take them between finding it and
-# taking its picture: found and taken again until a picture of it is taken.
-snap_hint() { local w; w=$(hint_window) && snap "$w" hint; }
 wait_until 10 snap_hint || fail "no first-launch hint"
 hint=$(read_picture hint)
 if xdotool search --classname trayer >/dev/null 2>&1; then
