@@ -44,12 +44,6 @@ void ScreenRegionSelectionView::keyPressEvent(QKeyEvent *event)
 
 void ScreenRegionSelectionView::mousePressEvent(QMouseEvent *event)
 {
-    // A desktop may show the overlay without giving it the keyboard (GNOME, when it appears
-    // while the desktop's own dialog closes). The press is the user's own act, which lets the
-    // overlay ask for it; without the keyboard, Escape does nothing and Wayland refuses our
-    // clipboard item.
-    if (!window()->isActiveWindow())
-        window()->activateWindow();
     m_dragStart = event->position();
     updateDrag(event->position());
 }

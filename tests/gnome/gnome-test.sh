@@ -24,7 +24,10 @@ overlay_shown() { shell windows | awk -F'\t' '$1 == "Tessarin selection" && $5 =
 overlay_gone() { ! shell windows | grep -q "Tessarin selection"; }
 button_shown() { shell button "$1" >/dev/null; }
 click_button() { shell click $(shell button "$1"); }
-clipboard_is() { [ "$(wl-paste -n 2>/dev/null)" = "$1" ]; }
+# Waits read GNOME's own clipboard: wl-paste takes the keyboard focus to read it on GNOME, and a
+# window taking the focus just as the program writes makes GNOME drop the write. wl-paste reads
+# once the result is there, as the other program a user pastes into.
+clipboard_is() { [ "$(shell clipboard-text)" = "$1" ]; }
 # The notices the desktop shows for the program, by title.
 notices() { shell eval 'Main.messageTray.getSources().filter(s => s.title === "Tessarin")
   .flatMap(s => s.notifications.map(n => n.title)).join("\n")'; }
@@ -118,13 +121,14 @@ permission Lookup | grep -q "'yes'" || fail "GNOME did not keep the permission: 
 wait_for 10 "the notice of the copied text" notice_sent "Text copied, ready to paste"
 scene_has_focus || fail "the notice took the focus from $(focused_class)"
 wait_for 10 "the notice to go" no_notice
+[ "$(wl-paste -n)" = "$text" ] || fail "another client pastes: $(wl-paste -n)"
 echo "ok: \"$text\" pasted; the notice came and went without the focus"
 
 echo "== a screenshot: image and file on GNOME's clipboard"
 gapplication action org.tessarin.Tessarin capture-screenshot
 wait_for 15 "the overlay for the screenshot" overlay_shown
 shell drag 20 20 760 110
-has_image() { wl-paste --list-types 2>/dev/null | grep -qx image/png; }
+has_image() { shell clipboard-types | grep -qx image/png; }
 wait_for 20 "a screenshot on the clipboard" has_image
 types=$(wl-paste --list-types)
 for wanted in image/png image/tiff text/uri-list x-special/gnome-copied-files text/plain; do
