@@ -627,14 +627,16 @@ public:
                 results[i] = reader.read(lines[i]);
         };
         // A small capture is read on this thread, and the line thread reads ahead with models
-        // that are sure to be asked; a large one keeps both threads busy with lines.
-        LineReader::ReadAhead readAhead;
-        if (lines.size() < linesForSecondThread)
-            readAhead = [this, &analysis](const QString &model, qsizetype line) { readAheadOf(analysis, model, line); };
-        LineReader reader(pool, analysis, models, readAhead);
-        results[0] = reader.read(lines[0]);
+        // that are sure to be asked; a large one keeps both threads busy with lines once its
+        // first line, read in the same way, has shown what the text needs.
+        const LineReader::ReadAhead readAhead = [this, &analysis](const QString &model, qsizetype line) {
+            readAheadOf(analysis, model, line);
+        };
+        const bool large = lines.size() >= linesForSecondThread;
+        results[0] = LineReader(pool, analysis, models, readAhead).read(lines[0]);
+        LineReader reader(pool, analysis, models, large ? LineReader::ReadAhead() : readAhead);
         std::optional<QFuture<void>> helper;
-        if (lines.size() >= linesForSecondThread) {
+        if (large) {
             helper = QtConcurrent::run(&lineThreads, [&] {
                 runSingleThreaded();
                 LineReader helperReader(pool, analysis, models);
