@@ -20,6 +20,7 @@
 #include <omp.h>
 #include <tesseract/baseapi.h>
 #include <tesseract/pageiterator.h>
+#include <tesseract/resultiterator.h>
 
 #include <atomic>
 #include <chrono>
@@ -240,8 +241,8 @@ struct ImageAnalysis : std::enable_shared_from_this<ImageAnalysis> {
     // The model that read the image's latest confident line: the other lines are most likely
     // in the same script, so it goes first for them.
     QString leadingModel;
-    // Readings of the lines as one block, by model and line count.
-    QHash<QString, std::optional<std::pair<QStringList, float>>> blocks;
+    // Readings of the lines as one block, one per line found, by model and line count.
+    QHash<QString, std::vector<RecognizedText>> blocks;
 
     static QString readKey(qsizetype line, const QString &model) { return QStringLiteral("%1/%2").arg(line).arg(model); }
 };
@@ -346,8 +347,8 @@ public:
         return result;
     }
 
-    // The given lines read together as one block of text, one string per line found.
-    std::optional<std::pair<QStringList, float>> readBlock(const QString &model, const std::vector<qsizetype> &lines)
+    // The given lines read together as one block of text, one reading per line found.
+    std::vector<RecognizedText> readBlock(const QString &model, const std::vector<qsizetype> &lines)
     {
         QRect block;
         for (qsizetype line : lines)
@@ -357,15 +358,34 @@ public:
         tesseract::TessBaseAPI *engine = engineFor(model);
         engine->SetPageSegMode(tesseract::PSM_SINGLE_BLOCK);
         engine->SetRectangle(area.x(), area.y(), area.width(), area.height());
-        std::unique_ptr<char[]> text(engine->GetUTF8Text());
-        if (!text)
-            return std::nullopt;
-        QStringList found;
-        for (const QString &line : QString::fromUtf8(text.get()).split(u'\n')) {
-            if (!line.trimmed().isEmpty())
-                found << normalizedLine(line);
-        }
-        return std::pair{found, std::clamp(float(engine->MeanTextConf()) / 100.0f, 0.0f, 1.0f)};
+        std::vector<RecognizedText> found;
+        if (engine->Recognize(nullptr) != 0)
+            return found;
+        // A line's confidence is its words' mean, as for a line read alone; the iterator's own
+        // line confidence averages before clipping, and one unreadable glyph sinks it.
+        std::unique_ptr<tesseract::ResultIterator> word(engine->GetIterator());
+        if (!word || word->Empty(tesseract::RIL_WORD))
+            return found;
+        float sum = 0;
+        int words = 0;
+        const auto finishLine = [&] {
+            if (!found.empty() && words > 0)
+                found.back().confidence = std::clamp(sum / float(words) / 100.0f, 0.0f, 1.0f);
+            sum = 0;
+            words = 0;
+        };
+        do {
+            if (word->IsAtBeginningOf(tesseract::RIL_TEXTLINE)) {
+                finishLine();
+                std::unique_ptr<char[]> text(word->GetUTF8Text(tesseract::RIL_TEXTLINE));
+                found.push_back({text ? normalizedLine(QString::fromUtf8(text.get())) : QString(), 0});
+            }
+            sum += word->Confidence(tesseract::RIL_WORD);
+            ++words;
+        } while (word->Next(tesseract::RIL_WORD));
+        finishLine();
+        std::erase_if(found, [](const RecognizedText &line) { return line.string.isEmpty(); });
+        return found;
     }
 
 private:
@@ -607,14 +627,16 @@ public:
                 results[i] = reader.read(lines[i]);
         };
         // A small capture is read on this thread, and the line thread reads ahead with models
-        // that are sure to be asked; a large one keeps both threads busy with lines.
-        LineReader::ReadAhead readAhead;
-        if (lines.size() < linesForSecondThread)
-            readAhead = [this, &analysis](const QString &model, qsizetype line) { readAheadOf(analysis, model, line); };
-        LineReader reader(pool, analysis, models, readAhead);
-        results[0] = reader.read(lines[0]);
+        // that are sure to be asked; a large one keeps both threads busy with lines once its
+        // first line, read in the same way, has shown what the text needs.
+        const LineReader::ReadAhead readAhead = [this, &analysis](const QString &model, qsizetype line) {
+            readAheadOf(analysis, model, line);
+        };
+        const bool large = lines.size() >= linesForSecondThread;
+        results[0] = LineReader(pool, analysis, models, readAhead).read(lines[0]);
+        LineReader reader(pool, analysis, models, large ? LineReader::ReadAhead() : readAhead);
         std::optional<QFuture<void>> helper;
-        if (lines.size() >= linesForSecondThread) {
+        if (large) {
             helper = QtConcurrent::run(&lineThreads, [&] {
                 runSingleThreaded();
                 LineReader helperReader(pool, analysis, models);
@@ -840,8 +862,9 @@ public:
 
     // Reading line by line loses what a line's neighbours tell about its glyphs' size and
     // style, and the line finder may cut a line's start. When one model read every line of a
-    // small text and was not sure, the text is read again as one block; that reading is kept
-    // when it finds the same lines and is clearly more confident.
+    // small text and was not sure, the text is read again as one block. When the block finds the
+    // same lines, each line keeps whichever of its two readings is clearly more confident: the
+    // block reads one line better and another worse as often as not.
     void rereadAsBlock(ImageAnalysis &analysis, const std::vector<qsizetype> &lines, std::vector<LineRead> &reads)
     {
         constexpr size_t largestBlock = 8;
@@ -863,11 +886,10 @@ public:
             weighted += double(read.text->confidence) * double(read.text->string.size());
             characters += double(read.text->string.size());
         }
-        const double confidence = characters > 0 ? weighted / characters : 0;
-        if (confidence >= sureEnough)
+        if (characters > 0 && weighted / characters >= sureEnough)
             return;
         const QString key = QStringLiteral("block/%1/%2").arg(model).arg(lines.size());
-        std::optional<std::pair<QStringList, float>> block;
+        std::optional<std::vector<RecognizedText>> block;
         {
             QMutexLocker lock(&analysis.mutex);
             if (analysis.blocks.contains(key))
@@ -877,12 +899,14 @@ public:
             LineReader reader(pool, analysis, {model});
             block = reader.readBlock(model, lines);
             QMutexLocker lock(&analysis.mutex);
-            analysis.blocks.insert(key, block);
+            analysis.blocks.insert(key, *block);
         }
-        if (!block || block->first.size() != qsizetype(reads.size()) || block->second < confidence + clearlyMoreConfident)
+        if (block->size() != reads.size())
             return;
-        for (size_t i = 0; i < reads.size(); ++i)
-            reads[i].text = RecognizedText{block->first[qsizetype(i)], block->second};
+        for (size_t i = 0; i < reads.size(); ++i) {
+            if ((*block)[i].confidence >= reads[i].text->confidence + clearlyMoreConfident)
+                reads[i].text = (*block)[i];
+        }
     }
 
     // The engine's own choice of languages: the script that Tesseract's orientation-and-script
