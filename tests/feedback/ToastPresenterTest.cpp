@@ -65,7 +65,7 @@ private slots:
         showSuccess(presenter, "first", 0.5);
         ToastView *panel = presenter.window();
         QVERIFY(panel->isVisible());
-        showSuccess(presenter, "second", 4);
+        showSuccess(presenter, "second", 6);
         QCOMPARE(presenter.window(), panel);
         // A notice shown after the first, for longer: once it has gone, the first one's time is
         // certainly over, and the second must still be up in its own words.
