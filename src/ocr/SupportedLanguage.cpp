@@ -1,5 +1,7 @@
 #include "ocr/SupportedLanguage.h"
 
+#include "common/EnumNames.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -7,12 +9,9 @@ namespace SupportedLanguages {
 
 using enum SupportedLanguage;
 
-const Order &allCases()
+QList<SupportedLanguage> allCases()
 {
-    static constexpr Order cases{english, simplifiedChinese, traditionalChinese, french,
-                                 german,  italian,           japanese,           korean,
-                                 spanish, portuguese,        turkish};
-    return cases;
+    return EnumNames::values<SupportedLanguage>();
 }
 
 const Order &latinFirst()

@@ -2,12 +2,16 @@
 
 #include "ocr/PreferredLanguageMode.h"
 
+#include <QObject>
 #include <QStringList>
 
 #include <array>
 #include <optional>
 
-// The recognition languages the program knows, in declaration order.
+namespace SupportedLanguages {
+Q_NAMESPACE
+
+// The recognition languages the program knows.
 enum class SupportedLanguage {
     english,
     simplifiedChinese,
@@ -21,11 +25,12 @@ enum class SupportedLanguage {
     portuguese,
     turkish,
 };
+Q_ENUM_NS(SupportedLanguage)
 
-namespace SupportedLanguages {
 using Order = std::array<SupportedLanguage, 11>;
 
-const Order &allCases();
+// Every language, in declaration order.
+QList<SupportedLanguage> allCases();
 const Order &latinFirst();
 const Order &cjkFirst();
 
@@ -45,3 +50,5 @@ QStringList visionLanguageHints(PreferredLanguageMode mode, const QStringList &p
 // The same, with the system's preferred languages read now.
 QStringList visionLanguageHints(PreferredLanguageMode mode);
 } // namespace SupportedLanguages
+
+using SupportedLanguages::SupportedLanguage;

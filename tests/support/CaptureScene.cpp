@@ -3,6 +3,8 @@
 #include "DesktopDriver.h"
 
 #include "capture/ScreenRegionSelectionController.h"
+#include "feedback/ToastPresenter.h"
+#include "feedback/ToastView.h"
 #include "ocr/TesseractOCRProvider.h"
 #include "app/PlatformLoader.h"
 #include "platform/DesktopSession.h"
@@ -20,7 +22,8 @@ CaptureScene::CaptureScene()
 CaptureScene::CaptureScene(Options options)
 {
     AppServices services{
-        AppSettingsStore(QString::fromLatin1(AppSettingsStore::defaultKey), m_folder.filePath("Tessarin.conf")),
+        AppSettingsStore(QString::fromLatin1(AppSettingsStore::defaultKey),
+                         options.settingsFile.isEmpty() ? m_folder.filePath("Tessarin.conf") : options.settingsFile),
         options.ocrProvider ? std::move(options.ocrProvider) : std::make_unique<TesseractOCRProvider>(),
         ClipboardService(options.clipboardFolder.isEmpty() ? m_folder.filePath("cache/TessarinClipboard")
                                                            : options.clipboardFolder),
@@ -28,6 +31,12 @@ CaptureScene::CaptureScene(Options options)
         options.shortcuts ? std::move(options.shortcuts) : PlatformLoader::globalShortcutService(),
     };
     m_controller = std::make_unique<AppController>(std::move(services));
+}
+
+QString CaptureScene::visibleToast() const
+{
+    const ToastView *toast = m_controller->toastPresenter().window();
+    return toast && toast->isVisible() ? toast->title() : QString();
 }
 
 QLabel *CaptureScene::showText(int screenIndex, QPoint position, const QString &text, const QString &family,
@@ -53,10 +62,14 @@ QRectF CaptureScene::areaAround(const QWidget *window, int margin)
     return QRectF(window->geometry()).adjusted(margin, margin, -margin, -margin);
 }
 
-bool CaptureScene::run(void (AppController::*start)(), const QStringList &actions)
+bool CaptureScene::run(void (AppController::*start)(), const QString &keys, const QStringList &actions)
 {
-    (m_controller.get()->*start)();
-    if (!m_controller->isCaptureRunning() || !DesktopDriver::waitForOverlays(selection()))
+    if (keys.isEmpty())
+        (m_controller.get()->*start)();
+    else
+        DesktopDriver::xdotool({"key", keys});
+    if (!QTest::qWaitFor([this] { return m_controller->isCaptureRunning(); }, 5000)
+        || !DesktopDriver::waitForOverlays(selection()))
         return false;
     QProcess driver;
     driver.start("xdotool", actions);
@@ -67,16 +80,16 @@ bool CaptureScene::run(void (AppController::*start)(), const QStringList &action
 
 bool CaptureScene::captureText(const QRectF &area)
 {
-    return run(&AppController::startCapture, DesktopDriver::drag(QGuiApplication::screenAt(area.center().toPoint()), area));
+    return run(&AppController::startCapture, {}, DesktopDriver::drag(QGuiApplication::screenAt(area.center().toPoint()), area));
 }
 
-bool CaptureScene::captureImage(const QRectF &area)
+bool CaptureScene::captureImage(const QRectF &area, const QString &keys)
 {
-    return run(&AppController::startImageCapture,
+    return run(&AppController::startImageCapture, keys,
                DesktopDriver::drag(QGuiApplication::screenAt(area.center().toPoint()), area));
 }
 
-bool CaptureScene::cancelCapture()
+bool CaptureScene::cancelCapture(const QString &keys)
 {
-    return run(&AppController::startCapture, {"key", "Escape"});
+    return run(&AppController::startCapture, keys, {"key", "Escape"});
 }

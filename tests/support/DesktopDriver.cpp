@@ -75,4 +75,21 @@ bool waitForOverlays(const ScreenRegionSelectionController &selection, int timeo
     }, timeoutMs);
 }
 
+FocusedProgram::FocusedProgram()
+{
+    m_process.start(QStringLiteral("xmessage"), {"-name", "focused-program", "-geometry", "300x80+900+700", "The user types here"});
+    if (!m_process.waitForStarted())
+        qFatal("xmessage is missing");
+    m_window = xdotool({"search", "--sync", "--onlyvisible", "--classname", "focused-program"}).section(u'\n', 0, 0);
+    xdotool({"windowactivate", "--sync", m_window});
+    if (!QTest::qWaitFor([this] { return xdotool({"getwindowfocus"}) == m_window; }))
+        qFatal("the other program never got the focus");
+}
+
+FocusedProgram::~FocusedProgram()
+{
+    m_process.kill();
+    m_process.waitForFinished();
+}
+
 } // namespace DesktopDriver

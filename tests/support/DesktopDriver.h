@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QPointF>
+#include <QProcess>
 #include <QRectF>
 #include <QStringList>
 
@@ -22,4 +23,17 @@ QStringList drag(const QScreen *screen, const QRectF &globalRect);
 bool waitUntilShown(QWidget *window, int timeoutMs = 5000);
 // Waits until the running selection's overlays are mapped on every screen, ready for input.
 bool waitForOverlays(const ScreenRegionSelectionController &selection, int timeoutMs = 5000);
+
+// Another program's window holding the keyboard focus, as when the user types there.
+class FocusedProgram
+{
+public:
+    FocusedProgram();
+    ~FocusedProgram();
+    const QString &window() const { return m_window; }
+
+private:
+    QProcess m_process;
+    QString m_window;
+};
 } // namespace DesktopDriver
