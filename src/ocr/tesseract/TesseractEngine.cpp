@@ -109,13 +109,14 @@ bool isPlainWord(const QString &token)
 }
 
 // Whether a Latin model's reading is running text in a Latin language, perhaps with accents the
-// model lacks: then the line is Latin, and models of other scripts need not read it.
+// model lacks: then the line is Latin, and models of other scripts need not read it. A word in
+// four may be garbled, as a model without the language's marks reads "¿Dónde" or "yağız".
 bool looksLikeLatinText(const RecognizedText &text)
 {
     constexpr float minimumConfidence = 0.5f;
     const QStringList words = text.string.split(u' ', Qt::SkipEmptyParts);
-    return text.confidence >= minimumConfidence && words.size() >= 2
-        && std::all_of(words.begin(), words.end(), isPlainWord)
+    const auto plain = std::count_if(words.begin(), words.end(), isPlainWord);
+    return text.confidence >= minimumConfidence && plain >= 2 && plain * 4 >= words.size() * 3
         && std::none_of(text.string.begin(), text.string.end(), [](QChar c) { return isUnspaced(c.unicode()); });
 }
 
@@ -243,6 +244,8 @@ struct ImageAnalysis : std::enable_shared_from_this<ImageAnalysis> {
     QString leadingModel;
     // Readings of the lines as one block, one per line found, by model and line count.
     QHash<QString, std::vector<RecognizedText>> blocks;
+    // The model of the Latin language the text turned out to be in, once a pass has re-read it.
+    QString latinLanguageModel;
 
     static QString readKey(qsizetype line, const QString &model) { return QStringLiteral("%1/%2").arg(line).arg(model); }
 };
@@ -790,6 +793,16 @@ public:
     void rereadInDetectedLanguage(ImageAnalysis &analysis, const std::vector<qsizetype> &lines,
                                   std::vector<LineRead> &reads, const PassModels &pass)
     {
+        // A later pass gets what an earlier one found, from the readings already made.
+        QString known;
+        {
+            QMutexLocker lock(&analysis.mutex);
+            known = analysis.latinLanguageModel;
+        }
+        if (!known.isEmpty()) {
+            rereadScript(analysis, lines, reads, Script::latin, known);
+            return;
+        }
         if (pass.otherLatin.isEmpty())
             return;
         const bool allConfident = std::all_of(reads.begin(), reads.end(), [](const LineRead &read) {
@@ -808,8 +821,12 @@ public:
         if (model->isEmpty())
             return;
         rereadScript(analysis, lines, reads, Script::latin, *model);
-        if (const std::optional<QString> better = detectedLatinModel(reads, pass, true); better && !better->isEmpty())
+        if (const std::optional<QString> better = detectedLatinModel(reads, pass, true); better && !better->isEmpty()) {
             rereadScript(analysis, lines, reads, Script::latin, *better);
+            model = better;
+        }
+        QMutexLocker lock(&analysis.mutex);
+        analysis.latinLanguageModel = *model;
     }
 
     // The model of the language the Latin lines are in: none when that is the one they were
