@@ -62,6 +62,11 @@ QString tesseractModel(SupportedLanguage language)
     return QString::fromLatin1(namesOf(language).model);
 }
 
+QString detectedCode(SupportedLanguage language)
+{
+    return QString::fromLatin1(namesOf(language).detected);
+}
+
 std::optional<SupportedLanguage> fromDetectedCode(const QString &code)
 {
     for (SupportedLanguage language : allCases()) {

@@ -39,8 +39,9 @@ QString toRawValue(SupportedLanguage language);
 std::optional<SupportedLanguage> fromRawValue(const QString &rawValue);
 // The Tesseract model that reads the language, such as "eng" or "chi_sim".
 QString tesseractModel(SupportedLanguage language);
-// The language of a code as CLD2 names it, such as "en" or "zh-Hant".
+// The language of a code as CLD2 names it, such as "en" or "zh-Hant", and back.
 std::optional<SupportedLanguage> fromDetectedCode(const QString &code);
+QString detectedCode(SupportedLanguage language);
 
 // Only the first preferred language decides between the two orders.
 const Order &automaticOrder(const QStringList &preferredLanguages);

@@ -1,6 +1,7 @@
 #include "ocr/tesseract/Cld2LanguageRecognizer.h"
 
 #include <cstdio>
+#include <map>
 
 #include <cld2/public/compact_lang_det.h>
 #include <cld2/public/encodings.h>
@@ -38,4 +39,27 @@ QStringList Cld2LanguageRecognizer::likelyLanguages(const QString &text)
             codes << QString::fromLatin1(CLD2::LanguageCode(language));
     }
     return codes;
+}
+
+QStringList Cld2LanguageRecognizer::plausibleLanguages(const QString &text, const QStringList &codes)
+{
+    const QByteArray utf8 = text.toUtf8();
+    std::multimap<double, QString, std::greater<>> byScore;
+    for (const QString &code : codes) {
+        const CLD2::Language expected = CLD2::GetLanguageFromName(code.toLatin1().constData());
+        const CLD2::CLDHints hints{nullptr, nullptr, CLD2::UNKNOWN_ENCODING, expected};
+        CLD2::Language languages[3];
+        int percents[3];
+        double scores[3];
+        int textBytes = 0;
+        bool reliable = false;
+        CLD2::ExtDetectLanguageSummary(utf8.constData(), int(utf8.size()), true, &hints, CLD2::kCLDFlagBestEffort,
+                                       languages, percents, scores, nullptr, &textBytes, &reliable);
+        if (expected != CLD2::UNKNOWN_LANGUAGE && languages[0] == expected)
+            byScore.emplace(scores[0], code);
+    }
+    QStringList plausible;
+    for (const auto &[score, code] : byScore)
+        plausible << code;
+    return plausible;
 }

@@ -617,9 +617,9 @@ public:
     }
 
     // Reads the given lines, a large capture's spread over this thread and a line thread. The
-    // first line is read alone: what it proves (the script, the Chinese variant) spares the
-    // second thread from loading engines of models the text does not need.
-    std::vector<LineRead> readLines(ImageAnalysis &analysis, const std::vector<qsizetype> &lines, const QStringList &models)
+    // first line is read alone: what it proves (the script, the Chinese variant, the Latin
+    // language) spares the others models the text does not need.
+    std::vector<LineRead> readLines(ImageAnalysis &analysis, const std::vector<qsizetype> &lines, const PassModels &pass)
     {
         std::vector<LineRead> results(lines.size());
         if (lines.empty())
@@ -636,7 +636,8 @@ public:
             readAheadOf(analysis, model, line);
         };
         const bool large = lines.size() >= linesForSecondThread;
-        results[0] = LineReader(pool, analysis, models, readAhead).read(lines[0]);
+        results[0] = LineReader(pool, analysis, pass.models, readAhead).read(lines[0]);
+        const QStringList models = modelsAfterFirstLine(results[0], pass);
         LineReader reader(pool, analysis, models, large ? LineReader::ReadAhead() : readAhead);
         std::optional<QFuture<void>> helper;
         if (large) {
@@ -664,6 +665,23 @@ public:
         if (failure)
             std::rethrow_exception(failure);
         return results;
+    }
+
+    // The pass's models for the lines after the first, with the first Latin language's model
+    // replaced by that of the language the first line is in, when that is another of the pass's:
+    // the lines are read once in their language instead of twice. Whether the whole text is in
+    // it is checked once all lines are read.
+    static QStringList modelsAfterFirstLine(const LineRead &first, const PassModels &pass)
+    {
+        if (!first.text || scriptOf(first.model) != Script::latin || pass.otherLatin.isEmpty())
+            return pass.models;
+        const QStringList guesses = Cld2LanguageRecognizer::likelyLanguages(first.text->string);
+        const QString language = guesses.isEmpty() ? QString() : modelOfDetectedLanguage(guesses.first());
+        if (!pass.otherLatin.contains(language))
+            return pass.models;
+        QStringList models = pass.models;
+        models.replace(models.indexOf(first.model), language);
+        return models;
     }
 
     // Reads the line with the model on the line thread; a reader asking for that reading
@@ -814,10 +832,13 @@ public:
         if (!model)
             return;
         // A language near one of ours (Galician, Catalan...), or English read unsurely: the
-        // model that reads the least confident line best. Read with its accents, the text
-        // shows its language more surely, and that language's model reads it last.
-        if (model->isEmpty())
-            model = mostConfidentModel(analysis, lines, reads, pass.otherLatin);
+        // model that reads the least confident line best, of those whose language the text may
+        // be in, or else of all. Read with its accents, the text shows its language more
+        // surely, and that language's model reads it last.
+        if (model->isEmpty()) {
+            const QStringList plausible = plausibleLatinModels(reads, pass.otherLatin);
+            model = mostConfidentModel(analysis, lines, reads, plausible.isEmpty() ? pass.otherLatin : plausible);
+        }
         if (model->isEmpty())
             return;
         rereadScript(analysis, lines, reads, Script::latin, *model);
@@ -829,23 +850,46 @@ public:
         analysis.latinLanguageModel = *model;
     }
 
+    static QString latinText(const std::vector<LineRead> &reads)
+    {
+        QStringList latin;
+        for (const LineRead &read : reads) {
+            if (read.text && scriptOf(read.model) == Script::latin)
+                latin << read.text->string;
+        }
+        return latin.join(u'\n');
+    }
+
+    // Of these Latin models, those whose language CLD2 finds the text in when told to expect it.
+    static QStringList plausibleLatinModels(const std::vector<LineRead> &reads, const QStringList &models)
+    {
+        QHash<QString, QString> modelOfCode;
+        for (SupportedLanguage language : SupportedLanguages::allCases()) {
+            if (models.contains(SupportedLanguages::tesseractModel(language)))
+                modelOfCode.insert(SupportedLanguages::detectedCode(language), SupportedLanguages::tesseractModel(language));
+        }
+        QStringList plausible;
+        for (const QString &code : Cld2LanguageRecognizer::plausibleLanguages(latinText(reads), modelOfCode.keys()))
+            plausible << modelOfCode.value(code);
+        return plausible;
+    }
+
     // The model of the language the Latin lines are in: none when that is the one they were
     // read with (and it may be trusted) or nothing is known; empty when the language is none of
     // the pass's.
     static std::optional<QString> detectedLatinModel(const std::vector<LineRead> &reads, const PassModels &pass,
                                                      bool trustFirstModel)
     {
-        QStringList latin;
         QStringList used;
         for (const LineRead &read : reads) {
-            if (read.text && scriptOf(read.model) == Script::latin) {
-                latin << read.text->string;
+            if (read.text && scriptOf(read.model) == Script::latin)
                 used << read.model;
-            }
         }
-        const QStringList guesses = latin.isEmpty() ? QStringList() : Cld2LanguageRecognizer::likelyLanguages(latin.join(u'\n'));
+        const QStringList guesses = used.isEmpty() ? QStringList() : Cld2LanguageRecognizer::likelyLanguages(latinText(reads));
         for (const QString &code : guesses) {
             const QString candidate = modelOfDetectedLanguage(code);
+            if (pass.models.contains(candidate) && used.count(candidate) != used.size())
+                return candidate; // lines read in another language after the first line's guess
             if (pass.models.contains(candidate))
                 return trustFirstModel ? std::nullopt : std::optional<QString>(QString());
             if (pass.otherLatin.contains(candidate))
@@ -865,6 +909,9 @@ public:
         }
         if (weakest == reads.size())
             return {};
+        // Every other model reads on the line thread meanwhile: each may first have to load.
+        for (qsizetype i = 1; i < models.size(); i += 2)
+            readAheadOf(analysis, models[i], lines[weakest]);
         QString best;
         float bestConfidence = reads[weakest].text->confidence + languageRereadTolerance;
         for (const QString &model : models) {
@@ -1038,7 +1085,7 @@ std::vector<TextObservation> TesseractEngine::perform(const QImage &image, const
         if (analysis->lines[i].height() >= minimumHeight)
             lines.push_back(qsizetype(i));
     }
-    std::vector<LineRead> reads = d->readLines(*analysis, lines, pass.models);
+    std::vector<LineRead> reads = d->readLines(*analysis, lines, pass);
     d->keepLatinLinesLatin(*analysis, lines, reads, pass.models);
     d->unifyJapanese(*analysis, lines, reads, pass.models);
     d->unifyHan(*analysis, lines, reads);
