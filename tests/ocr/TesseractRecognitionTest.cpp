@@ -344,12 +344,16 @@ private slots:
         QCOMPARE(result.failureReason, OCRFailureReason::recognitionFailed);
     }
 
-    void dominantLanguageOfShortOrEmptyTextIsUnknown()
+    void languageDetection()
     {
         const Cld2LanguageRecognizer recognizer;
         QCOMPARE(recognizer.dominantLanguage("This is clearly an English sentence about the weather."), QStringLiteral("en"));
         QVERIFY(recognizer.dominantLanguage("").isEmpty());
         QVERIFY(recognizer.dominantLanguage("42").isEmpty());
+        // Spanish as the English model reads it, which CLD2 alone calls Galician.
+        const QString spanishReadInEnglish("El pingtino comi6 jamon en la montafia.\néDoénde esta la estacidn de autobuses?");
+        QCOMPARE(Cld2LanguageRecognizer::plausibleLanguages(spanishReadInEnglish, {"fr", "de", "it", "pt", "es", "tr"}),
+                 (QStringList{"es", "pt"}));
     }
 };
 
