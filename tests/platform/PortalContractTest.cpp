@@ -49,12 +49,8 @@ public:
                           QStringLiteral(TESTS_DIR "/platform/portal_mock.py")});
         }
         m_connection = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(m_address, m_name));
-        if (withPortal) {
-            for (int i = 0; i < 200 && !connection().interface()->isServiceRegistered(portal); ++i)
-                QTest::qWait(25);
-            if (!connection().interface()->isServiceRegistered(portal))
-                qFatal("the fake portal did not start (python3-dbusmock missing?)");
-        }
+        if (withPortal && !QTest::qWaitFor([this] { return connection().interface()->isServiceRegistered(portal); }))
+            qFatal("the fake portal did not start (python3-dbusmock missing?)");
     }
     ~PrivateBus()
     {
@@ -145,20 +141,13 @@ private slots:
     void initTestCase() { m_bus = std::make_unique<PrivateBus>(QStringLiteral("portal-test"), true); }
     void cleanupTestCase() { m_bus.reset(); }
 
-    void desktopPictureIsCutIntoScreensPixelForPixel_data()
-    {
-        QTest::addColumn<qreal>("scale");
-        QTest::addColumn<QRect>("right");
-        QTest::newRow("scale 1") << 1.0 << QRect(640, 0, 800, 500);
-        QTest::newRow("scale 2") << 2.0 << QRect(640, 0, 800, 500);
-        QTest::newRow("scale 2, lower right screen") << 2.0 << QRect(640, 120, 800, 500);
-    }
+    // Side by side at one scale, and a scale-1 screen beside a scale-2 one, are the real portal's
+    // in the sway test; here a lower screen to the right, which sway does not place.
     void desktopPictureIsCutIntoScreensPixelForPixel()
     {
-        QFETCH(qreal, scale);
-        QFETCH(QRect, right);
+        const qreal scale = 2;
         const QList<ScreenGrabTarget> screens{{QStringLiteral("LEFT"), QRect(0, 0, 640, 400), 1},
-                                              {QStringLiteral("RIGHT"), right, scale}};
+                                              {QStringLiteral("RIGHT"), QRect(640, 120, 800, 500), scale}};
         const QRect all = screens[0].geometry | screens[1].geometry;
         const QImage desktop = patternImage(all.size() * scale);
         const QString file = writeDesktopPicture(desktop);
@@ -364,19 +353,8 @@ private slots:
         const QDBusMessage unknown = application.call(QStringLiteral("ActivateAction"), QStringLiteral("format-disk"),
                                                       QVariantList(), QVariantMap());
         QCOMPARE(unknown.type(), QDBusMessage::ErrorMessage);
-
-        // The command README tells users to bind to a desktop shortcut.
-        QProcess gapplication;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_bus->address());
-        gapplication.setProcessEnvironment(env);
-        gapplication.start(QStringLiteral("gapplication"), {QStringLiteral("action"),
-                                                            QString::fromLatin1(ApplicationActionService::applicationId),
-                                                            QStringLiteral("capture-text")});
-        QVERIFY(QTest::qWaitFor([&] { return gapplication.state() == QProcess::NotRunning; }, 10000));
-        QCOMPARE(gapplication.exitCode(), 0);
-        QTRY_COMPARE(text, 1);
-        QCOMPARE(image, 1);
+        // README's gapplication commands, against the built program, are the sway test's.
+        QCOMPARE(text, 0);
         QCOMPARE(activated, 0);
     }
 };
