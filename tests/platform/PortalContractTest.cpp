@@ -237,8 +237,7 @@ private slots:
         QVERIFY2(store.waitForStarted(), "xdg-permission-store is missing (xdg-desktop-portal)");
         const QString name = QStringLiteral("org.freedesktop.impl.portal.PermissionStore");
         QTRY_VERIFY(bus().interface()->isServiceRegistered(name));
-        QDBusInterface permissions(name, QStringLiteral("/org/freedesktop/impl/portal/PermissionStore"), name,
-                                   bus());
+        QDBusInterface permissions(name, QStringLiteral("/org/freedesktop/impl/portal/PermissionStore"), name, bus());
         // Whether the answer for programs that are not sandboxed (the empty id) is kept.
         auto stored = [&] {
             const QDBusMessage reply = permissions.call(QStringLiteral("Lookup"), QStringLiteral("screenshot"),
