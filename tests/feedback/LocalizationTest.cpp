@@ -6,16 +6,6 @@
 
 Q_DECLARE_METATYPE(AppLanguage)
 
-namespace {
-QList<AppLanguage> allLanguages()
-{
-    QList<AppLanguage> languages;
-    for (int i = 0; i < AppLanguages::count; ++i)
-        languages << static_cast<AppLanguage>(i);
-    return languages;
-}
-} // namespace
-
 class LocalizationTest : public QObject
 {
     Q_OBJECT
@@ -60,7 +50,8 @@ private slots:
         for (int i = 0; i < keys.keyCount(); ++i) {
             const auto key = LocalizedKey(keys.value(i));
             const QStringList expected = placeholders(L::ownText(key, AppLanguage::english));
-            for (AppLanguage language : allLanguages()) {
+            for (int l = 0; l < AppLanguages::count; ++l) {
+                const auto language = AppLanguage(l);
                 const QString text = L::ownText(key, language);
                 const QString where = QStringLiteral("%1 in %2").arg(keys.key(i), AppLanguages::locale(language).name());
                 QVERIFY2(!text.isEmpty(), qPrintable(where));

@@ -55,10 +55,7 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         const QString file = folder + "/Tessarin.conf";
         const QByteArray garbage = unreadableSettingsBytes();
-        QFile writer(file);
-        QVERIFY(writer.open(QIODevice::WriteOnly));
-        writer.write(garbage);
-        writer.close();
+        QVERIFY(writeFile(file, garbage));
 
         std::unique_ptr<CaptureScene> scene = start(file);
         QCOMPARE(scene->controller().settings(), AppSettings{});
@@ -66,6 +63,7 @@ private slots:
         QCOMPARE(copies.size(), 1);
         const QString kept = folder + '/' + copies.first();
         QCOMPARE(contents(kept), garbage);
+        QCOMPARE(QFile::permissions(kept) & 0x0077, QFileDevice::Permissions());
         // The first-start hint comes first (its flag was unreadable too), then the notice.
         QTRY_COMPARE_WITH_TIMEOUT(scene->visibleToast(), QStringLiteral("Tessarin is running in the system tray"), 3000);
         const QString message = "The settings file could not be read. Tessarin uses the defaults and kept the old file as " + kept;
@@ -74,7 +72,11 @@ private slots:
         QVERIFY(contents(file) != garbage);
         scene.reset();
 
-        // The next start finds settings it can read: nothing more is kept.
+        // The next start finds settings it can read: nothing more is kept. Nor is the same
+        // garbage once more, where the file could not be replaced.
+        scene = start(file);
+        scene.reset();
+        QVERIFY(writeFile(file, garbage));
         scene = start(file);
         QCOMPARE(QDir(folder).entryList({"Tessarin.conf.unreadable-*"}), copies);
         QCOMPARE(contents(kept), garbage);

@@ -28,7 +28,7 @@ CaptureScene::CaptureScene(Options options)
         ClipboardService(options.clipboardFolder.isEmpty() ? m_folder.filePath("cache/TessarinClipboard")
                                                            : options.clipboardFolder),
         options.screenGrabber ? options.screenGrabber : &PlatformLoader::screenGrabber(),
-        options.shortcuts ? std::move(options.shortcuts) : PlatformLoader::globalShortcutService(),
+        PlatformLoader::globalShortcutService(),
     };
     m_controller = std::make_unique<AppController>(std::move(services));
 }

@@ -19,7 +19,6 @@ public:
         std::unique_ptr<OCRProvider> ocrProvider;   // the real recogniser when empty
         QString clipboardFolder;                     // a private folder when empty
         ScreenGrabber *screenGrabber = nullptr;      // the session's when null; its availability is the permission
-        std::unique_ptr<GlobalShortcutService> shortcuts;    // the session's when empty
         QString settingsFile;                        // a private file when empty
     };
 

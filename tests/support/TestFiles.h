@@ -20,3 +20,10 @@ inline QByteArray unreadableSettingsBytes()
         bytes.append(static_cast<char>(noise.generate()));
     return bytes;
 }
+
+// Replaces a file's bytes, making it where there is none.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}

@@ -1,9 +1,8 @@
 #include "X11Clipboard.h"
 
-#include <QEventLoop>
 #include <QProcess>
 #include <QStringList>
-#include <QTimer>
+#include <QTest>
 
 #include <stdexcept>
 
@@ -13,15 +12,10 @@ X11Clipboard X11Clipboard::read(const QString &target)
     if (!target.isEmpty())
         arguments << "-t" << target;
     QProcess xclip;
-    QEventLoop loop;
-    QObject::connect(&xclip, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&xclip, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
     xclip.start(QStringLiteral("xclip"), arguments);
-    loop.exec();
-    if (xclip.error() == QProcess::FailedToStart)
+    if (!xclip.waitForStarted())
         throw std::runtime_error("xclip is not installed");
-    if (xclip.state() != QProcess::NotRunning) {
+    if (!QTest::qWaitFor([&] { return xclip.state() == QProcess::NotRunning; }, 10000)) {
         xclip.kill();
         xclip.waitForFinished();
         return {};
