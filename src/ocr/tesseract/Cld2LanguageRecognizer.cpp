@@ -22,19 +22,30 @@ QString Cld2LanguageRecognizer::dominantLanguage(const QString &text) const
     return QString::fromLatin1(CLD2::LanguageCode(languages[0]));
 }
 
-QStringList Cld2LanguageRecognizer::likelyLanguages(const QString &text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    const CLD2::CLDHints hints{nullptr, nullptr, CLD2::UNKNOWN_ENCODING, CLD2::UNKNOWN_LANGUAGE};
+namespace {
+struct Guesses {
     CLD2::Language languages[3];
-    int percents[3];
     double scores[3];
+};
+
+// CLD2's best effort on text of any length, expecting the given language more than others.
+Guesses guess(const QByteArray &utf8, CLD2::Language expected = CLD2::UNKNOWN_LANGUAGE)
+{
+    const CLD2::CLDHints hints{nullptr, nullptr, CLD2::UNKNOWN_ENCODING, expected};
+    Guesses guesses{};
+    int percents[3];
     int textBytes = 0;
     bool reliable = false;
     CLD2::ExtDetectLanguageSummary(utf8.constData(), int(utf8.size()), true, &hints, CLD2::kCLDFlagBestEffort,
-                                   languages, percents, scores, nullptr, &textBytes, &reliable);
+                                   guesses.languages, percents, guesses.scores, nullptr, &textBytes, &reliable);
+    return guesses;
+}
+} // namespace
+
+QStringList Cld2LanguageRecognizer::likelyLanguages(const QString &text)
+{
     QStringList codes;
-    for (CLD2::Language language : languages) {
+    for (CLD2::Language language : guess(text.toUtf8()).languages) {
         if (language != CLD2::UNKNOWN_LANGUAGE)
             codes << QString::fromLatin1(CLD2::LanguageCode(language));
     }
@@ -47,16 +58,9 @@ QStringList Cld2LanguageRecognizer::plausibleLanguages(const QString &text, cons
     std::multimap<double, QString, std::greater<>> byScore;
     for (const QString &code : codes) {
         const CLD2::Language expected = CLD2::GetLanguageFromName(code.toLatin1().constData());
-        const CLD2::CLDHints hints{nullptr, nullptr, CLD2::UNKNOWN_ENCODING, expected};
-        CLD2::Language languages[3];
-        int percents[3];
-        double scores[3];
-        int textBytes = 0;
-        bool reliable = false;
-        CLD2::ExtDetectLanguageSummary(utf8.constData(), int(utf8.size()), true, &hints, CLD2::kCLDFlagBestEffort,
-                                       languages, percents, scores, nullptr, &textBytes, &reliable);
-        if (expected != CLD2::UNKNOWN_LANGUAGE && languages[0] == expected)
-            byScore.emplace(scores[0], code);
+        const Guesses guesses = guess(utf8, expected);
+        if (expected != CLD2::UNKNOWN_LANGUAGE && guesses.languages[0] == expected)
+            byScore.emplace(guesses.scores[0], code);
     }
     QStringList plausible;
     for (const auto &[score, code] : byScore)
