@@ -130,6 +130,10 @@ private slots:
             << TextRenderer{"Noto Sans", 16, 1, false}.render(offer, QColor(0xff, 0xc0, 0x80), QColor(0xf0, 0x8c, 0x1a)) << offer << 0;
         const QStringList addresses{"See https://www.example.org/docs/v2.4.1/index.html", "Write to anna.berg@example.com"};
         QTest::newRow("addresses and versions") << rendered(addresses, "Noto Sans", 16) << addresses << 0;
+        // Read as "https://www. example. org" and "README .md".
+        const QStringList paths{"See https://www.example.org/docs/v2.4.1/index.html",
+                                "Write to anna.berg@example.com or open /usr/share/doc/README.md"};
+        QTest::newRow("addresses and paths, small, dark") << rendered(paths, "DejaVu Sans Mono", 14, 2, true) << paths << 0;
         const QStringList portuguese{"Não há açúcar suficiente para o café."};
         QTest::newRow("portuguese accents") << rendered(portuguese, "Noto Sans", 18) << portuguese << 0;
         const QStringList turkish{"Pijamalı hasta yağız şoföre çabucak güvendi."};
@@ -155,6 +159,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("tolerance");
         QTest::newRow("terminal, dark, cursor") << "terminal-dark" << 0;
+        // Read unsurely in English, the commands went to the French model, which has no "~".
+        QTest::newRow("terminal, commands and paths") << "terminal-urls" << 0;
         QTest::newRow("terminal, traditional, wide spacing") << "terminal-traditional" << 0;
         QTest::newRow("terminal, simplified, dark, wide spacing") << "terminal-chinese" << 0;
         // Kana far apart were read twice ("であぁあり"), Hangul split ("모 든").

@@ -120,19 +120,28 @@ bool looksLikeLatinText(const RecognizedText &text)
         && std::none_of(text.string.begin(), text.string.end(), [](QChar c) { return isUnspaced(c.unicode()); });
 }
 
-// A space the models put after a dot, slash or at sign inside a host name, e-mail address, path
-// or version number, as in "www.example. org": the word before already holds such a mark
-// between word characters, and the next word goes straight on in lower case or digits.
-bool splitsAddress(const std::u32string &before, char32_t next)
+bool isLowerOrDigit(char32_t c)
+{
+    return (c >= U'a' && c <= U'z') || (c >= U'0' && c <= U'9');
+}
+
+// A space the models put into a host name, e-mail address, path or version number: after a
+// dot, slash or at sign, as in "www.example. org", when the word before is a web address or
+// already holds such a mark between word characters and the next word goes straight on in
+// lower case or digits; or before the dot of a file's extension in a path ("doc/README .md").
+bool splitsAddress(const std::u32string &before, char32_t next, char32_t afterNext)
 {
     static constexpr std::u32string_view joints = U"./@:";
-    const bool lowerOrDigit = (next >= U'a' && next <= U'z') || (next >= U'0' && next <= U'9');
-    if (before.size() < 5 || joints.find(before.back()) == joints.npos || !lowerOrDigit)
-        return false;
     const size_t wordStart = before.find_last_of(U' ') == std::u32string::npos ? 0 : before.find_last_of(U' ') + 1;
     const std::u32string_view word = std::u32string_view(before).substr(wordStart);
     if (word.size() < 5)
         return false;
+    if (next == U'.' && isLowerOrDigit(afterNext) && isWordCharacter(word.back()) && word.find(U'/') != word.npos)
+        return true;
+    if (joints.find(word.back()) == joints.npos || !isLowerOrDigit(next))
+        return false;
+    if (word.find(U"://") != word.npos || word.starts_with(U"www."))
+        return true;
     for (size_t i = 1; i + 2 < word.size(); ++i) {
         if (joints.find(word[i]) != joints.npos && isWordCharacter(word[i - 1]) && isWordCharacter(word[i + 1]))
             return true;
@@ -155,7 +164,7 @@ QString normalizedLine(const QString &line)
                 ++next;
             const bool betweenUnspaced = !out.empty() && next < scalars.size() && isUnspaced(out.back())
                 && (isUnspaced(scalars[next]) || halfWidthMarks.find(scalars[next]) != halfWidthMarks.npos);
-            if (!betweenUnspaced && !(next < scalars.size() && splitsAddress(out, scalars[next])))
+            if (!betweenUnspaced && !(next < scalars.size() && splitsAddress(out, scalars[next], next + 1 < scalars.size() ? scalars[next + 1] : 0)))
                 out.push_back(U' ');
             i = next - 1;
             continue;
@@ -876,7 +885,7 @@ public:
 
     // The model of the language the Latin lines are in: none when that is the one they were
     // read with (and it may be trusted) or nothing is known; empty when the language is none of
-    // the pass's.
+    // the pass's, or the first one read unsurely.
     static std::optional<QString> detectedLatinModel(const std::vector<LineRead> &reads, const PassModels &pass,
                                                      bool trustFirstModel)
     {
@@ -890,8 +899,11 @@ public:
             const QString candidate = modelOfDetectedLanguage(code);
             if (pass.models.contains(candidate) && used.count(candidate) != used.size())
                 return candidate; // lines read in another language after the first line's guess
+            // Read unsurely, the text may be in a language whose marks the model lacks; not
+            // when none of the others is plausible either, as with addresses and commands.
             if (pass.models.contains(candidate))
-                return trustFirstModel ? std::nullopt : std::optional<QString>(QString());
+                return trustFirstModel || plausibleLatinModels(reads, pass.otherLatin).isEmpty()
+                    ? std::nullopt : std::optional<QString>(QString());
             if (pass.otherLatin.contains(candidate))
                 return used.count(candidate) == used.size() ? std::nullopt : std::optional(candidate);
         }
