@@ -677,19 +677,19 @@ public:
     }
 
     // The pass's models for the lines after the first, with the first Latin language's model
-    // replaced by that of the language the first line is in, when that is another of the pass's:
-    // the lines are read once in their language instead of twice. Whether the whole text is in
-    // it is checked once all lines are read.
+    // replaced by that of the language the first line is in, when that is another of the pass's
+    // and CLD2 finds no other language plausible: the lines are read once in their language
+    // instead of twice. Whether the whole text is in it is checked once all lines are read.
     static QStringList modelsAfterFirstLine(const LineRead &first, const PassModels &pass)
     {
-        if (!first.text || scriptOf(first.model) != Script::latin || pass.otherLatin.isEmpty())
+        const qsizetype firstLatin = pass.models.indexOf(first.model);
+        if (!first.text || scriptOf(first.model) != Script::latin || pass.otherLatin.isEmpty() || firstLatin < 0)
             return pass.models;
-        const QStringList guesses = Cld2LanguageRecognizer::likelyLanguages(first.text->string);
-        const QString language = guesses.isEmpty() ? QString() : modelOfDetectedLanguage(guesses.first());
-        if (!pass.otherLatin.contains(language))
+        const QStringList plausible = plausibleLatinModels({first}, QStringList{first.model} + pass.otherLatin);
+        if (plausible.size() != 1 || !pass.otherLatin.contains(plausible.first()))
             return pass.models;
         QStringList models = pass.models;
-        models.replace(models.indexOf(first.model), language);
+        models.replace(firstLatin, plausible.first());
         return models;
     }
 
