@@ -164,7 +164,8 @@ QString normalizedLine(const QString &line)
                 ++next;
             const bool betweenUnspaced = !out.empty() && next < scalars.size() && isUnspaced(out.back())
                 && (isUnspaced(scalars[next]) || halfWidthMarks.find(scalars[next]) != halfWidthMarks.npos);
-            if (!betweenUnspaced && !(next < scalars.size() && splitsAddress(out, scalars[next], next + 1 < scalars.size() ? scalars[next + 1] : 0)))
+            const char32_t afterNext = next + 1 < scalars.size() ? scalars[next + 1] : 0;
+            if (!betweenUnspaced && !(next < scalars.size() && splitsAddress(out, scalars[next], afterNext)))
                 out.push_back(U' ');
             i = next - 1;
             continue;
