@@ -113,13 +113,13 @@ std::vector<CorpusSample> samples(const QStringList &selected)
 std::vector<CorpusSample> captured(const QString &folder, const QStringList &selected)
 {
     // NAME.png, NAME.txt (the text), NAME.lang (the model and the text's pixel size); the
-    // group is the name up to its first '-'.
+    // group is the name without its last '-' part.
     std::vector<CorpusSample> result;
     const QDir dir(folder);
     for (const QString &file : dir.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name)) {
         CorpusSample sample;
         sample.name = file.chopped(4);
-        sample.group = QStringLiteral("real-") + sample.name.section(u'-', 0, 0);
+        sample.group = QStringLiteral("real-") + sample.name.section(u'-', 0, -2);
         if (!selected.isEmpty() && !selected.contains(sample.group))
             continue;
         QFile truth(dir.filePath(sample.name + QStringLiteral(".txt")));

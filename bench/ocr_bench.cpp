@@ -1,5 +1,6 @@
 // Recognition benchmark.
 //   ocr_bench --mode MODE IMAGE...   print each image's text as it would go to the clipboard
+//   ocr_bench --prepared OUT.png IMAGE   write the image as prepared for the models
 //   ocr_bench [--quick] [--groups a,b] [--modes m,n] [--system en-US,zh-CN] [--fullscreen]
 //             [--memory] [--real FOLDER]
 //       run the corpus (rendered and captured from real programs) and compare it with plain
@@ -11,11 +12,13 @@
 #include "ocr/TesseractOCRProvider.h"
 #include "ocr/tesseract/Cld2LanguageRecognizer.h"
 #include "ocr/tesseract/TesseractEngine.h"
+#include "ocr/tesseract/TesseractImage.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QTextStream>
 #include <QThread>
 
@@ -132,6 +135,23 @@ int printTexts(TesseractOCRProvider &provider, PreferredLanguageMode mode, const
             << int(result.status) << ")\n" << result.text << "\n";
     }
     return 0;
+}
+
+// The image as prepared for the models, glyphs boxed in green and rules in red: for tracing
+// what preparation kept and dropped.
+int writePrepared(const QString &file, const QString &output)
+{
+    const TesseractImage prepared = TesseractImage::prepare(QImage(file));
+    QImage shown = prepared.image.convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&shown);
+    painter.setPen(Qt::green);
+    for (const QRect &glyph : prepared.glyphs)
+        painter.drawRect(glyph);
+    painter.setPen(Qt::red);
+    for (const QRect &rule : prepared.rules)
+        painter.drawRect(rule);
+    painter.end();
+    return shown.save(output) ? 0 : 1;
 }
 
 QString percent(double value) { return QString::number(value, 'f', 2); }
@@ -306,6 +326,7 @@ int main(int argc, char *argv[])
     omp_set_max_active_levels(0);
     QCommandLineParser parser;
     parser.addOption({"mode", "Recognise the given images in this mode.", "mode"});
+    parser.addOption({"prepared", "Write the given image as prepared for the models to this file.", "file"});
     parser.addOption({"groups", "Only these corpus groups (comma separated).", "groups"});
     parser.addOption({"modes", "Only these modes (comma separated).", "modes"});
     parser.addOption({"system", "System languages to run (comma separated), default en-US.", "tags"});
@@ -317,6 +338,8 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     const QStringList systems = parser.value("system").isEmpty() ? QStringList{"en-US"} : parser.value("system").split(',');
+    if (parser.isSet("prepared") && !parser.positionalArguments().isEmpty())
+        return writePrepared(parser.positionalArguments().first(), parser.value("prepared"));
     if (parser.isSet("mode")) {
         if (!allModes.contains(parser.value("mode"))) {
             out << "unknown mode\n";

@@ -3,11 +3,13 @@
 #include "ocr/Scripts.h"
 #include "ocr/SupportedLanguage.h"
 #include "ocr/tesseract/Cld2LanguageRecognizer.h"
+#include "ocr/tesseract/PageLayout.h"
 #include "ocr/tesseract/TesseractEnginePool.h"
 #include "ocr/tesseract/TesseractImage.h"
 
 #include <QDir>
 #include <QHash>
+#include <QLoggingCategory>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QRect>
@@ -33,6 +35,8 @@
 #include <optional>
 #include <string_view>
 #include <thread>
+
+Q_LOGGING_CATEGORY(ocrLog, "tessarin.ocr", QtWarningMsg)
 
 namespace {
 
@@ -1028,6 +1032,42 @@ public:
     bool activitySinceTrim = false;
     std::jthread janitor; // last: it stops before the rest goes
 };
+namespace {
+
+// The lines read, as rows in reading order: the readings of a row's lines joined by its
+// separators, its confidence theirs weighted by length. A line that found layout but no text
+// is logged, so that a hole in a pasted text can be traced.
+std::vector<TextObservation> inReadingOrder(const ImageAnalysis &analysis, const std::vector<qsizetype> &lines,
+                                            const std::vector<LineRead> &reads)
+{
+    std::vector<QRect> boxes;
+    for (qsizetype line : lines)
+        boxes.push_back(analysis.lines[size_t(line)]);
+    std::vector<TextObservation> observations;
+    for (const LayoutRow &row : PageLayout::readingOrder(boxes, analysis.prepared.rules)) {
+        QString text;
+        double weighted = 0;
+        for (size_t k = 0; k < row.lines.size(); ++k) {
+            const std::optional<RecognizedText> &read = reads[row.lines[k]].text;
+            if (!read || read->string.trimmed().isEmpty()) {
+                qCInfo(ocrLog) << "no text read in the line at" << boxes[row.lines[k]];
+                continue;
+            }
+            if (!text.isEmpty())
+                text += row.separators[k - 1];
+            text += read->string;
+            weighted += double(read->confidence) * double(read->string.size());
+        }
+        if (text.isEmpty())
+            observations.push_back(TextObservation{});
+        else
+            observations.push_back(TextObservation{RecognizedText{text, float(weighted / double(text.size()))}});
+    }
+    return observations;
+}
+
+} // namespace
+
 TesseractEngine::TesseractEngine(QString tessdataPath)
     : d(std::make_unique<Private>(tessdataPath.isEmpty() ? defaultTessdataPath() : std::move(tessdataPath)))
 {
@@ -1104,9 +1144,6 @@ std::vector<TextObservation> TesseractEngine::perform(const QImage &image, const
     d->unifyHan(*analysis, lines, reads);
     d->rereadInDetectedLanguage(*analysis, lines, reads, pass);
     d->rereadAsBlock(*analysis, lines, reads);
-    std::vector<TextObservation> observations;
-    for (LineRead &read : reads)
-        observations.push_back(TextObservation{std::move(read.text)});
     d->noteActivity();
-    return observations;
+    return inReadingOrder(*analysis, lines, reads);
 }

@@ -1,5 +1,8 @@
 #include "ocr/tesseract/TesseractImage.h"
 
+#include "ocr/tesseract/PageLayout.h"
+#include "ocr/tesseract/ScreenAreas.h"
+
 #include <QPainter>
 
 #include <leptonica/allheaders.h>
@@ -12,7 +15,7 @@
 namespace {
 // Tesseract binarises small text badly: glyphs lower than this are scaled up to the target,
 // much larger ones down to it, and the usual sizes of screen text are read as they are.
-constexpr int smallGlyphHeight = 10;
+constexpr int smallGlyphHeight = 13;
 constexpr int largeGlyphHeight = 60;
 constexpr double targetGlyphHeight = 16;
 constexpr double maximumScale = 4;
@@ -126,6 +129,40 @@ QImage stretchedGray(const QImage &source)
         }
     }
     return gray;
+}
+
+// Most of a page of paper, scanned or photographed, is near the paper's own level, with the
+// ink apart from it; a photo or noise spreads over every level.
+bool isPaperLike(const QImage &source)
+{
+    constexpr int paperSpread = 24;
+    constexpr double paperShare = 0.6;
+    const QImage gray = source.convertToFormat(QImage::Format_Grayscale8);
+    Histogram histogram{};
+    for (int y = 0; y < gray.height(); ++y) {
+        const uchar *row = gray.constScanLine(y);
+        for (int x = 0; x < gray.width(); ++x)
+            ++histogram[row[x]];
+    }
+    const int mode = int(std::max_element(histogram.begin(), histogram.end()) - histogram.begin());
+    qint64 near = 0;
+    for (int level = std::max(0, mode - paperSpread); level <= std::min(255, mode + paperSpread); ++level)
+        near += histogram[size_t(level)];
+    return double(near) >= paperShare * double(gray.width()) * double(gray.height());
+}
+
+// Each flat area's text measured against that area; a capture without flat areas is a page of
+// paper read as a whole, or a picture, in which nothing is read.
+ScreenAreas::Segmented inkOnWhite(const QImage &source)
+{
+    ScreenAreas::Segmented segmented = ScreenAreas::segment(source);
+    if (!segmented.ink.isNull())
+        return segmented;
+    if (isPaperLike(source))
+        return {stretchedGray(source), {}};
+    segmented.ink = QImage(source.size(), QImage::Format_Grayscale8);
+    segmented.ink.fill(255);
+    return segmented;
 }
 
 struct PixDeleter {
@@ -268,6 +305,125 @@ void erase(QImage &gray, const Piece &piece, PIXA *masks, int index)
     }
 }
 
+// The vertical strokes of a decoration longer than a line of text: a table's grid, a pane's
+// divider. They tell the cells of a row apart once the decoration is gone.
+void collectRules(const Piece &piece, PIXA *masks, int index, int glyph, std::vector<QRect> &rules)
+{
+    std::unique_ptr<PIX, PixDeleter> mask(pixaGetPix(masks, index, L_CLONE));
+    const l_uint32 *data = pixGetData(mask.get());
+    const int wordsPerLine = pixGetWpl(mask.get());
+    const int shortest = glyph * 3 / 2;
+    const size_t first = rules.size();
+    for (int x = 0; x < piece.box.width(); ++x) {
+        int run = 0;
+        for (int y = 0; y <= piece.box.height(); ++y) {
+            if (y < piece.box.height() && GET_DATA_BIT(data + y * wordsPerLine, x)) {
+                ++run;
+                continue;
+            }
+            if (run >= shortest) {
+                const QRect rule(piece.box.x() + x, piece.box.y() + y - run, 1, run);
+                const auto neighbour = std::find_if(rules.begin() + long(first), rules.end(), [&](const QRect &other) {
+                    return other.right() + 1 == rule.left() && other.top() <= rule.bottom() && rule.top() <= other.bottom();
+                });
+                if (neighbour != rules.end())
+                    *neighbour |= rule;
+                else
+                    rules.push_back(rule);
+            }
+            run = 0;
+        }
+    }
+}
+
+// Share of ink in the middle of a piece's box, inset by the given fraction on each side.
+double middleInk(PIX *mask, double inset)
+{
+    const int w = pixGetWidth(mask);
+    const int h = pixGetHeight(mask);
+    const int left = int(w * inset);
+    const int top = int(h * inset);
+    const int right = w - 1 - left;
+    const int bottom = h - 1 - top;
+    if (right < left || bottom < top)
+        return 0;
+    const l_uint32 *data = pixGetData(mask);
+    const int wordsPerLine = pixGetWpl(mask);
+    int ink = 0;
+    for (int y = top; y <= bottom; ++y) {
+        for (int x = left; x <= right; ++x)
+            ink += GET_DATA_BIT(data + y * wordsPerLine, x) ? 1 : 0;
+    }
+    return double(ink) / double((right - left + 1) * (bottom - top + 1));
+}
+
+// Controls drawn beside a label add no characters: a solid square or disc of about a glyph's
+// size (a ticked box, an avatar, an icon, a switch's knob), and a hollow square or ring that
+// starts a line with a gap after it (an empty check box, a radio button). A glyph with a
+// solid middle is a bullet at most; a lone ring at a line's start is rarely a letter.
+void eraseControls(QImage &gray, const std::vector<Piece> &pieces, PIXA *masks, int glyph, std::vector<QRect> &glyphs)
+{
+    const auto onRow = [&](const QRect &box, const QRect &other) {
+        return other != box && other.bottom() >= box.center().y() && other.top() <= box.center().y();
+    };
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const Piece &piece = pieces[i];
+        const QRect &box = piece.box;
+        const int shorter = std::min(box.width(), box.height());
+        const int longer = std::max(box.width(), box.height());
+        if (shorter * 10 < glyph * 6 || longer > 5 * glyph || longer * 10 > shorter * 13)
+            continue;
+        std::unique_ptr<PIX, PixDeleter> mask(pixaGetPix(masks, int(i), L_CLONE));
+        const bool solid = piece.fill >= 0.6 && middleInk(mask.get(), 0.25) >= 0.9;
+        bool startsLine = false;
+        if (!solid && longer * 2 <= 5 * glyph && piece.fill < 0.5 && middleInk(mask.get(), 0.3) == 0) {
+            const bool before = std::any_of(glyphs.begin(), glyphs.end(), [&](const QRect &other) {
+                return onRow(box, other) && other.right() < box.left() && box.left() - other.right() <= glyph * 3 / 2;
+            });
+            const bool closeAfter = std::any_of(glyphs.begin(), glyphs.end(), [&](const QRect &other) {
+                return onRow(box, other) && other.left() > box.right() && (other.left() - box.right()) * 2 < glyph;
+            });
+            startsLine = !before && !closeAfter;
+        }
+        if (solid || startsLine) {
+            erase(gray, piece, masks, int(i));
+            std::erase(glyphs, box);
+        }
+    }
+}
+
+// Secondary text (a menu's shortcuts, hints, timestamps) is drawn paler than the rest: each
+// glyph is brought to full ink, up to three times its own, so that the models see it as they
+// see the text beside it.
+void strengthenFaintGlyphs(QImage &gray, const std::vector<QRect> &glyphs)
+{
+    constexpr int strongestGain = 3;
+    std::vector<float> gain(size_t(gray.width()) * size_t(gray.height()), 1.0f);
+    for (const QRect &glyph : glyphs) {
+        const QRect area = glyph.adjusted(-1, -1, 1, 1) & gray.rect();
+        int darkest = 255;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            const uchar *row = gray.constScanLine(y);
+            darkest = std::min(darkest, int(*std::min_element(row + area.left(), row + area.right() + 1)));
+        }
+        const float factor = std::min(float(strongestGain), 255.0f / float(std::max(1, 255 - darkest)));
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                float &g = gain[size_t(y) * size_t(gray.width()) + size_t(x)];
+                g = std::max(g, factor);
+            }
+        }
+    }
+    for (int y = 0; y < gray.height(); ++y) {
+        uchar *row = gray.scanLine(y);
+        for (int x = 0; x < gray.width(); ++x) {
+            const float g = gain[size_t(y) * size_t(gray.width()) + size_t(x)];
+            if (g > 1.0f)
+                row[x] = uchar(255 - std::min(255, int(float(255 - row[x]) * g)));
+        }
+    }
+}
+
 // A terminal's cursor, hollow or solid, spans the whole line, taller than the text's glyphs,
 // and an empty check box is no text either; no glyph is a bare rectangle of that size. The
 // cursor often nearly touches the last letter, so its pieces are taken at full ink only.
@@ -379,7 +535,8 @@ bool holds(const QRect &line, const QRect &glyph)
 TesseractImage TesseractImage::prepare(const QImage &source)
 {
     TesseractImage prepared;
-    QImage gray = stretchedGray(source);
+    ScreenAreas::Segmented segmented = inkOnWhite(source);
+    QImage gray = std::move(segmented.ink);
     std::unique_ptr<PIXA, PixaDeleter> masks;
     std::vector<Piece> pieces = piecesOf(gray, masks);
     int glyph = medianHeight(pieces, gray.size());
@@ -394,18 +551,28 @@ TesseractImage TesseractImage::prepare(const QImage &source)
     std::vector<QRect> glyphs;
     std::vector<QRect> marks;
     std::vector<QRect> panels;
+    std::vector<QRect> rules;
     for (size_t i = 0; glyph > 0 && i < pieces.size(); ++i) {
         const Piece &piece = pieces[i];
         const Shape shape = shapeOf(piece, glyph, gray.size());
-        if (shape == Shape::decoration)
+        if (shape == Shape::decoration) {
+            collectRules(piece, masks.get(), int(i), glyph, rules);
             erase(gray, piece, masks.get(), int(i));
-        else if (shape == Shape::panel)
+        } else if (shape == Shape::panel) {
             panels.push_back(piece.box);
-        else if (piece.box.height() * 10 >= glyph * 3 && piece.box.height() <= 3 * glyph && piece.box.width() <= 8 * glyph)
+        } else if (piece.box.height() * 10 >= glyph * 3 && piece.box.height() <= 3 * glyph && piece.box.width() <= 8 * glyph) {
             glyphs.push_back(piece.box);
-        else if (piece.box.height() * 10 < glyph * 3 && piece.box.width() <= glyph)
+        } else if (piece.box.height() * 10 < glyph * 3 && piece.box.width() <= glyph) {
             marks.push_back(piece.box);
+        }
     }
+    eraseControls(gray, pieces, masks.get(), glyph, glyphs);
+    // Upright strokes inside a glyph's box are its own, not a grid's.
+    std::copy_if(segmented.dividers.begin(), segmented.dividers.end(), std::back_inserter(rules), [&](const QRect &divider) {
+        return divider.height() * 2 >= glyph * 3
+            && std::none_of(glyphs.begin(), glyphs.end(), [&](const QRect &g) { return g.intersects(divider); });
+    });
+    strengthenFaintGlyphs(gray, glyphs);
 
     for (const QRect &panel : panels)
         invertPanel(gray, panel);
@@ -428,6 +595,7 @@ TesseractImage TesseractImage::prepare(const QImage &source)
     };
     std::transform(glyphs.begin(), glyphs.end(), std::back_inserter(prepared.glyphs), toPrepared);
     std::transform(marks.begin(), marks.end(), std::back_inserter(prepared.marks), toPrepared);
+    std::transform(rules.begin(), rules.end(), std::back_inserter(prepared.rules), toPrepared);
     prepared.glyphHeight = qRound(glyph * prepared.scale);
     return prepared;
 }
@@ -449,7 +617,7 @@ bool bridged(const std::vector<QRect> &lines, size_t i, size_t j)
 
 // Pieces of one line that the layout analysis took for separate lines or blocks are joined:
 // boxes on the same row close beside each other, and boxes lying mostly inside another.
-void joinPiecesOfLines(std::vector<QRect> &lines, int reach)
+void joinPiecesOfLines(std::vector<QRect> &lines, int reach, const std::vector<QRect> &rules)
 {
     for (size_t i = 0; i < lines.size(); ++i) {
         for (size_t j = i + 1; j < lines.size();) {
@@ -458,7 +626,8 @@ void joinPiecesOfLines(std::vector<QRect> &lines, int reach)
             // Terminals space wide characters far apart: a line's own height is a reach too.
             const int lineReach = std::max(reach, std::min(lines[i].height(), lines[j].height()) * 3 / 2);
             const int gap = horizontalGap(lines[i], lines[j]);
-            const bool beside = sameRow && (gap <= lineReach || (gap <= 4 * joined.height() && bridged(lines, i, j)));
+            const bool beside = sameRow && (gap <= lineReach || (gap <= 4 * joined.height() && bridged(lines, i, j)))
+                && !PageLayout::ruleBetween(lines[i], lines[j], rules);
             if (beside || holds(lines[i], lines[j]) || holds(lines[j], lines[i])) {
                 lines[i] |= lines[j];
                 lines.erase(lines.begin() + long(j));
@@ -510,7 +679,8 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
     const int reach = 2 * glyphHeight;
     // Tall slivers across several lines are strokes the layout analysis could not place.
     std::erase_if(lines, [&](const QRect &line) { return line.width() * 2 < glyphHeight && line.height() > 2 * glyphHeight; });
-    joinPiecesOfLines(lines, reach);
+    lines = PageLayout::splitStackedLines(PageLayout::splitAtRules(lines, rules), glyphs, glyphHeight);
+    joinPiecesOfLines(lines, reach, rules);
     std::vector<QRect> loose;
     for (const QRect &glyph : glyphs) {
         if (std::none_of(lines.begin(), lines.end(), [&](const QRect &line) { return holds(line, glyph); }))
@@ -522,7 +692,8 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
     for (int round = 0; round < 2; ++round) {
         std::erase_if(loose, [&](const QRect &glyph) {
             for (QRect &line : lines) {
-                if (overlapsVertically(line, glyph) && horizontalGap(line, glyph) <= reach) {
+                if (overlapsVertically(line, glyph) && horizontalGap(line, glyph) <= reach
+                    && !PageLayout::ruleBetween(line, glyph, rules)) {
                     line |= glyph;
                     return true;
                 }
@@ -540,7 +711,8 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
         const auto below = std::find_if(lines.begin(), lines.end(), [top](const QRect &line) { return line.top() > top; });
         lines.insert(below, row);
     }
-    joinPiecesOfLines(lines, reach);
+    lines = PageLayout::splitAtRules(lines, rules);
+    joinPiecesOfLines(lines, reach, rules);
     // A full stop after a widely spaced last character (a terminal's wide glyphs) lies outside
     // the line the layout found; so does a comma.
     for (const QRect &mark : marks) {

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include <vector>
+
+// A screen is made of flat-coloured areas (pages, panes, bubbles, buttons, badges, table cells)
+// with text drawn on them in any colour. This finds those backgrounds and measures every
+// pixel against the background it lies on, so that white text on a blue bubble, dark text on a
+// grey one and a blue link on a near-black page all come out as dark ink on white. Shapes that
+// are themselves flat areas (filled boxes, switches, avatars of one colour) vanish with them.
+class ScreenAreas
+{
+public:
+    struct Segmented {
+        // Ink on white: 0 where a pixel differs most from its background, 255 on the
+        // background. Null for a capture without flat backgrounds to speak of (a photo, noise,
+        // a scanned page with its grain).
+        QImage ink;
+        // Thin vertical lines of one colour between areas: a table's grid, a pane's divider.
+        std::vector<QRect> dividers;
+    };
+    static Segmented segment(const QImage &source);
+
+    // Whether a capture has flat backgrounds to speak of: below this share of its pixels it is
+    // taken for a picture.
+    static constexpr double leastBackgroundShare = 0.2;
+};
