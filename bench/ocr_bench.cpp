@@ -1,6 +1,11 @@
 // Recognition benchmark.
 //   ocr_bench --mode MODE IMAGE...   print each image's text as it would go to the clipboard
 //   ocr_bench --prepared OUT.png IMAGE   write the image as prepared for the models
+//   ocr_bench --hostile               captures without text as screens draw it (colour noise, a
+//                                     photo) and a full screen of dense 8 px text, each recognised
+//                                     in a process of its own through the capture's own path (the
+//                                     asynchronous call with its time budget), against plain
+//                                     Tesseract: time, peak memory, and the dense text's CER
 //   ocr_bench [--quick] [--groups a,b] [--modes m,n] [--system en-US,zh-CN] [--fullscreen]
 //             [--memory] [--real FOLDER]
 //       run the corpus (rendered and captured from real programs) and compare it with plain
@@ -19,6 +24,8 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QTextStream>
 #include <QThread>
 
@@ -40,10 +47,13 @@ struct Measure {
     qint64 smallCharacters = 0;
     int passes = 0;
     int emptyWhereBaselineReads = 0;
+    int lostLines = 0; // lines of the truth missing from the reading
     std::vector<double> milliseconds;
 
     void add(const CorpusSample &sample, const QString &text, double ms, int passCount)
     {
+        const auto lines = [](const QString &t) { return t.isEmpty() ? 0 : int(t.count(u'\n')) + 1; };
+        lostLines += std::max(0, lines(sample.truth) - lines(text));
         const qsizetype truth = sample.truth.toUcs4().size();
         const int distance = textDistance(text, sample.truth);
         (sample.pixelSize >= 14 ? errors : smallErrors) += distance;
@@ -156,6 +166,109 @@ int writePrepared(const QString &file, const QString &output)
 
 QString percent(double value) { return QString::number(value, 'f', 2); }
 
+// 1920 x 1080 captures that a user may drag over: colour noise, a photo-like picture, and a
+// screen of dense 8 px text (with its text).
+std::pair<QImage, QString> hostileCapture(const QString &name)
+{
+    QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    QRandomGenerator random(7);
+    if (name == "noise") {
+        for (int y = 0; y < image.height(); ++y) {
+            auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                row[x] = 0xff000000u | (random.generate() & 0xffffffu);
+        }
+        return {image, QString()};
+    }
+    QPainter painter(&image);
+    if (name == "photo") {
+        // Soft overlapping shapes of every colour, and grain: sky, leaves, faces.
+        image.fill(QColor(120, 150, 190));
+        painter.setPen(Qt::NoPen);
+        for (int i = 0; i < 400; ++i) {
+            const QPointF centre(random.bounded(1920), random.bounded(1080));
+            const double radius = 20 + random.bounded(200);
+            QRadialGradient gradient(centre, radius);
+            gradient.setColorAt(0, QColor::fromRgb(random.generate() | 0xff000000u));
+            gradient.setColorAt(1, QColor(0, 0, 0, 0));
+            painter.setBrush(gradient);
+            painter.drawEllipse(centre, radius, radius * (0.5 + random.bounded(1.0)));
+        }
+        painter.end();
+        for (int y = 0; y < image.height(); ++y) {
+            auto *row = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int grain = int(random.bounded(16)) - 8;
+                row[x] = qRgb(std::clamp(qRed(row[x]) + grain, 0, 255), std::clamp(qGreen(row[x]) + grain, 0, 255),
+                              std::clamp(qBlue(row[x]) + grain, 0, 255));
+            }
+        }
+        return {image, QString()};
+    }
+    image.fill(Qt::white);
+    QFont font(QStringLiteral("Noto Sans"));
+    font.setPixelSize(8);
+    painter.setFont(font);
+    painter.setPen(QColor(0x20, 0x20, 0x20));
+    const QString words = QStringLiteral("the quick brown fox jumps over a lazy dog while seven wizards quietly "
+                                         "box jumping frogs near the old mill by the river ");
+    QStringList truth;
+    for (int y = 2, i = 0; y + 10 < image.height(); y += 10, ++i) {
+        const QString line = (words + words + words + words + words).mid(i % 40, 420).trimmed();
+        painter.drawText(4, y + 8, line);
+        truth << line;
+    }
+    return {image, truth.join(u'\n')};
+}
+
+// One hostile capture, in this process: milliseconds, peak megabytes, characters read, CER.
+int hostileOne(const QString &name, bool baseline)
+{
+    const auto [image, truth] = hostileCapture(name);
+    QElapsedTimer timer;
+    QString text;
+    if (baseline) {
+        Baseline plain(QStringLiteral("eng"));
+        timer.start();
+        text = plain.recognize(image);
+    } else {
+        auto provider = makeProvider(QStringLiteral("en-US"));
+        timer.start();
+        const OCRRequest request{PreferredLanguageMode::automatic, RecognitionLimit::within(std::chrono::seconds(10))};
+        const OCRResult result = provider->recognize(image, request).result();
+        text = result.status == OCRStatus::failed && result.failureReason == OCRFailureReason::timedOut
+            ? QStringLiteral("<timed out>") : result.text;
+    }
+    const double cer = truth.isEmpty() ? 0 : 100.0 * textDistance(text, truth) / double(truth.size());
+    out << qRound(double(timer.nsecsElapsed()) / 1e6) << " " << peakMegabytes() << " " << text.size() << " "
+        << percent(cer) << "\n";
+    out.flush();
+    return 0;
+}
+
+void hostile()
+{
+    out << "hostile captures, 1920x1080, each in its own process; ours through recognize() with a 10 s budget,\n"
+        << "plain Tesseract told English; ms, peak MB, characters read, CER\n";
+    for (const QString name : {"noise", "photo", "dense"}) {
+        QStringList fields[2];
+        for (const bool baseline : {false, true}) {
+            QProcess process;
+            process.start(QCoreApplication::applicationFilePath(),
+                          {"--hostile-one", name, baseline ? "--baseline" : "--ours"});
+            process.waitForFinished(-1);
+            fields[baseline ? 1 : 0] = QString::fromUtf8(process.readAllStandardOutput()).simplified().split(u' ');
+        }
+        const double ratio = fields[0].value(0).toDouble() / std::max(1.0, fields[1].value(0).toDouble());
+        out << QStringLiteral("%1 ours %2 ms %3 MB %4 chars CER %5 %; tesseract %6 ms %7 MB %8 chars CER %9 %; time %10x\n")
+                   .arg(name, -6).arg(fields[0].value(0), 6).arg(fields[0].value(1), 4).arg(fields[0].value(2), 5)
+                   .arg(fields[0].value(3)).arg(fields[1].value(0), 6).arg(fields[1].value(1), 4)
+                   .arg(fields[1].value(2), 5).arg(fields[1].value(3)).arg(QString::number(ratio, 'f', 2));
+        out.flush();
+    }
+}
+
+
 bool isCJKGroup(const QString &group)
 {
     return QStringList{"zh-Hans", "zh-Hant", "japanese", "korean", "mixed"}.contains(group);
@@ -174,24 +287,26 @@ struct Run {
 
 void printTable(const Run &run, const QStringList &modes, const std::vector<CorpusSample> &samples)
 {
-    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10\n")
-               .arg("group", -14).arg("mode", -16).arg("CER>=14", 8).arg("base", 7).arg("CER<14", 8)
-               .arg("passes", 6).arg("p50", 6).arg("base", 6).arg("p95", 6).arg("empty", 5);
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11\n")
+               .arg("group", -16).arg("mode", -16).arg("CER>=14", 8).arg("base", 7).arg("CER<14", 8)
+               .arg("passes", 6).arg("p50", 6).arg("base", 6).arg("p95", 6).arg("empty", 5).arg("lost", 4);
     std::map<QString, std::vector<double>> groupRates;
     std::map<QString, std::vector<double>> twoLine[2]; // Latin, CJK
+    int totalLost = 0;
     for (const auto &[group, byMode] : run.byGroup) {
         const Measure &base = byMode.at("baseline");
         for (const QString &mode : modes) {
             const Measure &m = byMode.at(mode);
             const int count = int(m.milliseconds.size());
-            out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10\n")
-                       .arg(group, -14).arg(mode, -16).arg(percent(m.rate()), 8).arg(percent(base.rate()), 7)
+            out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11\n")
+                       .arg(group, -16).arg(mode, -16).arg(percent(m.rate()), 8).arg(percent(base.rate()), 7)
                        .arg(m.smallCharacters ? percent(100.0 * double(m.smallErrors) / double(m.smallCharacters)) : "-", 8)
                        .arg(QString::number(double(m.passes) / count, 'f', 2), 6)
                        .arg(QString::number(m.percentile(0.5), 'f', 0), 6)
                        .arg(QString::number(base.percentile(0.5), 'f', 0), 6)
                        .arg(QString::number(m.percentile(0.95), 'f', 0), 6)
-                       .arg(m.emptyWhereBaselineReads, 5);
+                       .arg(m.emptyWhereBaselineReads, 5).arg(m.lostLines, 4);
+            totalLost += m.lostLines;
             groupRates[mode].push_back(m.rate());
             if (isTwoLineGroup(samples, group) && !group.startsWith("real-"))
                 twoLine[isCJKGroup(group) ? 1 : 0][mode].insert(twoLine[isCJKGroup(group) ? 1 : 0][mode].end(),
@@ -221,6 +336,7 @@ void printTable(const Run &run, const QStringList &modes, const std::vector<Corp
         }
         out << "\n";
     }
+    out << "  lines lost over the whole corpus (a hole in a pasted text): " << totalLost << "\n";
     for (const auto &[mode, lines] : run.worst)
         for (const QString &line : lines)
             out << "  poor " << mode << ": " << line << "\n";
@@ -326,6 +442,10 @@ int main(int argc, char *argv[])
     omp_set_max_active_levels(0);
     QCommandLineParser parser;
     parser.addOption({"mode", "Recognise the given images in this mode.", "mode"});
+    parser.addOption({"hostile", "Noise, a photo and dense text, against plain Tesseract."});
+    parser.addOption({"hostile-one", "One hostile capture in this process.", "name"});
+    parser.addOption({"baseline", "With --hostile-one: plain Tesseract."});
+    parser.addOption({"ours", "With --hostile-one: the program's recognition."});
     parser.addOption({"prepared", "Write the given image as prepared for the models to this file.", "file"});
     parser.addOption({"groups", "Only these corpus groups (comma separated).", "groups"});
     parser.addOption({"modes", "Only these modes (comma separated).", "modes"});
@@ -338,6 +458,12 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     const QStringList systems = parser.value("system").isEmpty() ? QStringList{"en-US"} : parser.value("system").split(',');
+    if (parser.isSet("hostile-one"))
+        return hostileOne(parser.value("hostile-one"), parser.isSet("baseline"));
+    if (parser.isSet("hostile")) {
+        hostile();
+        return 0;
+    }
     if (parser.isSet("prepared") && !parser.positionalArguments().isEmpty())
         return writePrepared(parser.positionalArguments().first(), parser.value("prepared"));
     if (parser.isSet("mode")) {

@@ -10,11 +10,16 @@
 #include "platform/ScreenGrabber.h"
 #include "platform/wayland/PortalRequest.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBoundaryFinder>
 
 namespace {
+// Recognition ends within this, or the user is told so and the clipboard is kept.
+constexpr auto recognitionBudget = std::chrono::seconds(10);
+
 // Characters as the user sees them: an emoji of several code points, or CR LF, is one.
 qint64 userPerceivedCharacters(const QString &text)
 {
@@ -32,8 +37,11 @@ QString failureMessage(OCRFailureReason reason)
         return L::text(LocalizedKey::captureFailed);
     case OCRFailureReason::recognitionFailed:
         return L::text(LocalizedKey::recognitionFailed);
+    case OCRFailureReason::timedOut:
+        return L::text(LocalizedKey::recognitionTimedOut);
     case OCRFailureReason::none:
     case OCRFailureReason::unexpected:
+    case OCRFailureReason::cancelled:
         break;
     }
     return L::text(LocalizedKey::unexpectedError);
@@ -58,6 +66,13 @@ CaptureWorkflow::Outcome cancelled()
     return {L::text(LocalizedKey::captureCancelled)};
 }
 
+// The user copied something else while the capture ran: that is kept.
+CaptureWorkflow::Outcome clipboardChanged()
+{
+    const QString message = L::text(LocalizedKey::clipboardChangedMeanwhile);
+    return {message, message, ToastStyle::warning, 3.0};
+}
+
 // The desktop kept dropping the item: the clipboard still holds what it held.
 CaptureWorkflow::Outcome clipboardDropped()
 {
@@ -74,10 +89,13 @@ CaptureWorkflow::CaptureWorkflow(ClipboardService &clipboard, OCRProvider &ocr, 
     , m_grabber(grabber)
     , m_toasts(toasts)
 {
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        connect(clipboard, &QClipboard::dataChanged, this, [this] { ++m_clipboardChanges; });
 }
 
 void CaptureWorkflow::startTextCapture()
 {
+    stopRecognition();
     if (!begin())
         return;
     run([this](const CapturedScreenImage &captured) { recognize(captured.image); });
@@ -85,9 +103,22 @@ void CaptureWorkflow::startTextCapture()
 
 void CaptureWorkflow::startImageCapture()
 {
+    stopRecognition();
     if (!begin())
         return;
-    run([this](const CapturedScreenImage &captured) { deliver([this, captured] { return copyImage(captured); }); });
+    run([this](const CapturedScreenImage &captured) {
+        deliverUnlessChanged([this, captured] { return copyImage(captured); });
+    });
+}
+
+void CaptureWorkflow::stopRecognition()
+{
+    if (!m_recognizing)
+        return;
+    m_recognition.cancel();
+    m_recognizing = false;
+    ++m_recognitionRun; // its result, when it comes, is no one's
+    finish(cancelled());
 }
 
 bool CaptureWorkflow::begin()
@@ -96,6 +127,7 @@ bool CaptureWorkflow::begin()
     if (m_isRunning)
         return false;
     setRunning(true);
+    m_clipboardChangesAtStart = m_clipboardChanges;
     if (!m_grabber.isAvailable()) {
         finish({.permissionMissing = true});
         return false;
@@ -125,9 +157,26 @@ void CaptureWorkflow::run(std::function<void(const CapturedScreenImage &)> onCap
 
 void CaptureWorkflow::recognize(const QImage &image)
 {
-    m_ocr.recognize(image, OCRRequest{languageMode()}).then(this, [this](const OCRResult &result) {
-        deliver([this, result] { return copyText(result); });
+    m_recognizing = true;
+    m_recognition = RecognitionLimit::within(recognitionBudget);
+    const quint64 run = ++m_recognitionRun;
+    m_ocr.recognize(image, OCRRequest{languageMode(), m_recognition}).then(this, [this, run](const OCRResult &result) {
+        if (run != m_recognitionRun)
+            return;
+        m_recognizing = false;
+        if (result.failureReason == OCRFailureReason::cancelled)
+            finish(cancelled());
+        else
+            deliverUnlessChanged([this, result] { return copyText(result); });
     });
+}
+
+void CaptureWorkflow::deliverUnlessChanged(std::function<Outcome()> write)
+{
+    if (m_clipboardChanges != m_clipboardChangesAtStart)
+        finish(clipboardChanged());
+    else
+        deliver(std::move(write));
 }
 
 void CaptureWorkflow::deliver(std::function<Outcome()> write, int tries)
@@ -162,8 +211,10 @@ CaptureWorkflow::Outcome CaptureWorkflow::copyText(const OCRResult &result)
     case OCRStatus::failed:
         break;
     }
-    m_clipboard.clear();
     const QString message = failureMessage(result.failureReason);
+    if (result.failureReason == OCRFailureReason::timedOut)
+        return {message, message, ToastStyle::warning, 3.0};
+    m_clipboard.clear();
     return {message, message, ToastStyle::error, 2.0};
 }
 

@@ -3,6 +3,7 @@
 #include "capture/ScreenRegionSelectionController.h"
 #include "feedback/ToastStyle.h"
 #include "ocr/PreferredLanguageMode.h"
+#include "ocr/RecognitionLimit.h"
 
 #include <QObject>
 #include <QString>
@@ -42,9 +43,11 @@ public:
     bool isRunning() const { return m_isRunning; }
     ScreenRegionSelectionController &selection() { return m_selection; }
 
-    // Each does nothing while a capture runs.
+    // Each does nothing while a capture runs, but for its recognition, which a new capture stops.
     void startTextCapture();
     void startImageCapture();
+    // Stops a running recognition: the capture ends as cancelled and the clipboard is kept.
+    void stopRecognition();
 
 signals:
     void runningChanged();
@@ -57,6 +60,8 @@ private:
     // Runs write when the clipboard takes writes and ends the run with its outcome once the
     // desktop holds the item; writes again when the desktop dropped it, up to tries times.
     void deliver(std::function<Outcome()> write, int tries = 3);
+    // The same, unless the user copied something else since the capture began: that stays.
+    void deliverUnlessChanged(std::function<Outcome()> write);
     Outcome copyText(const OCRResult &result);
     Outcome copyImage(const CapturedScreenImage &captured);
     // Every end goes through here: overlay, permission alert, running flag, notice and status line,
@@ -71,4 +76,9 @@ private:
     ToastPresenter &m_toasts;
     ScreenRegionSelectionController m_selection;
     bool m_isRunning = false;
+    bool m_recognizing = false;
+    RecognitionLimit m_recognition;
+    quint64 m_recognitionRun = 0;
+    quint64 m_clipboardChanges = 0;
+    quint64 m_clipboardChangesAtStart = 0;
 };

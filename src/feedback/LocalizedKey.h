@@ -64,6 +64,8 @@ enum class LocalizedKey {
     onboardingMessageWithoutShortcut,
     onboardingMessageWithoutTrayOrShortcut,
     modifierKeys,
+    recognitionTimedOut,
+    clipboardChangedMeanwhile,
 };
 Q_ENUM_NS(LocalizedKey)
 } // namespace LocalizedKeys

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ocr/PreferredLanguageMode.h"
+#include "ocr/RecognitionLimit.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,13 +10,15 @@
 
 struct OCRRequest {
     PreferredLanguageMode preferredLanguageMode = PreferredLanguageMode::automatic;
+    RecognitionLimit limit = {};
 
     bool operator==(const OCRRequest &) const = default;
 };
 
 enum class OCRStatus : std::uint8_t { success, noText, failed };
 
-enum class OCRFailureReason : std::uint8_t { none, captureFailed, recognitionFailed, unexpected };
+// cancelled: stopped by whoever asked; timedOut: stopped at the request's deadline.
+enum class OCRFailureReason : std::uint8_t { none, captureFailed, recognitionFailed, unexpected, cancelled, timedOut };
 
 struct OCRResult {
     // Lines joined with a line feed, no trailing line feed.

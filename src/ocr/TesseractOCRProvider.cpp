@@ -89,6 +89,7 @@ TextRecognitionSettings TesseractOCRProvider::settingsFor(RecognitionStrategy st
     settings.recognitionLanguages = strategy == RecognitionStrategy::preferredLanguages
         ? modeLanguages
         : RecognitionStrategies::languageHints(strategy, supported);
+    settings.limit = request.limit;
     return settings;
 }
 
@@ -104,6 +105,8 @@ OCRResult TesseractOCRProvider::recognizeNow(const QImage &image, const OCRReque
     QElapsedTimer timer;
     timer.start();
     auto pass = [&](RecognitionStrategy strategy) {
+        if (const RecognitionLimit::Reached reached = request.limit.reached(); reached != RecognitionLimit::Reached::no)
+            throw RecognitionStopped(reached);
         if (onPass)
             onPass(strategy);
         return performRecognition(image, request, strategy);
@@ -128,6 +131,11 @@ OCRResult TesseractOCRProvider::recognizeNow(const QImage &image, const OCRReque
             result.confidence = best.averageConfidence();
             result.status = OCRStatus::success;
         }
+    } catch (const RecognitionStopped &stopped) {
+        result = OCRResult{};
+        result.status = OCRStatus::failed;
+        result.failureReason = stopped.reason == RecognitionLimit::Reached::cancelled ? OCRFailureReason::cancelled
+                                                                                    : OCRFailureReason::timedOut;
     } catch (...) {
         // Whatever the engine threw, and whatever earlier passes found, the run failed.
         result = OCRResult{};

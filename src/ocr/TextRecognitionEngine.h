@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ocr/RecognitionLimit.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -16,6 +18,8 @@ struct TextRecognitionSettings {
     bool automaticallyDetectsLanguage = false;
     // BCP 47 identifiers in priority order; empty means the engine's default.
     QStringList recognitionLanguages;
+    // Reached, perform() throws RecognitionStopped.
+    RecognitionLimit limit;
 
     bool operator==(const TextRecognitionSettings &) const = default;
 };

@@ -3,6 +3,7 @@
 // then pastes from the clipboard. The successful captures are the acceptance test's.
 #include "capture/ScreenRegionSelectionController.h"
 #include "capture/ScreenRegionSelectionSession.h"
+#include "feedback/Localization.h"
 
 #include "CaptureScene.h"
 #include "DesktopDriver.h"
@@ -13,6 +14,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QProcess>
+#include <QPromise>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +32,72 @@ public:
         result.failureReason = OCRFailureReason::recognitionFailed;
         return QtFuture::makeReadyFuture(result);
     }
+};
+
+// Answers when the test says so: recognition still running is what the cases need.
+class HeldRecognizer : public OCRProvider
+{
+public:
+    QFuture<OCRResult> recognize(const QImage &, const OCRRequest &request) override
+    {
+        requests.push_back(request);
+        promises.push_back(std::make_unique<QPromise<OCRResult>>());
+        promises.back()->start();
+        return promises.back()->future();
+    }
+    void answer(size_t index, const OCRResult &result)
+    {
+        promises.at(index)->addResult(result);
+        promises.at(index)->finish();
+    }
+    std::vector<OCRRequest> requests;
+    std::vector<std::unique_ptr<QPromise<OCRResult>>> promises;
+};
+
+OCRResult textResult(const QString &text)
+{
+    OCRResult result;
+    result.text = text;
+    result.status = OCRStatus::success;
+    return result;
+}
+
+// Starts a text capture and drags over the area; true once recognition has been asked for.
+bool dragUntilRecognizing(CaptureScene &scene, const HeldRecognizer &recognizer, size_t requestsBefore)
+{
+    scene.controller().startCapture();
+    if (!DesktopDriver::waitForOverlays(scene.selection()))
+        return false;
+    const QRectF area(100, 100, 200, 80);
+    QProcess driver;
+    driver.start("xdotool", DesktopDriver::drag(QGuiApplication::screenAt(area.center().toPoint()), area));
+    const bool asked = QTest::qWaitFor([&] { return recognizer.requests.size() > requestsBefore; }, 10000);
+    driver.waitForFinished();
+    return asked;
+}
+
+// Another program takes the clipboard, as a user's copy in an editor does; it holds it until
+// someone else takes it or the test ends.
+class OtherProgramsCopy
+{
+public:
+    bool copy(const QByteArray &text)
+    {
+        m_xclip.start("xclip", {"-quiet", "-selection", "clipboard", "-i"});
+        if (!m_xclip.waitForStarted())
+            return false;
+        m_xclip.write(text);
+        m_xclip.closeWriteChannel();
+        return QTest::qWaitFor([&] { return X11Clipboard::read().data == text; }, 5000);
+    }
+    ~OtherProgramsCopy()
+    {
+        m_xclip.kill();
+        m_xclip.waitForFinished();
+    }
+
+private:
+    QProcess m_xclip;
 };
 
 } // namespace
@@ -118,6 +187,45 @@ private slots:
         const QString cause = "Capture failed: cannot write to " + imageFolder;
         QCOMPARE(write.controller().lastResultSummary(), cause);
         QCOMPARE(write.visibleToast(), cause);
+    }
+
+    // What the user does while the text is read wins over the result: a copy made meanwhile
+    // is kept, a new capture stops the old one, and recognition that runs out of time says so.
+    void aLateResultNeverOverwritesTheUser()
+    {
+        auto held = std::make_unique<HeldRecognizer>();
+        HeldRecognizer &recognizer = *held;
+        CaptureScene::Options options;
+        options.ocrProvider = std::move(held);
+        CaptureScene scene(std::move(options));
+
+        ClipboardService().copyText("before");
+        QVERIFY(dragUntilRecognizing(scene, recognizer, 0));
+        QVERIFY(recognizer.requests[0].limit.deadline != std::chrono::steady_clock::time_point::max());
+        OtherProgramsCopy editor;
+        QVERIFY(editor.copy("copied meanwhile"));
+        recognizer.answer(0, textResult("late result"));
+        QTRY_VERIFY(!scene.controller().isCaptureRunning());
+        QCOMPARE(X11Clipboard::read().data, QByteArray("copied meanwhile"));
+        QCOMPARE(scene.visibleToast(), L::text(LocalizedKey::clipboardChangedMeanwhile));
+
+        QVERIFY(dragUntilRecognizing(scene, recognizer, 1));
+        scene.controller().startCapture();
+        QVERIFY(recognizer.requests[1].limit.reached() == RecognitionLimit::Reached::cancelled);
+        QVERIFY(DesktopDriver::waitForOverlays(scene.selection()));
+        recognizer.answer(1, textResult("stopped result"));
+        DesktopDriver::xdotool({"key", "Escape"});
+        QTRY_VERIFY(!scene.controller().isCaptureRunning());
+        QCOMPARE(X11Clipboard::read().data, QByteArray("copied meanwhile"));
+
+        QVERIFY(dragUntilRecognizing(scene, recognizer, 2));
+        OCRResult late;
+        late.status = OCRStatus::failed;
+        late.failureReason = OCRFailureReason::timedOut;
+        recognizer.answer(2, late);
+        QTRY_VERIFY(!scene.controller().isCaptureRunning());
+        QCOMPARE(X11Clipboard::read().data, QByteArray("copied meanwhile"));
+        QCOMPARE(scene.visibleToast(), L::text(LocalizedKey::recognitionTimedOut));
     }
 
     void missingPermissionExplainsAndCapturesNothing_data()

@@ -238,5 +238,13 @@ Die Arbeitsumgebung hat Tessarin kein Bild des Bildschirms gegeben. Wählen Sie 
         <source>Modifier keys</source>
         <translation>Zusatztasten</translation>
     </message>
+    <message id="recognitionTimedOut">
+        <source>Recognition took too long; the clipboard was left as it was</source>
+        <translation>Die Erkennung hat zu lange gedauert; die Zwischenablage wurde nicht verändert</translation>
+    </message>
+    <message id="clipboardChangedMeanwhile">
+        <source>Not copied: the clipboard changed during the capture</source>
+        <translation>Nicht kopiert: Die Zwischenablage hat sich während der Erfassung geändert</translation>
+    </message>
 </context>
 </TS>

@@ -238,5 +238,13 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
         <source>Modifier keys</source>
         <translation>Modifier keys</translation>
     </message>
+    <message id="recognitionTimedOut">
+        <source>Recognition took too long; the clipboard was left as it was</source>
+        <translation>Recognition took too long; the clipboard was left as it was</translation>
+    </message>
+    <message id="clipboardChangedMeanwhile">
+        <source>Not copied: the clipboard changed during the capture</source>
+        <translation>Not copied: the clipboard changed during the capture</translation>
+    </message>
 </context>
 </TS>

@@ -238,5 +238,13 @@ El escritorio no le dio a Tessarin una imagen de la pantalla. Elige «Volver a p
         <source>Modifier keys</source>
         <translation>Teclas modificadoras</translation>
     </message>
+    <message id="recognitionTimedOut">
+        <source>Recognition took too long; the clipboard was left as it was</source>
+        <translation>El reconocimiento tardó demasiado; el portapapeles no se ha modificado</translation>
+    </message>
+    <message id="clipboardChangedMeanwhile">
+        <source>Not copied: the clipboard changed during the capture</source>
+        <translation>No se copió: el portapapeles cambió durante la captura</translation>
+    </message>
 </context>
 </TS>

@@ -238,5 +238,13 @@ Le bureau n’a pas fourni d’image de l’écran à Tessarin. Choisissez « Re
         <source>Modifier keys</source>
         <translation>Touches de modification</translation>
     </message>
+    <message id="recognitionTimedOut">
+        <source>Recognition took too long; the clipboard was left as it was</source>
+        <translation>La reconnaissance a pris trop de temps ; le presse-papiers n'a pas été modifié</translation>
+    </message>
+    <message id="clipboardChangedMeanwhile">
+        <source>Not copied: the clipboard changed during the capture</source>
+        <translation>Non copié : le presse-papiers a changé pendant la capture</translation>
+    </message>
 </context>
 </TS>

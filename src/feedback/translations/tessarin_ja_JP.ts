@@ -237,5 +237,13 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
         <source>Modifier keys</source>
         <translation>修飾キー</translation>
     </message>
+    <message id="recognitionTimedOut">
+        <source>Recognition took too long; the clipboard was left as it was</source>
+        <translation>認識に時間がかかりすぎたため、クリップボードは変更されていません</translation>
+    </message>
+    <message id="clipboardChangedMeanwhile">
+        <source>Not copied: the clipboard changed during the capture</source>
+        <translation>コピーしませんでした：キャプチャ中にクリップボードが変更されました</translation>
+    </message>
 </context>
 </TS>

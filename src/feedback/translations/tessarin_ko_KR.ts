@@ -237,5 +237,13 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
         <source>Modifier keys</source>
         <translation>보조 키</translation>
     </message>
+    <message id="recognitionTimedOut">
+        <source>Recognition took too long; the clipboard was left as it was</source>
+        <translation>인식 시간이 너무 오래 걸려 클립보드를 변경하지 않았습니다</translation>
+    </message>
+    <message id="clipboardChangedMeanwhile">
+        <source>Not copied: the clipboard changed during the capture</source>
+        <translation>복사하지 않음: 캡처하는 동안 클립보드가 변경되었습니다</translation>
+    </message>
 </context>
 </TS>

@@ -238,5 +238,13 @@ O ambiente de trabalho não entregou ao Tessarin uma imagem da tela. Escolha “
         <source>Modifier keys</source>
         <translation>Teclas modificadoras</translation>
     </message>
+    <message id="recognitionTimedOut">
+        <source>Recognition took too long; the clipboard was left as it was</source>
+        <translation>O reconhecimento demorou demais; a área de transferência não foi alterada</translation>
+    </message>
+    <message id="clipboardChangedMeanwhile">
+        <source>Not copied: the clipboard changed during the capture</source>
+        <translation>Não copiado: a área de transferência mudou durante a captura</translation>
+    </message>
 </context>
 </TS>

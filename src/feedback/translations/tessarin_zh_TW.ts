@@ -237,5 +237,13 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
         <source>Modifier keys</source>
         <translation>輔助按鍵</translation>
     </message>
+    <message id="recognitionTimedOut">
+        <source>Recognition took too long; the clipboard was left as it was</source>
+        <translation>辨識耗時過長，剪貼簿未被變更</translation>
+    </message>
+    <message id="clipboardChangedMeanwhile">
+        <source>Not copied: the clipboard changed during the capture</source>
+        <translation>未複製：擷取期間剪貼簿已變更</translation>
+    </message>
 </context>
 </TS>

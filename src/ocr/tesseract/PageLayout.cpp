@@ -56,6 +56,12 @@ std::vector<QRect> rowsOfGlyphs(std::vector<QRect> glyphs, int glyphHeight)
     return kept;
 }
 
+// A grid's rule runs past the text of its row above and below; a glyph's own stroke does not.
+bool crossesRow(const QRect &rule, const QRect &row)
+{
+    return rule.top() < row.top() && rule.bottom() > row.bottom();
+}
+
 } // namespace
 
 namespace PageLayout {
@@ -64,9 +70,8 @@ bool ruleBetween(const QRect &left, const QRect &right, const std::vector<QRect>
 {
     const int from = std::min(left.right(), right.right());
     const int to = std::max(left.left(), right.left());
-    const int middle = (left | right).center().y();
     return std::any_of(rules.begin(), rules.end(), [&](const QRect &rule) {
-        return rule.center().x() > from && rule.center().x() < to && rule.top() <= middle && rule.bottom() >= middle;
+        return rule.center().x() > from && rule.center().x() < to && crossesRow(rule, left | right);
     });
 }
 
@@ -77,9 +82,7 @@ std::vector<QRect> splitAtRules(const std::vector<QRect> &lines, const std::vect
         std::vector<int> cuts;
         for (const QRect &rule : rules) {
             const int x = rule.center().x();
-            const int middle = line.center().y();
-            if (x > line.left() + line.height() / 2 && x < line.right() - line.height() / 2 && rule.top() <= middle
-                && rule.bottom() >= middle)
+            if (x > line.left() + line.height() / 2 && x < line.right() - line.height() / 2 && crossesRow(rule, line))
                 cuts.push_back(x);
         }
         std::sort(cuts.begin(), cuts.end());

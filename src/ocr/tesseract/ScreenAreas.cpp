@@ -80,7 +80,7 @@ public:
         assignOwners();
         measureContrasts();
         paint(gray);
-        return {gray, dividers()};
+        return {gray, straightRuns(true), straightRuns(false)};
     }
 
 private:
@@ -192,40 +192,42 @@ private:
         return fills && compact;
     }
 
-    // Vertical runs, a few pixels thick, of flat areas that are no background: the upright
-    // strokes of a grid or a divider (and of some glyphs, which the caller tells apart by length).
-    std::vector<QRect> dividers() const
+    // Straight runs, a few pixels thick, of flat areas that are no background: the strokes of
+    // a grid, a divider, a frame or an underline (and of some glyphs, which the caller tells
+    // apart by length). Upright ones when vertical, else level ones.
+    std::vector<QRect> straightRuns(bool vertical) const
     {
         constexpr int shortest = 12;
+        const int across = vertical ? m_width : m_height;
+        const int along = vertical ? m_height : m_width;
+        const auto labelAt = [&](int a, int b) { return vertical ? m_label[index(a, b)] : m_label[index(b, a)]; };
+        const auto runAt = [&](int a, int b, int length) { return vertical ? QRect(a, b, 1, length) : QRect(b, a, length, 1); };
         std::vector<QRect> found;
-        std::vector<size_t> lastColumn; // the dividers that reach the column before
-        for (int x = 0; x < m_width; ++x) {
-            std::vector<size_t> column;
-            for (int y = 0; y < m_height;) {
-                const int label = m_label[index(x, y)];
-                int end = y;
+        std::vector<size_t> previous; // the runs that reach the line before
+        for (int a = 0; a < across; ++a) {
+            std::vector<size_t> current;
+            for (int b = 0; b < along;) {
+                const int label = labelAt(a, b);
+                int end = b;
                 int thick = 0;
-                for (; end < m_height && m_label[index(x, end)] == label; ++end) {
-                    thick += (x >= 2 && m_label[index(x - 2, end)] == label)
-                        || (x + 2 < m_width && m_label[index(x + 2, end)] == label);
-                }
-                if (end - y >= shortest && !m_areas[size_t(label)].background && thick * 5 <= end - y) {
-                    const QRect run(x, y, 1, end - y);
-                    // A line two or three pixels thick is one divider.
-                    const auto beside = std::find_if(lastColumn.begin(), lastColumn.end(), [&](size_t i) {
-                        return found[i].top() <= run.bottom() && run.top() <= found[i].bottom();
-                    });
-                    if (beside != lastColumn.end()) {
+                for (; end < along && labelAt(a, end) == label; ++end)
+                    thick += (a >= 2 && labelAt(a - 2, end) == label) || (a + 2 < across && labelAt(a + 2, end) == label);
+                if (end - b >= shortest && !m_areas[size_t(label)].background && thick * 5 <= end - b) {
+                    const QRect run = runAt(a, b, end - b);
+                    // A line two or three pixels thick is one run.
+                    const auto beside = std::find_if(previous.begin(), previous.end(),
+                                                     [&](size_t i) { return found[i].adjusted(-1, -1, 1, 1).intersects(run); });
+                    if (beside != previous.end()) {
                         found[*beside] |= run;
-                        column.push_back(*beside);
+                        current.push_back(*beside);
                     } else {
-                        column.push_back(found.size());
+                        current.push_back(found.size());
                         found.push_back(run);
                     }
                 }
-                y = end;
+                b = end;
             }
-            lastColumn = std::move(column);
+            previous = std::move(current);
         }
         return found;
     }

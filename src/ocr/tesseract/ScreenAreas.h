@@ -18,8 +18,10 @@ public:
         // background. Null for a capture without flat backgrounds to speak of (a photo, noise,
         // a scanned page with its grain).
         QImage ink;
-        // Thin vertical lines of one colour between areas: a table's grid, a pane's divider.
-        std::vector<QRect> dividers;
+        // Thin straight lines of one colour, upright and level: a table's grid, a pane's
+        // divider, a frame, an underline, and some strokes of glyphs.
+        std::vector<QRect> uprightLines;
+        std::vector<QRect> levelLines;
     };
     static Segmented segment(const QImage &source);
 

@@ -21,6 +21,7 @@
 
 #include <omp.h>
 #include <tesseract/baseapi.h>
+#include <tesseract/ocrclass.h>
 #include <tesseract/pageiterator.h>
 #include <tesseract/resultiterator.h>
 
@@ -219,6 +220,28 @@ void setImage(tesseract::TessBaseAPI *engine, const TesseractImage &prepared)
     engine->SetSourceResolution(qRound(96 * prepared.scale));
 }
 
+void stopAtLimit(const RecognitionLimit &limit)
+{
+    if (const RecognitionLimit::Reached reached = limit.reached(); reached != RecognitionLimit::Reached::no)
+        throw RecognitionStopped(reached);
+}
+
+// Tesseract asks this between words: a cancel or the deadline stops it mid-line.
+bool limitReached(void *limit, int)
+{
+    return static_cast<const RecognitionLimit *>(limit)->reached() != RecognitionLimit::Reached::no;
+}
+
+// Recognises what the engine is set to, stopping at the limit.
+void recognizeWithin(tesseract::TessBaseAPI *engine, const RecognitionLimit &limit)
+{
+    tesseract::ETEXT_DESC monitor;
+    monitor.cancel = &limitReached;
+    monitor.cancel_this = const_cast<RecognitionLimit *>(&limit);
+    engine->Recognize(&monitor);
+    stopAtLimit(limit);
+}
+
 // Debian's Tesseract runs parallel regions with a fixed thread count; on a small machine
 // that is several times slower than one thread. Inactive parallel regions run on one thread.
 void runSingleThreaded()
@@ -260,6 +283,8 @@ struct ImageAnalysis : std::enable_shared_from_this<ImageAnalysis> {
     QHash<QString, std::vector<RecognizedText>> blocks;
     // The model of the Latin language the text turned out to be in, once a pass has re-read it.
     QString latinLanguageModel;
+    // The current pass's: every reading stops at it.
+    RecognitionLimit limit;
 
     static QString readKey(qsizetype line, const QString &model) { return QStringLiteral("%1/%2").arg(line).arg(model); }
 };
@@ -351,17 +376,33 @@ public:
             QMutexLocker lock(&m_analysis.mutex);
             m_analysis.narrowedLines.insert(lineIndex);
         }
-        std::unique_ptr<char[]> text(engine->GetUTF8Text());
-        std::optional<RecognizedText> result;
-        if (text) {
-            result = RecognizedText{normalizedLine(QString::fromUtf8(text.get())),
-                                    std::clamp(float(engine->MeanTextConf()) / 100.0f, 0.0f, 1.0f)};
+        RecognitionLimit limit;
+        {
+            QMutexLocker lock(&m_analysis.mutex);
+            limit = m_analysis.limit;
+        }
+        std::optional<RecognizedText> result = recognizedLine(engine, limit);
+        // The line model's own layout drops a short line of large glyphs now and then; read as a
+        // raw line, without it, the glyphs come back.
+        if (!result || result->string.isEmpty()) {
+            engine->SetPageSegMode(tesseract::PSM_RAW_LINE);
+            result = recognizedLine(engine, limit);
         }
         if (!narrowed.isNull())
             setImage(engine, m_analysis.prepared); // the next line is read from the whole image
         QMutexLocker lock(&m_analysis.mutex);
         m_analysis.reads.insert(ImageAnalysis::readKey(lineIndex, model), result);
         return result;
+    }
+
+    static std::optional<RecognizedText> recognizedLine(tesseract::TessBaseAPI *engine, const RecognitionLimit &limit)
+    {
+        recognizeWithin(engine, limit);
+        std::unique_ptr<char[]> text(engine->GetUTF8Text());
+        if (!text)
+            return std::nullopt;
+        return RecognizedText{normalizedLine(QString::fromUtf8(text.get())),
+                              std::clamp(float(engine->MeanTextConf()) / 100.0f, 0.0f, 1.0f)};
     }
 
     // The given lines read together as one block of text, one reading per line found.
@@ -376,8 +417,12 @@ public:
         engine->SetPageSegMode(tesseract::PSM_SINGLE_BLOCK);
         engine->SetRectangle(area.x(), area.y(), area.width(), area.height());
         std::vector<RecognizedText> found;
-        if (engine->Recognize(nullptr) != 0)
-            return found;
+        RecognitionLimit limit;
+        {
+            QMutexLocker lock(&m_analysis.mutex);
+            limit = m_analysis.limit;
+        }
+        recognizeWithin(engine, limit);
         // A line's confidence is its words' mean, as for a line read alone; the iterator's own
         // line confidence averages before clipping, and one unreadable glyph sinks it.
         std::unique_ptr<tesseract::ResultIterator> word(engine->GetIterator());
@@ -1125,8 +1170,14 @@ std::vector<TextObservation> TesseractEngine::perform(const QImage &image, const
         return {};
 
     d->noteActivity();
+    stopAtLimit(settings.limit);
     PassModels pass = modelsFor(settings.recognitionLanguages);
     const std::shared_ptr<ImageAnalysis> analysis = d->analysisFor(image, pass.models.first());
+    {
+        QMutexLocker lock(&analysis->mutex);
+        analysis->limit = settings.limit;
+    }
+    stopAtLimit(settings.limit);
     if (analysis->lines.empty())
         return {};
     if (settings.automaticallyDetectsLanguage)

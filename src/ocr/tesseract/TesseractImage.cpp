@@ -159,7 +159,7 @@ ScreenAreas::Segmented inkOnWhite(const QImage &source)
     if (!segmented.ink.isNull())
         return segmented;
     if (isPaperLike(source))
-        return {stretchedGray(source), {}};
+        return {stretchedGray(source), {}, {}};
     segmented.ink = QImage(source.size(), QImage::Format_Grayscale8);
     segmented.ink.fill(255);
     return segmented;
@@ -336,6 +336,36 @@ void collectRules(const Piece &piece, PIXA *masks, int index, int glyph, std::ve
     }
 }
 
+// Straight thin lines twice as long as text is high are no part of it: frames, dividers, grids
+// and underlines, whole or in the pieces that their rounded corners leave. Returns whether any
+// was erased.
+bool eraseStraightLines(QImage &gray, const ScreenAreas::Segmented &segmented, int glyph)
+{
+    bool erased = false;
+    for (const std::vector<QRect> *lines : {&segmented.uprightLines, &segmented.levelLines}) {
+        for (const QRect &line : *lines) {
+            if (std::max(line.width(), line.height()) < 2 * glyph)
+                continue;
+            const QRect area = line.adjusted(-1, -1, 1, 1) & gray.rect();
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                std::fill_n(gray.scanLine(y) + area.left(), area.width(), uchar(255));
+            erased = true;
+        }
+    }
+    return erased;
+}
+
+// Whether a piece encloses any background, as every glyph but a dot or a bar does, however
+// dense: a small Han character of many strokes has a solid middle but holes between them.
+bool hasHoles(PIX *mask)
+{
+    std::unique_ptr<PIX, PixDeleter> holes(pixHolesByFilling(mask, 4));
+    l_int32 count = 0;
+    if (holes)
+        pixCountPixels(holes.get(), &count, nullptr);
+    return count > 0;
+}
+
 // Share of ink in the middle of a piece's box, inset by the given fraction on each side.
 double middleInk(PIX *mask, double inset)
 {
@@ -374,7 +404,7 @@ void eraseControls(QImage &gray, const std::vector<Piece> &pieces, PIXA *masks, 
         if (shorter * 10 < glyph * 6 || longer > 5 * glyph || longer * 10 > shorter * 13)
             continue;
         std::unique_ptr<PIX, PixDeleter> mask(pixaGetPix(masks, int(i), L_CLONE));
-        const bool solid = piece.fill >= 0.6 && middleInk(mask.get(), 0.25) >= 0.9;
+        const bool solid = piece.fill >= 0.75 && middleInk(mask.get(), 0.2) >= 0.97 && !hasHoles(mask.get());
         bool startsLine = false;
         if (!solid && longer * 2 <= 5 * glyph && piece.fill < 0.5 && middleInk(mask.get(), 0.3) == 0) {
             const bool before = std::any_of(glyphs.begin(), glyphs.end(), [&](const QRect &other) {
@@ -540,10 +570,11 @@ TesseractImage TesseractImage::prepare(const QImage &source)
     std::unique_ptr<PIXA, PixaDeleter> masks;
     std::vector<Piece> pieces = piecesOf(gray, masks);
     int glyph = medianHeight(pieces, gray.size());
+    const bool erasedLines = glyph > 0 && eraseStraightLines(gray, segmented, glyph);
     // Both erasers run: one may find something where the other does not.
     const bool erasedUnderlines = glyph > 0 && eraseUnderlines(gray, glyph, pieces);
     const bool erasedCursors = glyph > 0 && eraseCursors(gray, glyph);
-    if (erasedUnderlines || erasedCursors) {
+    if (erasedLines || erasedUnderlines || erasedCursors) {
         pieces = piecesOf(gray, masks);
         glyph = medianHeight(pieces, gray.size());
     }
@@ -568,9 +599,9 @@ TesseractImage TesseractImage::prepare(const QImage &source)
     }
     eraseControls(gray, pieces, masks.get(), glyph, glyphs);
     // Upright strokes inside a glyph's box are its own, not a grid's.
-    std::copy_if(segmented.dividers.begin(), segmented.dividers.end(), std::back_inserter(rules), [&](const QRect &divider) {
-        return divider.height() * 2 >= glyph * 3
-            && std::none_of(glyphs.begin(), glyphs.end(), [&](const QRect &g) { return g.intersects(divider); });
+    std::copy_if(segmented.uprightLines.begin(), segmented.uprightLines.end(), std::back_inserter(rules), [&](const QRect &line) {
+        return line.height() * 2 >= glyph * 3
+            && std::none_of(glyphs.begin(), glyphs.end(), [&](const QRect &g) { return g.intersects(line); });
     });
     strengthenFaintGlyphs(gray, glyphs);
 
