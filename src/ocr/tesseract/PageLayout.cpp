@@ -82,7 +82,8 @@ std::vector<QRect> splitAtRules(const std::vector<QRect> &lines, const std::vect
         std::vector<int> cuts;
         for (const QRect &rule : rules) {
             const int x = rule.center().x();
-            if (x > line.left() + line.height() / 2 && x < line.right() - line.height() / 2 && crossesRow(rule, line))
+            // A piece narrower than the line is high is no cell: a mark or a box drawn at its side.
+            if (x - line.left() >= line.height() && line.right() - x >= line.height() && crossesRow(rule, line))
                 cuts.push_back(x);
         }
         std::sort(cuts.begin(), cuts.end());

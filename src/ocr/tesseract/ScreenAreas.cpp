@@ -80,7 +80,7 @@ public:
         assignOwners();
         measureContrasts();
         paint(gray);
-        return {gray, straightRuns(true), straightRuns(false)};
+        return {gray, uprightLines(), hasSeveralBackgrounds()};
     }
 
 private:
@@ -192,16 +192,28 @@ private:
         return fills && compact;
     }
 
-    // Straight runs, a few pixels thick, of flat areas that are no background: the strokes of
-    // a grid, a divider, a frame or an underline (and of some glyphs, which the caller tells
-    // apart by length). Upright ones when vertical, else level ones.
-    std::vector<QRect> straightRuns(bool vertical) const
+    // Whether the backgrounds differ in colour, as bubbles, buttons and panes on a page do.
+    bool hasSeveralBackgrounds() const
+    {
+        const Area *largest = nullptr;
+        for (const Area &area : m_areas) {
+            if (area.background && (!largest || area.pixels > largest->pixels))
+                largest = &area;
+        }
+        return std::any_of(m_areas.begin(), m_areas.end(), [&](const Area &area) {
+            return area.background && difference(area.colour, largest->colour) > 2 * sameColour;
+        });
+    }
+
+    // Upright runs, a few pixels thick, of flat areas that are no background: the strokes of a
+    // grid or a divider (and of some glyphs, which the caller tells apart).
+    std::vector<QRect> uprightLines() const
     {
         constexpr int shortest = 12;
-        const int across = vertical ? m_width : m_height;
-        const int along = vertical ? m_height : m_width;
-        const auto labelAt = [&](int a, int b) { return vertical ? m_label[index(a, b)] : m_label[index(b, a)]; };
-        const auto runAt = [&](int a, int b, int length) { return vertical ? QRect(a, b, 1, length) : QRect(b, a, length, 1); };
+        const int across = m_width;
+        const int along = m_height;
+        const auto labelAt = [&](int a, int b) { return m_label[index(a, b)]; };
+        const auto runAt = [&](int a, int b, int length) { return QRect(a, b, 1, length); };
         std::vector<QRect> found;
         std::vector<size_t> previous; // the runs that reach the line before
         for (int a = 0; a < across; ++a) {

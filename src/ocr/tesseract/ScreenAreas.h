@@ -18,10 +18,11 @@ public:
         // background. Null for a capture without flat backgrounds to speak of (a photo, noise,
         // a scanned page with its grain).
         QImage ink;
-        // Thin straight lines of one colour, upright and level: a table's grid, a pane's
-        // divider, a frame, an underline, and some strokes of glyphs.
+        // Thin upright lines of one colour: a table's grid, a pane's divider, and some
+        // strokes of glyphs.
         std::vector<QRect> uprightLines;
-        std::vector<QRect> levelLines;
+        // Backgrounds of more than one colour: then each area's text has its own polarity.
+        bool severalBackgrounds = false;
     };
     static Segmented segment(const QImage &source);
 

@@ -151,15 +151,19 @@ bool isPaperLike(const QImage &source)
     return double(near) >= paperShare * double(gray.width()) * double(gray.height());
 }
 
-// Each flat area's text measured against that area; a capture without flat areas is a page of
-// paper read as a whole, or a picture, in which nothing is read.
+// Each flat area's text measured against that area where backgrounds of several colours make
+// up the screen; on one background, its text is measured against it as a whole, with the
+// channel that shows it best. A capture without flat areas is a page of paper read as a whole,
+// or a picture, in which nothing is read.
 ScreenAreas::Segmented inkOnWhite(const QImage &source)
 {
     ScreenAreas::Segmented segmented = ScreenAreas::segment(source);
+    if (!segmented.ink.isNull() && !segmented.severalBackgrounds)
+        segmented.ink = stretchedGray(source);
     if (!segmented.ink.isNull())
         return segmented;
     if (isPaperLike(source))
-        return {stretchedGray(source), {}, {}};
+        return {stretchedGray(source), {}, false};
     segmented.ink = QImage(source.size(), QImage::Format_Grayscale8);
     segmented.ink.fill(255);
     return segmented;
@@ -336,25 +340,6 @@ void collectRules(const Piece &piece, PIXA *masks, int index, int glyph, std::ve
     }
 }
 
-// Straight thin lines twice as long as text is high are no part of it: frames, dividers, grids
-// and underlines, whole or in the pieces that their rounded corners leave. Returns whether any
-// was erased.
-bool eraseStraightLines(QImage &gray, const ScreenAreas::Segmented &segmented, int glyph)
-{
-    bool erased = false;
-    for (const std::vector<QRect> *lines : {&segmented.uprightLines, &segmented.levelLines}) {
-        for (const QRect &line : *lines) {
-            if (std::max(line.width(), line.height()) < 2 * glyph)
-                continue;
-            const QRect area = line.adjusted(-1, -1, 1, 1) & gray.rect();
-            for (int y = area.top(); y <= area.bottom(); ++y)
-                std::fill_n(gray.scanLine(y) + area.left(), area.width(), uchar(255));
-            erased = true;
-        }
-    }
-    return erased;
-}
-
 // Whether a piece encloses any background, as every glyph but a dot or a bar does, however
 // dense: a small Han character of many strokes has a solid middle but holes between them.
 bool hasHoles(PIX *mask)
@@ -364,6 +349,28 @@ bool hasHoles(PIX *mask)
     if (holes)
         pixCountPixels(holes.get(), &count, nullptr);
     return count > 0;
+}
+
+// Whether ink closes around the middle on all four sides, as a box's or a circle's outline
+// does, and an open glyph such as a kana does not.
+bool isRing(PIX *mask)
+{
+    const int w = pixGetWidth(mask);
+    const int h = pixGetHeight(mask);
+    const l_uint32 *data = pixGetData(mask);
+    const int wordsPerLine = pixGetWpl(mask);
+    const auto ink = [&](int x, int y) { return GET_DATA_BIT(data + y * wordsPerLine, x) != 0; };
+    const auto anyInk = [&](int x0, int y0, int dx, int dy, int steps) {
+        for (int i = 0; i < steps; ++i) {
+            if (ink(x0 + i * dx, y0 + i * dy))
+                return true;
+        }
+        return false;
+    };
+    const int reachX = std::max(1, w / 4);
+    const int reachY = std::max(1, h / 4);
+    return anyInk(0, h / 2, 1, 0, reachX) && anyInk(w - 1, h / 2, -1, 0, reachX) && anyInk(w / 2, 0, 0, 1, reachY)
+        && anyInk(w / 2, h - 1, 0, -1, reachY);
 }
 
 // Share of ink in the middle of a piece's box, inset by the given fraction on each side.
@@ -406,7 +413,8 @@ void eraseControls(QImage &gray, const std::vector<Piece> &pieces, PIXA *masks, 
         std::unique_ptr<PIX, PixDeleter> mask(pixaGetPix(masks, int(i), L_CLONE));
         const bool solid = piece.fill >= 0.75 && middleInk(mask.get(), 0.2) >= 0.97 && !hasHoles(mask.get());
         bool startsLine = false;
-        if (!solid && longer * 2 <= 5 * glyph && piece.fill < 0.5 && middleInk(mask.get(), 0.3) == 0) {
+        if (!solid && longer * 2 <= 5 * glyph && piece.fill < 0.5 && middleInk(mask.get(), 0.3) == 0
+            && isRing(mask.get())) {
             const bool before = std::any_of(glyphs.begin(), glyphs.end(), [&](const QRect &other) {
                 return onRow(box, other) && other.right() < box.left() && box.left() - other.right() <= glyph * 3 / 2;
             });
@@ -570,11 +578,10 @@ TesseractImage TesseractImage::prepare(const QImage &source)
     std::unique_ptr<PIXA, PixaDeleter> masks;
     std::vector<Piece> pieces = piecesOf(gray, masks);
     int glyph = medianHeight(pieces, gray.size());
-    const bool erasedLines = glyph > 0 && eraseStraightLines(gray, segmented, glyph);
-    // Both erasers run: one may find something where the other does not.
+        // Both erasers run: one may find something where the other does not.
     const bool erasedUnderlines = glyph > 0 && eraseUnderlines(gray, glyph, pieces);
     const bool erasedCursors = glyph > 0 && eraseCursors(gray, glyph);
-    if (erasedLines || erasedUnderlines || erasedCursors) {
+    if (erasedUnderlines || erasedCursors) {
         pieces = piecesOf(gray, masks);
         glyph = medianHeight(pieces, gray.size());
     }
@@ -598,11 +605,19 @@ TesseractImage TesseractImage::prepare(const QImage &source)
         }
     }
     eraseControls(gray, pieces, masks.get(), glyph, glyphs);
-    // Upright strokes inside a glyph's box are its own, not a grid's.
+    // Upright strokes inside a glyph's box are its own; longer ones are a grid's, a divider's or
+    // a frame's, and where a highlight cuts a frame, its pieces beside a line are no glyphs.
     std::copy_if(segmented.uprightLines.begin(), segmented.uprightLines.end(), std::back_inserter(rules), [&](const QRect &line) {
         return line.height() * 2 >= glyph * 3
-            && std::none_of(glyphs.begin(), glyphs.end(), [&](const QRect &g) { return g.intersects(line); });
+            && std::none_of(glyphs.begin(), glyphs.end(), [&](const QRect &g) { return g.adjusted(-2, -2, 2, 2).contains(line); });
     });
+    for (const QRect &rule : rules) {
+        if (rule.height() < 3 * glyph)
+            continue; // as likely the side of a cursor or a box drawn beside the text
+        for (int y = rule.top(); y <= rule.bottom(); ++y)
+            std::fill_n(gray.scanLine(y) + rule.left(), rule.width(), uchar(255));
+        std::erase_if(glyphs, [&](const QRect &g) { return g.width() * 2 <= rule.width() + 4 && g.intersects(rule); });
+    }
     strengthenFaintGlyphs(gray, glyphs);
 
     for (const QRect &panel : panels)
