@@ -64,6 +64,13 @@ enum class LocalizedKey {
     onboardingMessageWithoutShortcut,
     onboardingMessageWithoutTrayOrShortcut,
     modifierKeys,
+    imageFolderIsLink,
+    imageFolderIsFile,
+    imageFolderOfAnotherUser,
+    imageFolderReadOnly,
+    imageFolderOnSpecialFileSystem,
+    imageFolderPermissionDenied,
+    singleInstanceUnanswered,
 };
 Q_ENUM_NS(LocalizedKey)
 } // namespace LocalizedKeys
