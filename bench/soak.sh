@@ -11,10 +11,15 @@
 set -euo pipefail
 tessarin=$1 show_text=$2 captures=${3:-200}
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../tests/acceptance/desktop-helpers.sh"
+. "$here/../tests/support/desktop-helpers.sh"
 work=$(mktemp -d)
 pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done; rm -rf "$work"; }
+cleanup() {
+  local status=$?
+  [ "$status" = 0 ] || tail -n 40 "$work/tessarin.log" >&2
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done
+  rm -rf "$work"
+}
 trap cleanup EXIT
 
 "$tessarin" >"$work/tessarin.log" 2>&1 &
@@ -58,6 +63,10 @@ for n in $(seq 1 "$captures"); do
   [ $((n % 20)) -ne 0 ] || reading | tee -a "$work/readings"
 done
 echo "$captures captures in $((SECONDS - start)) s"
+# An orderly end, where a sanitized build reports what it found.
+kill -TERM "$pid"
+status=0; wait "$pid" || status=$?
+[ "$status" = 0 ] || fail "tessarin ended with status $status"
 awk -F'\t' 'NR == 1 { for (i = 2; i <= 4; i++) first[i] = $i }
   END { printf "last against first reading: RSS %.2fx, descriptors %.2fx, threads %.2fx; windows left %d, files %d\n",
         $2 / first[2], $3 / first[3], $4 / first[4], $5, $6 }' "$work/readings"

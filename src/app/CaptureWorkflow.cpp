@@ -47,20 +47,6 @@ QString failureMessage(OCRFailureReason reason)
     return L::text(LocalizedKey::unexpectedError);
 }
 
-QString imageCopyFailureMessage(ClipboardService::ImageCopyFailure failure, const QString &folder)
-{
-    switch (failure) {
-    case ClipboardService::ImageCopyFailure::cannotWrite:
-        return L::text(LocalizedKey::cannotWriteToFolder).arg(folder);
-    case ClipboardService::ImageCopyFailure::diskFull:
-        return L::text(LocalizedKey::diskFull);
-    case ClipboardService::ImageCopyFailure::none:
-    case ClipboardService::ImageCopyFailure::clipboardRefused:
-        break;
-    }
-    return L::text(LocalizedKey::captureFailed);
-}
-
 CaptureWorkflow::Outcome cancelled()
 {
     return {L::text(LocalizedKey::captureCancelled)};
@@ -224,7 +210,7 @@ CaptureWorkflow::Outcome CaptureWorkflow::copyImage(const CapturedScreenImage &c
     if (copy)
         return {L::text(LocalizedKey::screenshotCopied), L::text(LocalizedKey::screenshotCopied), ToastStyle::success,
                 1.5};
-    const QString message = imageCopyFailureMessage(copy.failure, m_clipboard.imageFolder());
+    const QString message = ClipboardService::failureMessage(copy);
     // Longer when it names a cause the user has to read.
     return {message, message, ToastStyle::error, message == L::text(LocalizedKey::captureFailed) ? 2.0 : 3.0};
 }

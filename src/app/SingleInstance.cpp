@@ -1,21 +1,37 @@
 #include "app/SingleInstance.h"
 
+#include "feedback/Localization.h"
+#include "feedback/ToastPresenter.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLocalSocket>
+#include <QEventLoop>
 #include <QRegularExpression>
 #include <QThread>
+#include <QTimer>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 // How long a later start waits for the running instance to take its request.
 constexpr int answerTimeoutMs = 3000;
+constexpr double unansweredNoticeSeconds = 6.0;
+
+// Whether the process at the other end of a local socket runs as the same user as we do.
+bool peerIsUs(qintptr descriptor)
+{
+    ucred peer {};
+    socklen_t size = sizeof(peer);
+    return ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && peer.uid == ::geteuid();
+}
 } // namespace
 
 SingleInstance::SingleInstance(const QString &name)
@@ -29,8 +45,14 @@ SingleInstance::SingleInstance(const QString &name)
     if (!runtime.isEmpty() && m_folder != runtime)
         session += u'-' + QCryptographicHash::hash(runtime.toUtf8(), QCryptographicHash::Sha1).toHex().left(8);
     const QString base = m_folder + u'/' + name + u'-' + session;
-    m_socketPath = base + QStringLiteral(".socket");
+    m_socketName = base + QStringLiteral(".socket");
     m_lockPath = base + QStringLiteral(".lock");
+    // A socket file's path has room for 107 bytes; an abstract name is no file and needs no folder.
+    if (QFile::encodeName(m_socketName).size() >= qsizetype(sizeof(sockaddr_un::sun_path))) {
+        m_abstractSocket = true;
+        m_socketName = QStringLiteral("tessarin-%1-").arg(::geteuid())
+            + QCryptographicHash::hash(m_socketName.toUtf8(), QCryptographicHash::Sha256).toHex().left(32);
+    }
 }
 
 SingleInstance::~SingleInstance()
@@ -103,18 +125,27 @@ SingleInstance::Outcome SingleInstance::start(const QByteArray &request,
     return Outcome::primary;
 }
 
-bool SingleInstance::forward(const QByteArray &request)
+bool SingleInstance::connectToHolder(QLocalSocket &socket)
 {
-    QLocalSocket socket;
+    if (m_abstractSocket)
+        socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
     QElapsedTimer waited;
     waited.start();
     // The holder may have taken the lock a moment ago and not be listening yet.
-    for (socket.connectToServer(m_socketPath); !socket.waitForConnected(answerTimeoutMs);
-         socket.connectToServer(m_socketPath)) {
+    for (socket.connectToServer(m_socketName); !socket.waitForConnected(answerTimeoutMs);
+         socket.connectToServer(m_socketName)) {
         if (waited.hasExpired(answerTimeoutMs))
             return false;
         QThread::msleep(50);
     }
+    return peerIsUs(socket.socketDescriptor());
+}
+
+bool SingleInstance::forward(const QByteArray &request)
+{
+    QLocalSocket socket;
+    if (!connectToHolder(socket))
+        return false;
     socket.write(request + '\n');
     socket.waitForBytesWritten(answerTimeoutMs);
     // The running instance answers once it has taken the request.
@@ -123,12 +154,18 @@ bool SingleInstance::forward(const QByteArray &request)
 
 void SingleInstance::listen()
 {
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    m_server.setSocketOptions(m_abstractSocket ? QLocalServer::AbstractNamespaceOption : QLocalServer::UserAccessOption);
     // We hold the lock, so a socket here was left by an instance that crashed.
-    QLocalServer::removeServer(m_socketPath);
+    if (!m_abstractSocket)
+        QLocalServer::removeServer(m_socketName);
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *socket = m_server.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            if (!peerIsUs(socket->socketDescriptor())) {
+                socket->abort();
+                socket->deleteLater();
+                continue;
+            }
             connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
                 if (!socket->canReadLine())
                     return;
@@ -140,6 +177,17 @@ void SingleInstance::listen()
             });
         }
     });
-    if (!m_server.listen(m_socketPath))
+    if (!m_server.listen(m_socketName))
         qWarning("Tessarin: later starts cannot reach this instance: %s", qPrintable(m_server.errorString()));
+}
+
+void SingleInstance::reportUnanswered()
+{
+    std::fputs("Tessarin is already running but does not answer.\n", stderr);
+    // Started from a menu, the user would not see stderr.
+    ToastPresenter notice;
+    notice.showStatus(L::text(LocalizedKey::singleInstanceUnanswered), ToastStyle::error, unansweredNoticeSeconds);
+    QEventLoop shown;
+    QTimer::singleShot(qRound(unansweredNoticeSeconds * 1000), &shown, &QEventLoop::quit);
+    shown.exec();
 }

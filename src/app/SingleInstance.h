@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLocalServer>
+#include <QLocalSocket>
 #include <QObject>
 #include <QString>
 
@@ -12,6 +13,8 @@
 // The lock is a file lock in a folder only the user can enter (the session's runtime folder,
 // else a private folder of ours in the temporary folder); beside it a local socket carries the
 // later starts' requests. A crashed instance leaves both behind harmlessly: its lock died with it.
+// Where the folder's path is too long for a socket file, the socket has a name in Linux's abstract
+// namespace instead; as anyone may connect to that, both ends check that the other is the user.
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -34,6 +37,10 @@ public:
     // The folder the lock lives in, or would live in.
     const QString &folder() const { return m_folder; }
 
+    // Tells the user, on stderr and in a notice on screen, that the running instance does not
+    // answer; returns once the notice is gone.
+    static void reportUnanswered();
+
     // The display this session shows on, as the environment names it, normalised.
     static QString displayName();
     // One name for each X display: ":0.0" and "unix:0" are ":0".
@@ -43,10 +50,12 @@ private:
     static QString privateFolder();
     static bool isPrivateFolder(const QString &path);
     bool forward(const QByteArray &request);
+    bool connectToHolder(QLocalSocket &socket);
     void listen();
 
     QString m_folder;
-    QString m_socketPath;
+    QString m_socketName;
+    bool m_abstractSocket = false;
     QString m_lockPath;
     int m_lockDescriptor = -1;
     QLocalServer m_server;

@@ -28,7 +28,7 @@ int run(int argc, char *argv[])
     case SingleInstance::Outcome::forwarded:
         return 0;
     case SingleInstance::Outcome::unanswered:
-        std::fputs("Tessarin is already running but does not answer.\n", stderr);
+        SingleInstance::reportUnanswered();
         return 1;
     case SingleInstance::Outcome::primary:
     case SingleInstance::Outcome::unguarded:

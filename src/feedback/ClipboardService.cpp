@@ -1,5 +1,7 @@
 #include "feedback/ClipboardService.h"
 
+#include "feedback/Localization.h"
+
 #include <QBuffer>
 #include <QClipboard>
 #include <QDateTime>
@@ -15,6 +17,8 @@
 #include <QUuid>
 #include <QWindow>
 
+#include <algorithm>
+#include <cerrno>
 #include <memory>
 #include <utility>
 
@@ -37,18 +41,66 @@ QByteArray tiffData(const QImage &image)
     return writer.write(image) ? buffer.data() : QByteArray();
 }
 
-// Whether the file system holding path (or its nearest existing parent) lacks the room.
-bool lacksRoom(const QString &path, qint64 bytesNeeded)
+QByteArray encoded(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+// The nearest of path and its parents that exists.
+QString nearestExisting(const QString &path)
 {
     QString existing = path;
-    struct statvfs volume {};
-    while (::statvfs(QFile::encodeName(existing).constData(), &volume) != 0) {
+    struct stat status {};
+    while (::stat(encoded(existing).constData(), &status) != 0) {
         const QString parent = QFileInfo(existing).path();
         if (parent == existing)
-            return false;
+            break;
         existing = parent;
     }
-    return qint64(volume.f_bavail) * qint64(volume.f_frsize) < bytesNeeded;
+    return existing;
+}
+
+// Why the file system refused to make or write path, as far as it lets us see.
+ClipboardService::ImageCopy refusalOf(const QString &path, qint64 bytesNeeded)
+{
+    using Failure = ClipboardService::ImageCopyFailure;
+    const QString existing = nearestExisting(path);
+    if (!QFileInfo(existing).isDir())
+        return {Failure::fileInTheWay, existing};
+    struct statvfs volume {};
+    if (::statvfs(encoded(existing).constData(), &volume) == 0) {
+        // Kernel file systems such as /proc and /sys have no blocks at all.
+        if (volume.f_blocks == 0)
+            return {Failure::specialFileSystem, existing};
+        if (volume.f_flag & ST_RDONLY)
+            return {Failure::readOnly, existing};
+        const bool outOfInodes = volume.f_files > 0 && volume.f_favail == 0;
+        if (qint64(volume.f_bavail) * qint64(volume.f_frsize) < bytesNeeded || outOfInodes)
+            return {Failure::diskFull, existing};
+    }
+    if (::access(encoded(existing).constData(), W_OK | X_OK) != 0)
+        return {Failure::permissionDenied, existing};
+    return {Failure::cannotWrite, path};
+}
+
+// A path as a terminal takes it when pasted: quoted only where the shell would otherwise split it,
+// expand it or run a part of it.
+QString shellWord(const QString &path)
+{
+    const bool plain = std::all_of(path.begin(), path.end(), [](QChar c) {
+        return c.isLetterOrNumber() || (c.unicode() < 0x80 && QStringView(u"@%+=:,./-_").contains(c));
+    });
+    if (plain && !path.isEmpty())
+        return path;
+    QString quoted = path;
+    quoted.replace(u'\'', QStringLiteral("'\\''"));
+    return u'\'' + quoted + u'\'';
+}
+
+// Network file systems may report a full disk only now, and commit() would not check.
+bool synced(QSaveFile &file)
+{
+    return ::fsync(file.handle()) == 0 || errno == EINVAL;
 }
 
 // An answer given once, by whichever of its callers comes first; waiting goes with it.
@@ -140,38 +192,50 @@ QUrl ClipboardService::makeClipboardImageURL() const
     return QUrl::fromLocalFile(m_imageFolder + QStringLiteral("/Tessarin-") + uuid + QStringLiteral(".png"));
 }
 
-ClipboardService::ImageCopyFailure ClipboardService::prepareFolder(qint64 bytesNeeded) const
+ClipboardService::ImageCopy ClipboardService::prepareFolder(qint64 bytesNeeded) const
 {
-    const QByteArray path = QFile::encodeName(m_imageFolder);
+    const QByteArray path = encoded(m_imageFolder);
     struct stat status {};
     if (::lstat(path.constData(), &status) != 0) {
         if (!QDir().mkpath(m_imageFolder))
-            return lacksRoom(m_imageFolder, bytesNeeded) ? ImageCopyFailure::diskFull : ImageCopyFailure::cannotWrite;
+            return refusalOf(m_imageFolder, bytesNeeded);
         if (::lstat(path.constData(), &status) != 0)
-            return ImageCopyFailure::cannotWrite;
+            return {ImageCopyFailure::cannotWrite, m_imageFolder};
     }
     // Never through a link, and never into a folder someone else could read or swap files in.
-    if (!S_ISDIR(status.st_mode) || status.st_uid != ::geteuid())
-        return ImageCopyFailure::cannotWrite;
+    if (S_ISLNK(status.st_mode))
+        return {ImageCopyFailure::link, m_imageFolder};
+    if (!S_ISDIR(status.st_mode))
+        return {ImageCopyFailure::fileInTheWay, m_imageFolder};
+    if (status.st_uid != ::geteuid())
+        return {ImageCopyFailure::foreignOwner, m_imageFolder};
     // Also when the folder was made earlier, by hand or with wider rights.
     if (!QFile::setPermissions(m_imageFolder, privateFolder))
-        return ImageCopyFailure::cannotWrite;
-    return ImageCopyFailure::none;
+        return refusalOf(m_imageFolder, bytesNeeded);
+    return {};
+}
+
+ClipboardService::ImageCopy ClipboardService::writeFile(const QString &path, const QByteArray &data) const
+{
+    QSaveFile file(path);
+    // A small write only fills QSaveFile's buffer: a full disk shows in the flush, which commit()
+    // does not check. An unfinished file is removed with file.
+    if (file.open(QIODevice::WriteOnly) && file.setPermissions(privateFile) && file.write(data) == data.size()
+        && file.flush() && synced(file) && file.commit())
+        return {};
+    if (file.error() == QFileDevice::ResourceError)
+        return {ImageCopyFailure::diskFull, m_imageFolder};
+    return refusalOf(m_imageFolder, data.size());
 }
 
 ClipboardService::ImageCopy ClipboardService::copyImage(const QImage &image, const QByteArray &pngData) const
 {
     const QUrl url = makeClipboardImageURL();
     const QString path = url.toLocalFile();
-    if (const ImageCopyFailure failure = prepareFolder(pngData.size()); failure != ImageCopyFailure::none)
-        return {failure};
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(privateFile)
-        || file.write(pngData) != pngData.size() || !file.commit()) {
-        const bool full = file.error() == QFileDevice::ResourceError || lacksRoom(m_imageFolder, pngData.size());
-        return {full ? ImageCopyFailure::diskFull : ImageCopyFailure::cannotWrite};
-    }
+    if (ImageCopy prepared = prepareFolder(pngData.size()); !prepared)
+        return prepared;
+    if (ImageCopy written = writeFile(path, pngData); !written)
+        return written;
 
     removeExpiredClipboardImages(url);
 
@@ -184,9 +248,38 @@ ClipboardService::ImageCopy ClipboardService::copyImage(const QImage &image, con
     item->setData(QStringLiteral("text/uri-list"), fileUrl + "\r\n");
     // What file managers paste: an operation and the files, no trailing line feed.
     item->setData(QStringLiteral("x-special/gnome-copied-files"), "copy\n" + fileUrl);
-    item->setText(path);
+    item->setText(shellWord(path));
     clipboard()->setMimeData(item, QClipboard::Clipboard);
-    return {clipboard()->ownsClipboard() ? ImageCopyFailure::none : ImageCopyFailure::clipboardRefused};
+    if (!clipboard()->ownsClipboard())
+        return {ImageCopyFailure::clipboardRefused, path};
+    return {};
+}
+
+QString ClipboardService::failureMessage(const ImageCopy &copy)
+{
+    const auto naming = [&copy](LocalizedKey key) { return L::text(key).arg(copy.path); };
+    switch (copy.failure) {
+    case ImageCopyFailure::cannotWrite:
+        return naming(LocalizedKey::cannotWriteToFolder);
+    case ImageCopyFailure::diskFull:
+        return L::text(LocalizedKey::diskFull);
+    case ImageCopyFailure::link:
+        return naming(LocalizedKey::imageFolderIsLink);
+    case ImageCopyFailure::fileInTheWay:
+        return naming(LocalizedKey::imageFolderIsFile);
+    case ImageCopyFailure::foreignOwner:
+        return naming(LocalizedKey::imageFolderOfAnotherUser);
+    case ImageCopyFailure::readOnly:
+        return naming(LocalizedKey::imageFolderReadOnly);
+    case ImageCopyFailure::specialFileSystem:
+        return naming(LocalizedKey::imageFolderOnSpecialFileSystem);
+    case ImageCopyFailure::permissionDenied:
+        return naming(LocalizedKey::imageFolderPermissionDenied);
+    case ImageCopyFailure::none:
+    case ImageCopyFailure::clipboardRefused:
+        break;
+    }
+    return L::text(LocalizedKey::captureFailed);
 }
 
 void ClipboardService::removeExpiredClipboardImages(const QUrl &excluding, const QDateTime &now) const

@@ -21,13 +21,20 @@ public:
 
     enum class ImageCopyFailure {
         none,
-        cannotWrite,      // the folder is a link, a file, someone else's, or refuses writing
+        cannotWrite,      // refused for none of the reasons below
         diskFull,
         clipboardRefused, // the file was written, but the clipboard did not take the item
+        link,             // the folder is a symbolic link
+        fileInTheWay,     // a file stands where the folder or one of its parents belongs
+        foreignOwner,     // the folder belongs to another user
+        readOnly,         // on a read-only file system
+        specialFileSystem, // on a file system that holds no files, such as /proc
+        permissionDenied,
     };
-    // The outcome of a screenshot copy; true when it succeeded.
+    // The outcome of a screenshot copy; true when it succeeded. path: what the failure is about.
     struct ImageCopy {
         ImageCopyFailure failure = ImageCopyFailure::none;
+        QString path;
         explicit operator bool() const { return failure == ImageCopyFailure::none; }
         bool operator==(const ImageCopy &) const = default;
     };
@@ -52,6 +59,8 @@ public:
     // Succeeds when the file was written and the clipboard took the item. When the file could
     // not be written the clipboard keeps what it had.
     ImageCopy copyImage(const QImage &image, const QByteArray &pngData) const;
+    // What the user is told when a screenshot copy failed, naming the reason.
+    static QString failureMessage(const ImageCopy &copy);
 
     const QString &imageFolder() const { return m_imageFolder; }
     // A new file in the image folder, named Tessarin-<UPPER-CASE UUID>.png; creates nothing.
@@ -63,7 +72,8 @@ public:
     static QString defaultImageFolder();
 
 private:
-    ImageCopyFailure prepareFolder(qint64 bytesNeeded) const;
+    ImageCopy prepareFolder(qint64 bytesNeeded) const;
+    ImageCopy writeFile(const QString &path, const QByteArray &data) const;
     static QClipboard *clipboard();
 
     QString m_imageFolder;

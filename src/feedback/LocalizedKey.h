@@ -66,6 +66,13 @@ enum class LocalizedKey {
     modifierKeys,
     recognitionTimedOut,
     clipboardChangedMeanwhile,
+    imageFolderIsLink,
+    imageFolderIsFile,
+    imageFolderOfAnotherUser,
+    imageFolderReadOnly,
+    imageFolderOnSpecialFileSystem,
+    imageFolderPermissionDenied,
+    singleInstanceUnanswered,
 };
 Q_ENUM_NS(LocalizedKey)
 } // namespace LocalizedKeys

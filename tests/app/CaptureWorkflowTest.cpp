@@ -183,8 +183,8 @@ private slots:
         unwritable.clipboardFolder = imageFolder;
         CaptureScene write(std::move(unwritable));
         QVERIFY(write.captureImage(QRectF(100, 100, 200, 80)));
-        // The cause, with the folder the user has to look at.
-        const QString cause = "Capture failed: cannot write to " + imageFolder;
+        // The cause, with the file the user has to look at.
+        const QString cause = "Capture failed: " + folder.filePath("file") + " is a file, not a folder";
         QCOMPARE(write.controller().lastResultSummary(), cause);
         QCOMPARE(write.visibleToast(), cause);
     }

@@ -5,6 +5,7 @@ set -euo pipefail
 tessarin=$1
 . "$(dirname "$0")/../support/desktop-helpers.sh"
 
+command -v setpriv >/dev/null || fail "setpriv is needed to act as another user"
 work=$(mktemp -d)
 chmod 0755 "$work" # another user plays a part below
 pids=()
@@ -29,9 +30,8 @@ exits_within() { # SECONDS PID: waits for PID to end; its status in $status
 show_threads() {
   ! command -v gdb >/dev/null || gdb -p "$1" -batch -ex "thread apply all bt 20" 2>/dev/null | grep -E '^(#|Thread)' >&2 || true
 }
-# says PID TEXT: one of the program's windows other than its tray icon (its notice, or its
-# settings window with the status line, opened as a desktop does over D-Bus) reads TEXT.
-says() {
+# reads PID TEXT: one of the program's windows other than its tray icon reads TEXT.
+reads() {
   local w
   for w in $(visible_windows "$1"); do
     # Read a settled picture: a window still laying out its text reads as garbage.
@@ -42,6 +42,12 @@ says() {
     tesseract "$work/window-read.png" - --psm 6 2>/dev/null | tr '\n' ' ' >"$work/said.txt"
     grep -q "$2" "$work/said.txt" && return 0
   done
+  return 1
+}
+# says PID TEXT: its notice, or its settings window with the status line (opened as a desktop
+# does over D-Bus), reads TEXT.
+says() {
+  reads "$1" "$2" && return 0
   # The notice may be gone already; the status line keeps the message.
   [ -z "$(settings_window "$1")" ] || return 1
   gdbus call --session --timeout 5 --dest org.tessarin.Tessarin --object-path /org/tessarin/Tessarin \
@@ -68,6 +74,7 @@ wait_until 5 settings_window "$first" || fail "starting again did not open the r
 # A stopped first instance is still the one instance: a later start does not become a second.
 kill -STOP "$first"
 start stopped.log
+wait_until 15 reads "$pid" "does not respond" || fail "no notice on the unanswering instance; read: $(cat "$work/said.txt" 2>/dev/null)"
 exits_within 15 "$pid" || fail "a start beside a stopped instance keeps running"
 [ "$status" != 0 ] || fail "a start beside a stopped instance claimed success"
 grep -q 'already running' "$work/stopped.log" || fail "no word on the unanswering instance: $(cat "$work/stopped.log")"
@@ -93,10 +100,33 @@ first=$pid
 wait_until 15 tray_icon "$first" || fail "a crashed instance's leftovers stopped the next start: $(cat "$work/after-crash.log")"
 kill -TERM "$first"; exits_within 5 "$first" || fail "tessarin started after a crash did not end on SIGTERM"
 
+# A runtime folder too deep for a socket file: later starts still reach the instance, by a name in
+# the abstract namespace, where the instance hangs up on other users.
+deep="$work/$(printf 'd%.0s' $(seq 100))"
+mkdir -m 0700 "$deep"
+start deep.log XDG_RUNTIME_DIR="$deep"
+first=$pid
+wait_until 15 tray_icon "$first" || fail "no instance with a deep runtime folder: $(cat "$work/deep.log")"
+start deep-again.log XDG_RUNTIME_DIR="$deep"
+exits_within 10 "$pid" || fail "a second start with a deep runtime folder keeps running"
+[ "$status" = 0 ] || fail "a second start with a deep runtime folder ended with $status: $(cat "$work/deep-again.log")"
+wait_until 5 settings_window "$first" || fail "starting again with a deep runtime folder did not open the settings"
+inodes=" $(ls -l "/proc/$first/fd" | sed -n 's/.*socket:\[\([0-9]*\)\]$/\1/p' | tr '\n' ' ') "
+name=$(awk -v inodes="$inodes" '$NF ~ /^@tessarin-/ && index(inodes, " " $7 " ") { print substr($NF, 2); exit }' /proc/net/unix)
+[ -n "$name" ] || fail "the instance listens on no abstract name"
+answer=$(setpriv --reuid=nobody --regid=nogroup --clear-groups /usr/bin/python3 -c '
+import socket, sys
+s = socket.socket(socket.AF_UNIX); s.settimeout(10); s.connect("\0" + sys.argv[1])
+try:
+    s.sendall(b"settings\n"); print(repr(s.recv(100)))
+except (BrokenPipeError, ConnectionResetError):
+    print(repr(b""))' "$name" 2>&1 || true)
+[ "$answer" = "b''" ] || fail "another user was answered: $answer"
+kill -TERM "$first"; exits_within 5 "$first" || fail "tessarin with a deep runtime folder did not end on SIGTERM"
+
 # Without a runtime folder the lock goes to a private folder of ours in the temporary folder.
 # Another user who made that folder first, with a listening socket in it, neither stops Tessarin
 # nor hears from it.
-command -v setpriv >/dev/null || fail "setpriv is needed to act as another user"
 foreign="$TMPDIR/tessarin-$(id -u)"
 mkdir -m 0777 "$foreign"; chown nobody "$foreign"
 display_name=":${DISPLAY#*:}"; display_name=${display_name%.*}

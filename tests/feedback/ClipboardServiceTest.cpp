@@ -10,15 +10,15 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
-#include <csignal>
 #include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/resource.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -45,7 +45,31 @@ void touch(const QString &path, const QDateTime &modified)
     setModified(path, modified);
 }
 
+QImage noiseImage(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, random.generate() | 0xff000000);
+    return image;
+}
+
+// Fills the file system at folder so that exactly room bytes stay free.
+void fillLeaving(const QString &folder, qint64 room)
+{
+    struct statvfs volume {};
+    QVERIFY(statvfs(QFile::encodeName(folder).constData(), &volume) == 0);
+    const qint64 free = qint64(volume.f_bavail) * qint64(volume.f_frsize);
+    QVERIFY(free >= room);
+    QVERIFY(writeFile(folder + "/filler", QByteArray(free - room, 'x')));
+    QVERIFY(statvfs(QFile::encodeName(folder).constData(), &volume) == 0);
+    QCOMPARE(qint64(volume.f_bavail) * qint64(volume.f_frsize), room);
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(ClipboardService::ImageCopy)
 
 class ClipboardServiceTest : public QObject
 {
@@ -53,6 +77,17 @@ class ClipboardServiceTest : public QObject
 
 private:
     QTemporaryDir m_cache;
+    QStringList m_mounts;
+
+    // A new tmpfs with these mount options, gone at the end.
+    QString mount(const QString &options)
+    {
+        const QString disk = m_cache.filePath(QStringLiteral("disk-%1").arg(m_mounts.size()));
+        if (!QDir().mkpath(disk) || QProcess::execute("mount", {"-t", "tmpfs", "-o", options, "tmpfs", disk}) != 0)
+            qFatal("cannot mount a tmpfs at %s", qPrintable(disk));
+        m_mounts << disk;
+        return disk;
+    }
 
 private slots:
     // Where the desktop takes the clipboard only from the focused program, writing waits for the
@@ -138,69 +173,109 @@ private slots:
         QCOMPARE(X11Clipboard::read("x-special/gnome-copied-files").data, "copy\n" + url);
     }
 
+    // A path with what a shell would split, expand or run pastes into a terminal as the one file.
+    void terminalPasteOfThePathIsSafe_data()
+    {
+        QTest::addColumn<QString>("home");
+        QTest::newRow("space") << "John Smith";
+        QTest::newRow("command and quotes") << "$(touch ran)`touch ran` it's \"x\"";
+    }
+    void terminalPasteOfThePathIsSafe()
+    {
+        QFETCH(QString, home);
+        const QString folder = m_cache.filePath(home + "/.cache/TessarinClipboard");
+        const QImage image = patternImage({16, 16});
+        const QByteArray png = pngOf(image);
+        QVERIFY(ClipboardService(folder).copyImage(image, png));
+        const QString pasted = QString::fromUtf8(X11Clipboard::read("text/plain").data);
+        QProcess shell;
+        shell.setWorkingDirectory(m_cache.path());
+        shell.start("bash", {"-c", "cat " + pasted});
+        QVERIFY(shell.waitForFinished());
+        QCOMPARE(shell.readAllStandardOutput(), png);
+        QVERIFY(!QFile::exists(m_cache.filePath("ran")));
+        const QStringList files = QDir(folder).entryList(QDir::Files);
+        QCOMPARE(files.size(), 1);
+        const QByteArray url = QUrl::fromLocalFile(folder + "/" + files.first()).toEncoded();
+        QCOMPARE(X11Clipboard::read("text/uri-list").data, url + "\r\n");
+        QCOMPARE(X11Clipboard::read("x-special/gnome-copied-files").data, "copy\n" + url);
+    }
+
+    // Each refusal names its reason and what it is about.
     void unusableFoldersAreRefusedAndKeepTheClipboard_data()
     {
+        using enum ClipboardService::ImageCopyFailure;
         QTest::addColumn<QString>("folder");
+        QTest::addColumn<ClipboardService::ImageCopy>("refusal");
         QVERIFY(writeFile(m_cache.filePath("cache-is-a-file"), {}));
-        QTest::newRow("cache folder is a file") << m_cache.filePath("cache-is-a-file/TessarinClipboard");
+        QTest::newRow("cache folder is a file") << m_cache.filePath("cache-is-a-file/TessarinClipboard")
+                                                << ClipboardService::ImageCopy{fileInTheWay, m_cache.filePath("cache-is-a-file")};
 
         // A link to a folder someone else can read: the screenshot must not land there.
         const QString elsewhere = m_cache.filePath("elsewhere");
         QVERIFY(QDir().mkpath(elsewhere));
         QVERIFY(QFile::link(elsewhere, m_cache.filePath("linked")));
-        QTest::newRow("image folder is a link") << m_cache.filePath("linked");
+        QTest::newRow("image folder is a link") << m_cache.filePath("linked")
+                                                << ClipboardService::ImageCopy{link, m_cache.filePath("linked")};
 
         // Another user's folder; the superuser could write there, and must not either.
         const QString foreign = m_cache.filePath("foreign");
         QVERIFY(QDir().mkpath(foreign));
         QVERIFY(chown(QFile::encodeName(foreign).constData(), 65534, 65534) == 0);
-        QTest::newRow("image folder belongs to someone else") << foreign;
+        QTest::newRow("image folder belongs to someone else") << foreign << ClipboardService::ImageCopy{foreignOwner, foreign};
+
+        const QString readOnlyDisk = mount("ro,size=64k");
+        QTest::newRow("read-only file system") << readOnlyDisk + "/TessarinClipboard"
+                                               << ClipboardService::ImageCopy{readOnly, readOnlyDisk};
+        QTest::newRow("/proc") << "/proc/tessarin/TessarinClipboard" << ClipboardService::ImageCopy{specialFileSystem, "/proc"};
     }
 
     void unusableFoldersAreRefusedAndKeepTheClipboard()
     {
         QFETCH(QString, folder);
+        QFETCH(ClipboardService::ImageCopy, refusal);
         const ClipboardService service(folder);
         service.copyText(QStringLiteral("kept"));
-        const ClipboardService::ImageCopy copy = service.copyImage(patternImage({64, 32}), pngOf(patternImage({64, 32})));
-        QVERIFY(!copy);
-        QCOMPARE(copy.failure, ClipboardService::ImageCopyFailure::cannotWrite);
+        QCOMPARE(service.copyImage(patternImage({64, 32}), pngOf(patternImage({64, 32}))), refusal);
         QCOMPARE(X11Clipboard::read().data, QByteArray("kept"));
         QCOMPARE(QDir(m_cache.filePath("elsewhere")).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
-    void fullDiskReturnsFalseAndLeavesNoFile()
+    // A screenshot smaller than the write buffer fails only when the buffer is flushed.
+    void fullDiskFailsAndLeavesNoFile_data()
     {
-        const QString folder = m_cache.filePath("small-disk");
-        QVERIFY(QDir().mkpath(folder));
-        const bool mounted = geteuid() == 0
-            && QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", folder}) == 0;
-        // Without the right to mount, a file size limit makes the write fail the same way.
-        rlimit original{};
-        getrlimit(RLIMIT_FSIZE, &original);
-        if (!mounted) {
-            signal(SIGXFSZ, SIG_IGN);
-            rlimit small{16 * 1024, original.rlim_max};
-            QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-        }
-        const ClipboardService service(folder + "/TessarinClipboard");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<qint64>("room");
+        QTest::newRow("small screenshot, a little room") << QSize(70, 70) << qint64(12 * 1024);
+        QTest::newRow("small screenshot, no room") << QSize(70, 70) << qint64(0);
+        QTest::newRow("large screenshot") << QSize(256, 256) << qint64(12 * 1024);
+    }
+    void fullDiskFailsAndLeavesNoFile()
+    {
+        QFETCH(QSize, size);
+        QFETCH(qint64, room);
+        const QString cache = mount("size=64k");
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(cache));
+        const ClipboardService service;
+        qunsetenv("XDG_CACHE_HOME");
+        QVERIFY(service.imageFolder().startsWith(cache + "/"));
+        QVERIFY(QDir().mkpath(service.imageFolder()));
+        fillLeaving(cache, room);
         service.copyText(QStringLiteral("kept"));
-        QImage noise(256, 256, QImage::Format_RGB32);
-        for (int y = 0; y < 256; ++y)
-            for (int x = 0; x < 256; ++x)
-                noise.setPixel(x, y, qRgb((x * 7919 + y * 104729) % 256, (x * y) % 256, (x ^ y) % 256));
-        const ClipboardService::ImageCopy copy = service.copyImage(noise, pngOf(noise));
-        const QStringList left = QDir(folder + "/TessarinClipboard").entryList(QDir::Files | QDir::Hidden);
-        if (mounted)
-            QProcess::execute("umount", {folder});
-        else
-            setrlimit(RLIMIT_FSIZE, &original);
-        QVERIFY(!copy);
-        // A size limit is not a full disk; only the real one must say so.
-        if (mounted)
-            QCOMPARE(copy.failure, ClipboardService::ImageCopyFailure::diskFull);
-        QVERIFY2(left.isEmpty(), qPrintable(left.join(' ')));
+        const QImage image = noiseImage(size);
+        const QByteArray png = pngOf(image);
+        QVERIFY(png.size() > room);
+
+        const ClipboardService::ImageCopy copy = service.copyImage(image, png);
+        QCOMPARE(copy.failure, ClipboardService::ImageCopyFailure::diskFull);
+        QCOMPARE(QDir(service.imageFolder()).entryList(QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(X11Clipboard::read().data, QByteArray("kept"));
+    }
+
+    void cleanupTestCase()
+    {
+        for (const QString &disk : std::as_const(m_mounts))
+            QCOMPARE(QProcess::execute("umount", {disk}), 0);
     }
 
     void sweepDeletesWhatIsOlderThanADayAndNothingElse()

@@ -245,6 +245,33 @@ Die Arbeitsumgebung hat Tessarin kein Bild des Bildschirms gegeben. Wählen Sie 
     <message id="clipboardChangedMeanwhile">
         <source>Not copied: the clipboard changed during the capture</source>
         <translation>Nicht kopiert: Die Zwischenablage hat sich während der Erfassung geändert</translation>
+    <message id="imageFolderIsLink">
+        <source>Capture failed: %1 is a link, not a folder</source>
+        <translation>Erfassung fehlgeschlagen: %1 ist ein Link, kein Ordner</translation>
+    </message>
+    <message id="imageFolderIsFile">
+        <source>Capture failed: %1 is a file, not a folder</source>
+        <translation>Erfassung fehlgeschlagen: %1 ist eine Datei, kein Ordner</translation>
+    </message>
+    <message id="imageFolderOfAnotherUser">
+        <source>Capture failed: %1 belongs to another user</source>
+        <translation>Erfassung fehlgeschlagen: %1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message id="imageFolderReadOnly">
+        <source>Capture failed: %1 is on a read-only file system</source>
+        <translation>Erfassung fehlgeschlagen: %1 liegt auf einem schreibgeschützten Dateisystem</translation>
+    </message>
+    <message id="imageFolderOnSpecialFileSystem">
+        <source>Capture failed: %1 is on a system file system that cannot hold files</source>
+        <translation>Erfassung fehlgeschlagen: %1 liegt auf einem Systemdateisystem, das keine Dateien aufnehmen kann</translation>
+    </message>
+    <message id="imageFolderPermissionDenied">
+        <source>Capture failed: no permission to write to %1</source>
+        <translation>Erfassung fehlgeschlagen: keine Schreibberechtigung für %1</translation>
+    </message>
+    <message id="singleInstanceUnanswered">
+        <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
+        <translation>Tessarin läuft bereits, reagiert aber nicht. Beenden Sie es in der Systemüberwachung und starten Sie es dann erneut.</translation>
     </message>
 </context>
 </TS>

@@ -245,6 +245,33 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
     <message id="clipboardChangedMeanwhile">
         <source>Not copied: the clipboard changed during the capture</source>
         <translation>Not copied: the clipboard changed during the capture</translation>
+    <message id="imageFolderIsLink">
+        <source>Capture failed: %1 is a link, not a folder</source>
+        <translation>Capture failed: %1 is a link, not a folder</translation>
+    </message>
+    <message id="imageFolderIsFile">
+        <source>Capture failed: %1 is a file, not a folder</source>
+        <translation>Capture failed: %1 is a file, not a folder</translation>
+    </message>
+    <message id="imageFolderOfAnotherUser">
+        <source>Capture failed: %1 belongs to another user</source>
+        <translation>Capture failed: %1 belongs to another user</translation>
+    </message>
+    <message id="imageFolderReadOnly">
+        <source>Capture failed: %1 is on a read-only file system</source>
+        <translation>Capture failed: %1 is on a read-only file system</translation>
+    </message>
+    <message id="imageFolderOnSpecialFileSystem">
+        <source>Capture failed: %1 is on a system file system that cannot hold files</source>
+        <translation>Capture failed: %1 is on a system file system that cannot hold files</translation>
+    </message>
+    <message id="imageFolderPermissionDenied">
+        <source>Capture failed: no permission to write to %1</source>
+        <translation>Capture failed: no permission to write to %1</translation>
+    </message>
+    <message id="singleInstanceUnanswered">
+        <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
+        <translation>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</translation>
     </message>
 </context>
 </TS>

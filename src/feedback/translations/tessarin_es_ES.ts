@@ -245,6 +245,33 @@ El escritorio no le dio a Tessarin una imagen de la pantalla. Elige «Volver a p
     <message id="clipboardChangedMeanwhile">
         <source>Not copied: the clipboard changed during the capture</source>
         <translation>No se copió: el portapapeles cambió durante la captura</translation>
+    <message id="imageFolderIsLink">
+        <source>Capture failed: %1 is a link, not a folder</source>
+        <translation>Falló la captura: %1 es un enlace, no una carpeta</translation>
+    </message>
+    <message id="imageFolderIsFile">
+        <source>Capture failed: %1 is a file, not a folder</source>
+        <translation>Falló la captura: %1 es un archivo, no una carpeta</translation>
+    </message>
+    <message id="imageFolderOfAnotherUser">
+        <source>Capture failed: %1 belongs to another user</source>
+        <translation>Falló la captura: %1 pertenece a otro usuario</translation>
+    </message>
+    <message id="imageFolderReadOnly">
+        <source>Capture failed: %1 is on a read-only file system</source>
+        <translation>Falló la captura: %1 está en un sistema de archivos de solo lectura</translation>
+    </message>
+    <message id="imageFolderOnSpecialFileSystem">
+        <source>Capture failed: %1 is on a system file system that cannot hold files</source>
+        <translation>Falló la captura: %1 está en un sistema de archivos del sistema que no puede guardar archivos</translation>
+    </message>
+    <message id="imageFolderPermissionDenied">
+        <source>Capture failed: no permission to write to %1</source>
+        <translation>Falló la captura: no tienes permiso para escribir en %1</translation>
+    </message>
+    <message id="singleInstanceUnanswered">
+        <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
+        <translation>Tessarin ya se está ejecutando, pero no responde. Ciérralo en el monitor del sistema y vuelve a abrirlo.</translation>
     </message>
 </context>
 </TS>

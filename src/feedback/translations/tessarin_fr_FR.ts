@@ -245,6 +245,33 @@ Le bureau n’a pas fourni d’image de l’écran à Tessarin. Choisissez « Re
     <message id="clipboardChangedMeanwhile">
         <source>Not copied: the clipboard changed during the capture</source>
         <translation>Non copié : le presse-papiers a changé pendant la capture</translation>
+    <message id="imageFolderIsLink">
+        <source>Capture failed: %1 is a link, not a folder</source>
+        <translation>Échec de la capture : %1 est un lien, pas un dossier</translation>
+    </message>
+    <message id="imageFolderIsFile">
+        <source>Capture failed: %1 is a file, not a folder</source>
+        <translation>Échec de la capture : %1 est un fichier, pas un dossier</translation>
+    </message>
+    <message id="imageFolderOfAnotherUser">
+        <source>Capture failed: %1 belongs to another user</source>
+        <translation>Échec de la capture : %1 appartient à un autre utilisateur</translation>
+    </message>
+    <message id="imageFolderReadOnly">
+        <source>Capture failed: %1 is on a read-only file system</source>
+        <translation>Échec de la capture : %1 se trouve sur un système de fichiers en lecture seule</translation>
+    </message>
+    <message id="imageFolderOnSpecialFileSystem">
+        <source>Capture failed: %1 is on a system file system that cannot hold files</source>
+        <translation>Échec de la capture : %1 se trouve sur un système de fichiers du système qui ne peut pas contenir de fichiers</translation>
+    </message>
+    <message id="imageFolderPermissionDenied">
+        <source>Capture failed: no permission to write to %1</source>
+        <translation>Échec de la capture : pas le droit d’écrire dans %1</translation>
+    </message>
+    <message id="singleInstanceUnanswered">
+        <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
+        <translation>Tessarin est déjà lancé mais ne répond pas. Arrêtez-le dans le moniteur système, puis relancez-le.</translation>
     </message>
 </context>
 </TS>

@@ -244,6 +244,33 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
     <message id="clipboardChangedMeanwhile">
         <source>Not copied: the clipboard changed during the capture</source>
         <translation>コピーしませんでした：キャプチャ中にクリップボードが変更されました</translation>
+    <message id="imageFolderIsLink">
+        <source>Capture failed: %1 is a link, not a folder</source>
+        <translation>キャプチャに失敗しました: %1 はフォルダではなくリンクです</translation>
+    </message>
+    <message id="imageFolderIsFile">
+        <source>Capture failed: %1 is a file, not a folder</source>
+        <translation>キャプチャに失敗しました: %1 はフォルダではなくファイルです</translation>
+    </message>
+    <message id="imageFolderOfAnotherUser">
+        <source>Capture failed: %1 belongs to another user</source>
+        <translation>キャプチャに失敗しました: %1 は別のユーザーのものです</translation>
+    </message>
+    <message id="imageFolderReadOnly">
+        <source>Capture failed: %1 is on a read-only file system</source>
+        <translation>キャプチャに失敗しました: %1 は読み取り専用のファイルシステム上にあります</translation>
+    </message>
+    <message id="imageFolderOnSpecialFileSystem">
+        <source>Capture failed: %1 is on a system file system that cannot hold files</source>
+        <translation>キャプチャに失敗しました: %1 はファイルを保存できないシステム用のファイルシステム上にあります</translation>
+    </message>
+    <message id="imageFolderPermissionDenied">
+        <source>Capture failed: no permission to write to %1</source>
+        <translation>キャプチャに失敗しました: %1 に書き込む権限がありません</translation>
+    </message>
+    <message id="singleInstanceUnanswered">
+        <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
+        <translation>Tessarin はすでに実行中ですが、応答しません。システムモニターで終了してから、もう一度起動してください。</translation>
     </message>
 </context>
 </TS>

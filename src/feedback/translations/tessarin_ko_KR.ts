@@ -244,6 +244,33 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
     <message id="clipboardChangedMeanwhile">
         <source>Not copied: the clipboard changed during the capture</source>
         <translation>복사하지 않음: 캡처하는 동안 클립보드가 변경되었습니다</translation>
+    <message id="imageFolderIsLink">
+        <source>Capture failed: %1 is a link, not a folder</source>
+        <translation>캡처에 실패했습니다: %1은(는) 폴더가 아니라 링크입니다</translation>
+    </message>
+    <message id="imageFolderIsFile">
+        <source>Capture failed: %1 is a file, not a folder</source>
+        <translation>캡처에 실패했습니다: %1은(는) 폴더가 아니라 파일입니다</translation>
+    </message>
+    <message id="imageFolderOfAnotherUser">
+        <source>Capture failed: %1 belongs to another user</source>
+        <translation>캡처에 실패했습니다: %1은(는) 다른 사용자의 것입니다</translation>
+    </message>
+    <message id="imageFolderReadOnly">
+        <source>Capture failed: %1 is on a read-only file system</source>
+        <translation>캡처에 실패했습니다: %1은(는) 읽기 전용 파일 시스템에 있습니다</translation>
+    </message>
+    <message id="imageFolderOnSpecialFileSystem">
+        <source>Capture failed: %1 is on a system file system that cannot hold files</source>
+        <translation>캡처에 실패했습니다: %1은(는) 파일을 저장할 수 없는 시스템 파일 시스템에 있습니다</translation>
+    </message>
+    <message id="imageFolderPermissionDenied">
+        <source>Capture failed: no permission to write to %1</source>
+        <translation>캡처에 실패했습니다: %1에 쓸 권한이 없습니다</translation>
+    </message>
+    <message id="singleInstanceUnanswered">
+        <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
+        <translation>Tessarin이 이미 실행 중이지만 응답하지 않습니다. 시스템 모니터에서 종료한 다음 다시 시작하세요.</translation>
     </message>
 </context>
 </TS>

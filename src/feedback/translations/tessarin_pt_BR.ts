@@ -245,6 +245,33 @@ O ambiente de trabalho não entregou ao Tessarin uma imagem da tela. Escolha “
     <message id="clipboardChangedMeanwhile">
         <source>Not copied: the clipboard changed during the capture</source>
         <translation>Não copiado: a área de transferência mudou durante a captura</translation>
+    <message id="imageFolderIsLink">
+        <source>Capture failed: %1 is a link, not a folder</source>
+        <translation>Falha na captura: %1 é um link, não uma pasta</translation>
+    </message>
+    <message id="imageFolderIsFile">
+        <source>Capture failed: %1 is a file, not a folder</source>
+        <translation>Falha na captura: %1 é um arquivo, não uma pasta</translation>
+    </message>
+    <message id="imageFolderOfAnotherUser">
+        <source>Capture failed: %1 belongs to another user</source>
+        <translation>Falha na captura: %1 pertence a outro usuário</translation>
+    </message>
+    <message id="imageFolderReadOnly">
+        <source>Capture failed: %1 is on a read-only file system</source>
+        <translation>Falha na captura: %1 está em um sistema de arquivos somente leitura</translation>
+    </message>
+    <message id="imageFolderOnSpecialFileSystem">
+        <source>Capture failed: %1 is on a system file system that cannot hold files</source>
+        <translation>Falha na captura: %1 está em um sistema de arquivos do sistema que não pode guardar arquivos</translation>
+    </message>
+    <message id="imageFolderPermissionDenied">
+        <source>Capture failed: no permission to write to %1</source>
+        <translation>Falha na captura: sem permissão para gravar em %1</translation>
+    </message>
+    <message id="singleInstanceUnanswered">
+        <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
+        <translation>O Tessarin já está em execução, mas não responde. Encerre-o no monitor do sistema e abra-o novamente.</translation>
     </message>
 </context>
 </TS>
