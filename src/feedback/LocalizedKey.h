@@ -64,6 +64,7 @@ enum class LocalizedKey {
     onboardingMessageWithoutShortcut,
     onboardingMessageWithoutTrayOrShortcut,
     modifierKeys,
+    hotKeyIsScreenshotShortcut,
 };
 Q_ENUM_NS(LocalizedKey)
 } // namespace LocalizedKeys

@@ -238,5 +238,9 @@ Die Arbeitsumgebung hat Tessarin kein Bild des Bildschirms gegeben. Wählen Sie 
         <source>Modifier keys</source>
         <translation>Zusatztasten</translation>
     </message>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1 ist schon Tessarins Kurzbefehl für Bildschirmfotos. %2 bleibt bestehen.</translation>
+    </message>
 </context>
 </TS>

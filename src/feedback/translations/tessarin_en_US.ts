@@ -238,5 +238,9 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
         <source>Modifier keys</source>
         <translation>Modifier keys</translation>
     </message>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1 is Tessarin’s screenshot shortcut. Kept %2.</translation>
+    </message>
 </context>
 </TS>

@@ -238,5 +238,9 @@ El escritorio no le dio a Tessarin una imagen de la pantalla. Elige «Volver a p
         <source>Modifier keys</source>
         <translation>Teclas modificadoras</translation>
     </message>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1 ya es el atajo de captura de pantalla de Tessarin. Se mantiene %2.</translation>
+    </message>
 </context>
 </TS>

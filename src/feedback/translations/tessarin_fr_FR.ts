@@ -238,5 +238,9 @@ Le bureau n’a pas fourni d’image de l’écran à Tessarin. Choisissez « Re
         <source>Modifier keys</source>
         <translation>Touches de modification</translation>
     </message>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1 est déjà le raccourci de capture d’écran de Tessarin. %2 est conservé.</translation>
+    </message>
 </context>
 </TS>

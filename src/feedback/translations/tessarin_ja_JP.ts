@@ -237,5 +237,9 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
         <source>Modifier keys</source>
         <translation>修飾キー</translation>
     </message>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1 は Tessarin のスクリーンショット用ショートカットです。%2 のままにしました</translation>
+    </message>
 </context>
 </TS>

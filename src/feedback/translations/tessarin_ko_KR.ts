@@ -237,5 +237,9 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
         <source>Modifier keys</source>
         <translation>보조 키</translation>
     </message>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1은(는) Tessarin의 스크린샷 단축키입니다. %2를 유지했습니다</translation>
+    </message>
 </context>
 </TS>

@@ -238,5 +238,9 @@ O ambiente de trabalho não entregou ao Tessarin uma imagem da tela. Escolha “
         <source>Modifier keys</source>
         <translation>Teclas modificadoras</translation>
     </message>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1 já é o atalho de captura de tela do Tessarin. %2 foi mantido.</translation>
+    </message>
 </context>
 </TS>

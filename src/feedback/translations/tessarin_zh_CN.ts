@@ -237,5 +237,9 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
         <source>Modifier keys</source>
         <translation>修饰键</translation>
     </message>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1 已是 Tessarin 的截图快捷键，已保留 %2</translation>
+    </message>
 </context>
 </TS>

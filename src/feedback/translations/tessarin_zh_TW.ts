@@ -237,5 +237,9 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
         <source>Modifier keys</source>
         <translation>輔助按鍵</translation>
     </message>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1 已是 Tessarin 的截圖快捷鍵，已保留 %2</translation>
+    </message>
 </context>
 </TS>
