@@ -1,4 +1,5 @@
 #include "app/MenuBarIcon.h"
+#include "feedback/ToastIcon.h"
 #include "settings/ColorContrast.h"
 
 #include <QPainter>
@@ -103,6 +104,36 @@ private slots:
                     }
                 }
             }
+        }
+    }
+
+    void hintIconIsTheDrawingAtEveryScale()
+    {
+        // The first-start hint tints the drawing made at the screen's ratio and fits it in its square.
+        for (qreal ratio : {1.0, 2.0, 3.0}) {
+            const int size = 25;
+            QImage card(QSize(40, 40) * ratio, QImage::Format_ARGB32_Premultiplied);
+            card.setDevicePixelRatio(ratio);
+            card.fill(Qt::white);
+            QPainter painter(&card);
+            ToastIcon::custom(MenuBarIcon::image(22, ratio)).paint(painter, QRectF(0, 0, 40, 40), size, Qt::black);
+            painter.end();
+            QRect inked;
+            int pixels = 0;
+            for (int y = 0; y < card.height(); ++y) {
+                for (int x = 0; x < card.width(); ++x) {
+                    if (qGray(card.pixel(x, y)) < 128) {
+                        inked |= QRect(x, y, 1, 1);
+                        ++pixels;
+                    }
+                }
+            }
+            // The whole drawing across its square, centred; its strokes, not a filled square.
+            const QString where = QStringLiteral("at %1x: %2 pixels in %3,%4 %5x%6")
+                                      .arg(ratio).arg(pixels).arg(inked.x()).arg(inked.y()).arg(inked.width()).arg(inked.height());
+            QVERIFY2(inked.width() >= 0.75 * size * ratio && inked.height() >= 0.75 * size * ratio, qPrintable(where));
+            QVERIFY2(qAbs(inked.center().x() - card.width() / 2) <= ratio + 1, qPrintable(where));
+            QVERIFY2(pixels < inked.width() * inked.height() / 2, qPrintable(where));
         }
     }
 };
