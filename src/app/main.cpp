@@ -173,6 +173,9 @@ int run(int argc, char *argv[])
 }
 } // namespace
 
+// Present only in builds with AddressSanitizer, whose leak check does not run at _Exit.
+extern "C" void __lsan_do_leak_check() __attribute__((weak));
+
 int main(int argc, char *argv[])
 {
     const int status = run(argc, argv);
@@ -180,5 +183,9 @@ int main(int argc, char *argv[])
     // are library caches, and Tesseract's wait in their destructors for a model that is still
     // loading in the background, which held up a logout for seconds. The system frees memory.
     std::fflush(nullptr);
+    // The checked build looks for leaks here, as a normal end would: the warm-up thread may still
+    // be loading a model, which the library destructors of a normal end would pull from under it.
+    if (__lsan_do_leak_check)
+        __lsan_do_leak_check();
     std::_Exit(status);
 }
