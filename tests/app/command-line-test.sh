@@ -37,6 +37,15 @@ for display in "" ":4093"; do
     fail "without a display ('$display') it said: $(cat "$work/err")"
 done
 
+echo "== the desktop file: valid, its texts in every interface language"
+desktop-file-validate "$desktop_file" || fail "the desktop file is not valid"
+for locale in de es fr ja ko pt zh_CN zh_TW; do
+  for key in GenericName Comment Name; do
+    want=1; [ "$key" = Name ] && want=2 # the program's name stays; each action's is translated
+    [ "$(grep -c "^$key\[$locale\]=" "$desktop_file")" = "$want" ] || fail "$key is not in $locale"
+  done
+done
+
 # The desktop file's action, as a launcher runs it.
 action() { # NAME: its command, with the program under test
   local command
