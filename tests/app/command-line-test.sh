@@ -83,4 +83,9 @@ wait_until 10 own_overlays "$first" || fail "the running instance shows no selec
 drag_over_text
 wait_until 15 clipboard_has_png || fail "no screenshot on the clipboard"
 kill -0 "$first" || fail "the running instance ended"
+# Ended as a logout ends it, after both captures: status 0 (in the checked build, also no leaks).
+kill -TERM "$first"
+wait_until 20 sh -c "! kill -0 $first" || fail "SIGTERM did not end tessarin"
+status=0; wait "$first" || status=$?
+[ "$status" = 0 ] || fail "SIGTERM ended tessarin with status $status: $(tail -30 "$work/first.log")"
 echo "help, version and mistakes answered; no display refused in one line; both actions start their capture"
