@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -28,33 +29,26 @@ struct Area {
 // to bottom.
 std::vector<Area> lightAreas(const QImage &image)
 {
-    const int width = image.width();
-    std::vector<bool> seen(size_t(width * image.height()), false);
-    auto light = [&](int x, int y) { return qGray(image.pixel(x, y)) >= 128; };
+    std::vector<bool> seen(size_t(image.width() * image.height()), false);
+    std::function<void(Area &, QPoint)> fill = [&](Area &area, QPoint at) {
+        const size_t index = size_t(at.y() * image.width() + at.x());
+        if (!image.rect().contains(at) || seen[index] || qGray(image.pixel(at)) < 128)
+            return;
+        seen[index] = true;
+        ++area.pixels;
+        area.bounds |= QRect(at, QSize(1, 1));
+        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            fill(area, at + step);
+    };
     std::vector<Area> areas;
-    for (int start = 0; start < int(seen.size()); ++start) {
-        if (seen[size_t(start)] || !light(start % width, start / width))
-            continue;
-        Area &area = areas.emplace_back();
-        std::vector<int> todo{start};
-        seen[size_t(start)] = true;
-        while (!todo.empty()) {
-            const int at = todo.back();
-            todo.pop_back();
-            const int x = at % width, y = at / width;
-            ++area.pixels;
-            area.bounds |= QRect(x, y, 1, 1);
-            for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-                const QPoint next(x + step.x(), y + step.y());
-                const int index = next.y() * width + next.x();
-                if (image.rect().contains(next) && !seen[size_t(index)] && light(next.x(), next.y())) {
-                    seen[size_t(index)] = true;
-                    todo.push_back(index);
-                }
-            }
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            Area area;
+            fill(area, QPoint(x, y));
+            if (area.pixels > 0)
+                areas.push_back(area);
         }
     }
-    std::sort(areas.begin(), areas.end(), [](const Area &a, const Area &b) { return a.bounds.top() < b.bounds.top(); });
     return areas;
 }
 } // namespace
