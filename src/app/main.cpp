@@ -1,91 +1,18 @@
 #include "app/AppController.h"
+#include "app/CommandLine.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "feedback/Localization.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QList>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
 #include <unistd.h>
 
 namespace {
-constexpr int usageErrorStatus = 2;
-
-// What a start asks of Tessarin: a command the running instance understands, or an exit status
-// once the command line itself was answered (help, version, a mistake).
-struct StartRequest {
-    QByteArray command;
-    std::optional<int> exitStatus;
-};
-
-// Read before anything graphical starts, so that --help and --version work without a display.
-StartRequest readCommandLine(int argc, char *argv[])
-{
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-
-    QCommandLineParser parser;
-    // Qt's own options are single-dash words ("-platform xcb"), which QApplication takes later.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Copies the text or the picture of any screen region to the clipboard.\n"
-                       "Without options, starts Tessarin in the tray, or opens the settings of the one "
-                       "running."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption captureText(QStringLiteral("capture-text"),
-                                         QStringLiteral("Select a region and copy its text (starts Tessarin "
-                                                        "if it is not running)."));
-    const QCommandLineOption captureScreenshot(QStringLiteral("capture-screenshot"),
-                                               QStringLiteral("Select a region and copy it as an image and a "
-                                                              "PNG file."));
-    parser.addOption(captureText);
-    parser.addOption(captureScreenshot);
-    for (const char *name : {"platform", "platformtheme", "display", "style", "qwindowgeometry", "qwindowtitle"}) {
-        QCommandLineOption qtOption(QString::fromLatin1(name), {}, QStringLiteral("value"));
-        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(qtOption);
-    }
-    for (const char *name : {"reverse", "qwindowicon"}) {
-        QCommandLineOption qtOption(QString::fromLatin1(name));
-        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(qtOption);
-    }
-
-    auto usageError = [](const QString &message) {
-        std::fprintf(stderr, "tessarin: %s\nTry 'tessarin --help' for the options.\n", qPrintable(message));
-        return StartRequest{{}, usageErrorStatus};
-    };
-    if (!parser.parse(arguments))
-        return usageError(parser.errorText());
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        // Without an application object yet, Qt cannot know the program's name.
-        std::fputs(qPrintable(parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("tessarin"))),
-                   stdout);
-        return StartRequest{{}, EXIT_SUCCESS};
-    }
-    if (parser.isSet(version)) {
-        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                    qPrintable(QCoreApplication::applicationVersion()));
-        return StartRequest{{}, EXIT_SUCCESS};
-    }
-    if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
-    if (parser.isSet(captureText) && parser.isSet(captureScreenshot))
-        return usageError(QStringLiteral("Choose one of --capture-text and --capture-screenshot."));
-    if (parser.isSet(captureText))
-        return StartRequest{AppController::captureTextCommand, std::nullopt};
-    if (parser.isSet(captureScreenshot))
-        return StartRequest{AppController::captureScreenshotCommand, std::nullopt};
-    return StartRequest{AppController::settingsCommand, std::nullopt};
-}
-
 // Without a display Qt ends the process with abort(), a core dump and the advice to reinstall.
 // While the application object is made, Qt's messages are held back: a fatal one becomes one line
 // that says what is missing, the others are passed on once the start went well.
@@ -95,11 +22,17 @@ struct HeldMessage {
     QString text;
 };
 QList<HeldMessage> heldMessages;
+QtMessageHandler handlerAfterStart = nullptr;
 
 void holdStartMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type != QtFatalMsg) {
         heldMessages.append({type, context.category, text});
+        return;
+    }
+    if (!text.contains(QLatin1String("platform plugin"))) {
+        qInstallMessageHandler(handlerAfterStart);
+        qt_message_output(type, context, text);
         return;
     }
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
@@ -129,13 +62,13 @@ int run(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Tessarin"));
     QApplication::setApplicationName(QStringLiteral("Tessarin"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARIN_VERSION));
-    const StartRequest request = readCommandLine(argc, argv);
+    const CommandLine request = CommandLine::read(argc, argv);
     if (request.exitStatus)
         return *request.exitStatus;
 
-    const QtMessageHandler previousHandler = qInstallMessageHandler(holdStartMessage);
+    handlerAfterStart = qInstallMessageHandler(holdStartMessage);
     QApplication app(argc, argv);
-    qInstallMessageHandler(previousHandler);
+    qInstallMessageHandler(handlerAfterStart);
     passOnHeldMessages();
     QApplication::setDesktopFileName(QStringLiteral("tessarin"));
     // A tray program: closing its last window must not end it.
