@@ -23,6 +23,8 @@
 namespace {
 constexpr std::uint32_t textCaptureId = 1;
 constexpr std::uint32_t imageCaptureId = 2;
+// How long a capture's result notice stays up, at most.
+constexpr int resultNoticeMs = 3200;
 } // namespace
 
 AppServices AppServices::forSession()
@@ -132,6 +134,18 @@ int AppController::showFirstLaunchOnboardingIfNeeded()
 
 void AppController::showOnboardingHint()
 {
+    // A first start for a capture (a desktop shortcut bound to the command line): not over the
+    // selection, nor over the notice of its result, but once that notice has had its time.
+    if (isCaptureRunning()) {
+        auto *waiting = new QObject(this);
+        connect(this, &AppController::isCaptureRunningChanged, waiting, [this, waiting] {
+            if (isCaptureRunning())
+                return;
+            delete waiting;
+            QTimer::singleShot(resultNoticeMs, this, [this] { showOnboardingHint(); });
+        });
+        return;
+    }
     // Promise only the ways in that work: the tray icon where there is a tray, the shortcut where
     // the desktop gave it to us, and otherwise starting the program again, which opens the settings.
     const bool hasTray = QSystemTrayIcon::isSystemTrayAvailable();
@@ -162,13 +176,30 @@ void AppController::openSettings()
     SettingsWindowController::shared().show(*this);
 }
 
+void AppController::runCommand(const QByteArray &command)
+{
+    if (command == captureTextCommand)
+        startCapture();
+    else if (command == captureScreenshotCommand)
+        startImageCapture();
+    else
+        openSettings();
+}
+
 void AppController::updateSettings(const std::function<void(AppSettings &)> &mutation)
 {
     AppSettings changed = m_settings;
     mutation(changed);
+    // A shortcut that cannot work is said so and not kept.
+    const QString kept = m_settings.hotKey.displayString();
     if (!changed.hotKey.hasRequiredModifier()) {
         changed.hotKey = m_settings.hotKey;
-        notify(L::text(LocalizedKey::hotKeyNeedsModifier).arg(m_settings.hotKey.displayString()));
+        reportShortcutProblem(L::text(LocalizedKey::hotKeyNeedsModifier).arg(kept), true);
+    } else if (changed.hotKey == HotKey::screenshotCapture()) {
+        changed.hotKey = m_settings.hotKey;
+        reportShortcutProblem(L::text(LocalizedKey::hotKeyIsScreenshotShortcut)
+                                  .arg(HotKey::screenshotCapture().displayString(), kept),
+                              true);
     }
     if (changed.hotKey.isRetiredTextShortcut()) {
         m_toastPresenter->showStatus(L::text(LocalizedKey::hotKeyConflictRestored)
@@ -177,12 +208,24 @@ void AppController::updateSettings(const std::function<void(AppSettings &)> &mut
                                      ToastStyle::warning, 2.0);
         changed.hotKey = HotKey::defaultTextCapture();
     }
+    const bool newShortcut = changed.hotKey != m_settings.hotKey;
     m_settings = changed;
     emit settingsChanged();
     if (!m_settingsStore.save(m_settings))
         reportSettingsNotSaved();
     configureHotKey();
+    // A shortcut that works now replaces the status line's word about one that did not.
+    if (newShortcut && m_statusIsShortcutProblem && m_hotKeyMonitor.isRegistered(textCaptureId))
+        setLastResultSummary(L::text(LocalizedKey::hotKeyRegistrationRecovered).arg(m_settings.hotKey.displayString()));
     rebuildMenu();
+}
+
+void AppController::reportShortcutProblem(const QString &message, bool showNotice)
+{
+    setLastResultSummary(message);
+    m_statusIsShortcutProblem = true;
+    if (showNotice)
+        m_toastPresenter->showStatus(message, ToastStyle::warning, 3.0);
 }
 
 void AppController::configureHotKey()
@@ -207,8 +250,8 @@ void AppController::publishApplicationActions()
 {
     // For desktops without global shortcuts: the user binds a desktop shortcut to these.
     auto *service = new ApplicationActionService(this);
-    service->actions = {{QStringLiteral("capture-text"), [this] { startCapture(); }},
-                        {QStringLiteral("capture-screenshot"), [this] { startImageCapture(); }}};
+    service->actions = {{QString::fromLatin1(captureTextCommand), [this] { startCapture(); }},
+                        {QString::fromLatin1(captureScreenshotCommand), [this] { startImageCapture(); }}};
     service->onActivate = [this] { openSettings(); };
     service->publish();
 }
@@ -218,7 +261,7 @@ void AppController::handleHotKeyRegistrationFailures(const std::vector<HotKeyMon
     if (failures.empty())
         return;
     const QString message = L::text(LocalizedKey::hotKeyRegistrationFailed).arg(failures.front().hotKey.displayString());
-    setLastResultSummary(message);
+    reportShortcutProblem(message, false);
     if (!m_hasShownHotKeyRegistrationWarning) {
         m_hasShownHotKeyRegistrationWarning = true;
         m_toastPresenter->showStatus(message, ToastStyle::warning, 2.0);
@@ -261,6 +304,7 @@ void AppController::startImageCapture()
 void AppController::setLastResultSummary(const QString &summary)
 {
     m_lastResultSummary = summary;
+    m_statusIsShortcutProblem = false;
     emit lastResultSummaryChanged();
 }
 

@@ -38,6 +38,11 @@ class AppController : public SettingsModel
 
 public:
     static constexpr const char *onboardingFlagKey = "tessarin.has-shown-menu-bar-onboarding";
+    // What a later start, the command line or a desktop shortcut asks of the running program; the
+    // captures are also its D-Bus actions.
+    static constexpr const char *settingsCommand = "settings";
+    static constexpr const char *captureTextCommand = "capture-text";
+    static constexpr const char *captureScreenshotCommand = "capture-screenshot";
 
     // The one instance, created on first access and never released.
     static AppController &shared();
@@ -62,6 +67,8 @@ public slots:
     void startCapture() override;
     void startImageCapture() override;
     void openSettings();
+    // One of the commands above; anything else opens the settings.
+    void runCommand(const QByteArray &command);
     void openHelp();
     void quit();
     void menuNeedsUpdate();
@@ -78,6 +85,8 @@ private:
     void retryRefusedHotKeys();
     // A warning toast with the message, which also becomes the status line.
     void notify(const QString &message);
+    // The status line says what is wrong with a shortcut, and a notice too where asked.
+    void reportShortcutProblem(const QString &message, bool showNotice);
     void showStartNotices(int delayMs);
     QString settingsNotSavedMessage() const;
     void reportSettingsNotSaved();
@@ -102,6 +111,7 @@ private:
     HotKeyMonitor m_hotKeyMonitor;
     bool m_hasShownHotKeyRegistrationWarning = false;
     bool m_hasReportedUnsavedSettings = false;
+    bool m_statusIsShortcutProblem = false;
     QStringList m_startNotices;
     // Made at bootstrap: a controller used without it shows no tray.
     std::unique_ptr<TrayMenu> m_tray;

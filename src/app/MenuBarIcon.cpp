@@ -9,40 +9,34 @@
 
 namespace MenuBarIcon {
 
-namespace {
-// The drawing is specified with the origin at the bottom left; Qt's is at the top left.
-QRectF flipped(qreal s, qreal x, qreal y, qreal width, qreal height)
-{
-    return QRectF(x, s - y - height, width, height);
-}
-
-QPointF flipped(qreal s, qreal x, qreal y)
-{
-    return QPointF(x, s - y);
-}
-} // namespace
-
 void paint(QPainter &painter, qreal size, const QColor &color)
 {
     const qreal s = size;
-    const qreal t = std::max(0.11 * s, 1.7);
-    const qreal m = 0.1 * s;
-    const qreal a = 0.2 * s;
+    // Whole pixels at tray sizes: a bar smeared over two pixels, under an outline, reads as a blob.
+    const qreal thickness = std::max(std::round(0.1 * s), 2.0);
+    const qreal margin = std::round(0.08 * s);
+    // Long arms, so a bracket stays a corner and not a square at 16 pixels.
+    const qreal arm = std::round(0.28 * s);
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(color);
-    painter.drawRect(flipped(s, m, s - m - a, t, a));
-    painter.drawRect(flipped(s, m, s - m - t, a, t));
-    painter.drawRect(flipped(s, s - m - t, m, t, a));
-    painter.drawRect(flipped(s, s - m - a, m, a, t));
+    painter.drawRect(QRectF(margin, margin, arm, thickness));
+    painter.drawRect(QRectF(margin, margin, thickness, arm));
+    painter.drawRect(QRectF(s - margin - arm, s - margin - thickness, arm, thickness));
+    painter.drawRect(QRectF(s - margin - thickness, s - margin - arm, thickness, arm));
 
-    QPainterPath check(flipped(s, 0.31 * s, 0.61 * s));
-    check.lineTo(flipped(s, 0.49 * s, 0.32 * s));
-    check.lineTo(flipped(s, 0.70 * s, 0.63 * s));
+    // The check mark keeps clear of both brackets, so each outline stays its own; its legs run at
+    // 45 degrees from a whole-pixel corner, so their edges are as sharp as a slanted line can be.
+    const QPointF corner(std::round(0.46 * s), std::round(0.62 * s));
+    const qreal shortLeg = std::round(0.13 * s);
+    const qreal longLeg = std::round(0.22 * s);
+    QPainterPath check(corner - QPointF(shortLeg, shortLeg));
+    check.lineTo(corner);
+    check.lineTo(corner + QPointF(longLeg, -longLeg));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(color, std::max(0.13 * s, 1.9), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(color, std::max(std::round(0.1 * s), 2.0), Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
     painter.drawPath(check);
     painter.restore();
 }

@@ -73,6 +73,7 @@ enum class LocalizedKey {
     imageFolderOnSpecialFileSystem,
     imageFolderPermissionDenied,
     singleInstanceUnanswered,
+    hotKeyIsScreenshotShortcut,
 };
 Q_ENUM_NS(LocalizedKey)
 } // namespace LocalizedKeys

@@ -81,8 +81,11 @@ void ToastIcon::paint(QPainter &painter, const QRectF &area, qreal size, const Q
     if (kind == Kind::system) {
         drawn = symbolImage(symbolName, pixels, tint);
     } else if (!image.isNull()) {
-        const QImage fitted = image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                                  .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QImage fitted = image.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        // Masked pixel for pixel: the image's own ratio (a HiDPI drawing keeps it through scaled())
+        // would shrink the mask into a corner of the tinted square.
+        fitted.setDevicePixelRatio(1);
         drawn = QImage(fitted.size(), QImage::Format_ARGB32_Premultiplied);
         drawn.fill(tint);
         QPainter mask(&drawn);

@@ -69,7 +69,8 @@ AppSettings AppSettingsStore::load()
         keepUnreadableFile(configuration->fileName());
 
     AppSettings settings = decoded.value_or(AppSettings{});
-    if (settings.hotKey.isRetiredTextShortcut())
+    // Neither can work as the text shortcut: the second would be refused as taken.
+    if (settings.hotKey.isRetiredTextShortcut() || settings.hotKey == HotKey::screenshotCapture())
         settings.hotKey = HotKey::defaultTextCapture();
     return settings;
 }

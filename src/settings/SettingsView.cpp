@@ -2,6 +2,7 @@
 
 #include "common/EnumNames.h"
 #include "feedback/Localization.h"
+#include "settings/ColorContrast.h"
 #include "settings/PreferredLanguageModeTitle.h"
 #include "settings/SettingsModel.h"
 #include "settings/SettingsWindowController.h"
@@ -37,7 +38,12 @@ QLabel *SettingsView::sectionHeader(const QString &text)
 QLabel *SettingsView::secondaryLabel(const QString &text)
 {
     auto *label = new QLabel(text);
-    label->setForegroundRole(QPalette::PlaceholderText);
+    // Dimmed, but readable: the palette's placeholder grey is often too faint for text that
+    // matters (3.5:1 in Qt's default light palette).
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ColorContrast::secondaryText(palette.color(QPalette::WindowText),
+                                                                        palette.color(QPalette::Window)));
+    label->setPalette(palette);
     return label;
 }
 
@@ -111,9 +117,17 @@ void SettingsView::build()
         });
     });
 
+    // A status of several lines shows whole: Qt sizes a wrapping label by a guess at a narrow width,
+    // so the label gets the width its column has, and the height its text needs there.
+    QFormLayout *app = form(L::text(LocalizedKey::appSection));
+    auto *statusTitle = new QLabel(L::text(LocalizedKey::lastStatus));
     m_lastStatus = secondaryLabel();
     m_lastStatus->setWordWrap(true);
-    form(L::text(LocalizedKey::appSection))->addRow(L::text(LocalizedKey::lastStatus), m_lastStatus);
+    m_lastStatus->setFixedWidth(SettingsWindowController::width - layout->contentsMargins().left()
+                                - layout->contentsMargins().right() - app->contentsMargins().left()
+                                - statusTitle->sizeHint().width() - app->horizontalSpacing());
+    app->setLabelAlignment(Qt::AlignLeft | Qt::AlignTop);
+    app->addRow(statusTitle, m_lastStatus);
 
     QLabel *privacy = secondaryLabel(L::text(LocalizedKey::privacyMessage));
     privacy->setWordWrap(true);
@@ -134,4 +148,5 @@ void SettingsView::refresh()
     m_textShortcut->setText(settings.hotKey.displayString());
     m_languageMode->setCurrentIndex(int(settings.preferredLanguageMode));
     m_lastStatus->setText(m_controller.lastResultSummary());
+    m_lastStatus->setFixedHeight(m_lastStatus->heightForWidth(m_lastStatus->width()));
 }

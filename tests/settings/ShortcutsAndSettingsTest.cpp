@@ -4,13 +4,17 @@
 #include "app/AppController.h"
 #include "feedback/ToastPresenter.h"
 #include "feedback/ToastView.h"
+#include "settings/ColorContrast.h"
 #include "settings/SettingsWindowController.h"
 
 #include "CaptureScene.h"
 #include "DesktopDriver.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QProcess>
 #include <QTest>
 #include <QWindow>
@@ -63,6 +67,21 @@ T *findIn(QWidget *window, const QString &text)
     return nullptr;
 }
 
+// The settings window shows the text whole: its label is as tall as the text needs at its width,
+// which is not squeezed, lies inside the window, and reads at least 4.5:1 against its background.
+bool showsWhole(const QString &text)
+{
+    QWidget *window = SettingsWindowController::shared().window();
+    const QLabel *label = window ? findIn<QLabel>(window, text) : nullptr;
+    if (!label || !QTest::qWaitForWindowExposed(window))
+        return false;
+    const QRect inWindow(label->mapTo(window, QPoint(0, 0)), label->size());
+    const double contrast = ColorContrast::ratio(label->palette().color(label->foregroundRole()),
+                                                 window->palette().color(QPalette::Window));
+    return label->isVisible() && label->width() >= 300 && label->height() >= label->heightForWidth(label->width())
+        && window->rect().contains(inWindow) && contrast >= ColorContrast::readableText;
+}
+
 } // namespace
 
 class ShortcutsAndSettingsTest : public QObject
@@ -99,6 +118,9 @@ private slots:
         const QString message = QStringLiteral("Shortcut Ctrl+Super+2 could not be registered. Another app may be using it.");
         QCOMPARE(scene.controller().lastResultSummary(), message);
         QCOMPARE(scene.visibleToast(), message);
+        scene.controller().openSettings();
+        QVERIFY(showsWhole(message));
+        SettingsWindowController::shared().window()->close();
         // The warning runs its time: the first-launch hint comes only after it, and promises the
         // tray icon instead of the dead shortcut.
         QTRY_VERIFY_WITH_TIMEOUT(scene.visibleToast() != message, 5000);
@@ -128,7 +150,10 @@ private slots:
 
     void settingsWindowOpensOverDBusAndItsEditsTakeEffectAtOnceOrAreRefused()
     {
-        CaptureScene scene;
+        const QTemporaryDir folder;
+        CaptureScene::Options options;
+        options.settingsFile = folder.filePath("Tessarin.conf");
+        CaptureScene scene(std::move(options));
         AppController &controller = scene.controller();
         controller.bootstrap();
         const QWidget *before = SettingsWindowController::shared().window();
@@ -152,20 +177,23 @@ private slots:
                  QStringLiteral("Shift+Super+2 is likely used by another screenshot tool. Restored Ctrl+Super+2."));
         QVERIFY(box("Ctrl")->isChecked() && !box("Shift")->isChecked());
 
-        // The screenshot's keys are refused to the text shortcut, also when the menu opens again,
-        // and still take a screenshot.
+        // The screenshot's keys are refused to the text shortcut, with the reason, and not saved.
         chooseKey(1);
-        QCOMPARE(controller.settings().hotKey, HotKey::screenshotCapture());
-        const QString refused = "Shortcut Ctrl+Super+1 could not be registered. Another app may be using it.";
+        QCOMPARE(controller.settings().hotKey, HotKey::defaultTextCapture());
+        const QString refused = "Ctrl+Super+1 is Tessarin’s screenshot shortcut. Kept Ctrl+Super+2.";
         QCOMPARE(controller.lastResultSummary(), refused);
-        QVERIFY(findIn<QLabel>(SettingsWindowController::shared().window(), refused)->isVisible());
-        controller.menuNeedsUpdate();
-        QCOMPARE(controller.lastResultSummary(), refused);
-        QVERIFY(screenshotKeysCopyAScreenshot(scene));
+        QCOMPARE(scene.visibleToast(), refused);
+        QVERIFY(showsWhole(refused));
+        QFile saved(folder.filePath("Tessarin.conf"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll().contains(R"(\"key\":\"two\")"));
 
-        // A new key works at once, and the old one no longer does.
+        // A new key works at once, the old one no longer does, and the status says so; the
+        // screenshot keys still take a screenshot.
         chooseKey(5);
         QVERIFY(findIn<QLabel>(SettingsWindowController::shared().window(), "Ctrl+Super+5")->isVisible());
+        QCOMPARE(controller.lastResultSummary(), QStringLiteral("Shortcut Ctrl+Super+5 works now"));
+        QVERIFY(screenshotKeysCopyAScreenshot(scene));
         QVERIFY(!scene.cancelCapture("ctrl+super+2"));
         QVERIFY(scene.cancelCapture("ctrl+super+5"));
 
@@ -179,7 +207,13 @@ private slots:
         QCOMPARE(controller.lastResultSummary(), reason);
         QCOMPARE(scene.visibleToast(), reason);
         QVERIFY(box("Ctrl")->isChecked());
-        QVERIFY(findIn<QLabel>(SettingsWindowController::shared().window(), reason)->isVisible());
+        QVERIFY(showsWhole(reason));
+        // Still whole in a window opened again, and readable in a dark palette too.
+        SettingsWindowController::shared().window()->close();
+        QApplication::setPalette(QPalette(QColor(0x31, 0x36, 0x3b)));
+        controller.openSettings();
+        QVERIFY(showsWhole(reason));
+        QApplication::setPalette(QPalette());
         QVERIFY(scene.cancelCapture("ctrl+shift+5"));
         xdotool({"key", "shift+5"});
         QTest::qWait(300); // a press that must start nothing has nothing to wait for

@@ -272,6 +272,9 @@ Die Arbeitsumgebung hat Tessarin kein Bild des Bildschirms gegeben. Wählen Sie 
     <message id="singleInstanceUnanswered">
         <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
         <translation>Tessarin läuft bereits, reagiert aber nicht. Beenden Sie es in der Systemüberwachung und starten Sie es dann erneut.</translation>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1 ist schon Tessarins Kurzbefehl für Bildschirmfotos. %2 bleibt bestehen.</translation>
     </message>
 </context>
 </TS>

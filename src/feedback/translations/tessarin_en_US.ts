@@ -272,6 +272,9 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
     <message id="singleInstanceUnanswered">
         <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
         <translation>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</translation>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1 is Tessarin’s screenshot shortcut. Kept %2.</translation>
     </message>
 </context>
 </TS>

@@ -272,6 +272,9 @@ Le bureau n’a pas fourni d’image de l’écran à Tessarin. Choisissez « Re
     <message id="singleInstanceUnanswered">
         <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
         <translation>Tessarin est déjà lancé mais ne répond pas. Arrêtez-le dans le moniteur système, puis relancez-le.</translation>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1 est déjà le raccourci de capture d’écran de Tessarin. %2 est conservé.</translation>
     </message>
 </context>
 </TS>

@@ -271,6 +271,9 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
     <message id="singleInstanceUnanswered">
         <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
         <translation>Tessarin はすでに実行中ですが、応答しません。システムモニターで終了してから、もう一度起動してください。</translation>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1 は Tessarin のスクリーンショット用ショートカットです。%2 のままにしました</translation>
     </message>
 </context>
 </TS>

@@ -272,6 +272,9 @@ O ambiente de trabalho não entregou ao Tessarin uma imagem da tela. Escolha “
     <message id="singleInstanceUnanswered">
         <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
         <translation>O Tessarin já está em execução, mas não responde. Encerre-o no monitor do sistema e abra-o novamente.</translation>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1 já é o atalho de captura de tela do Tessarin. %2 foi mantido.</translation>
     </message>
 </context>
 </TS>

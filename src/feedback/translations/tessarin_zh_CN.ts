@@ -271,6 +271,9 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
     <message id="singleInstanceUnanswered">
         <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
         <translation>Tessarin 已在运行，但没有响应。请在系统监视器中结束它，然后重新启动。</translation>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1 已是 Tessarin 的截图快捷键，已保留 %2</translation>
     </message>
 </context>
 </TS>

@@ -271,6 +271,9 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
     <message id="singleInstanceUnanswered">
         <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
         <translation>Tessarin 已在執行，但沒有回應。請在系統監視器中結束它，然後重新啟動。</translation>
+    <message id="hotKeyIsScreenshotShortcut">
+        <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
+        <translation>%1 已是 Tessarin 的截圖快捷鍵，已保留 %2</translation>
     </message>
 </context>
 </TS>
