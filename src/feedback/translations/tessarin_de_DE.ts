@@ -245,6 +245,7 @@ Die Arbeitsumgebung hat Tessarin kein Bild des Bildschirms gegeben. Wählen Sie 
     <message id="clipboardChangedMeanwhile">
         <source>Not copied: the clipboard changed during the capture</source>
         <translation>Nicht kopiert: Die Zwischenablage hat sich während der Erfassung geändert</translation>
+    </message>
     <message id="imageFolderIsLink">
         <source>Capture failed: %1 is a link, not a folder</source>
         <translation>Erfassung fehlgeschlagen: %1 ist ein Link, kein Ordner</translation>
@@ -272,6 +273,7 @@ Die Arbeitsumgebung hat Tessarin kein Bild des Bildschirms gegeben. Wählen Sie 
     <message id="singleInstanceUnanswered">
         <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
         <translation>Tessarin läuft bereits, reagiert aber nicht. Beenden Sie es in der Systemüberwachung und starten Sie es dann erneut.</translation>
+    </message>
     <message id="hotKeyIsScreenshotShortcut">
         <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
         <translation>%1 ist schon Tessarins Kurzbefehl für Bildschirmfotos. %2 bleibt bestehen.</translation>

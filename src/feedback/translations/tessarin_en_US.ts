@@ -245,6 +245,7 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
     <message id="clipboardChangedMeanwhile">
         <source>Not copied: the clipboard changed during the capture</source>
         <translation>Not copied: the clipboard changed during the capture</translation>
+    </message>
     <message id="imageFolderIsLink">
         <source>Capture failed: %1 is a link, not a folder</source>
         <translation>Capture failed: %1 is a link, not a folder</translation>
@@ -272,6 +273,7 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
     <message id="singleInstanceUnanswered">
         <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
         <translation>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</translation>
+    </message>
     <message id="hotKeyIsScreenshotShortcut">
         <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
         <translation>%1 is Tessarin’s screenshot shortcut. Kept %2.</translation>

@@ -245,6 +245,7 @@ El escritorio no le dio a Tessarin una imagen de la pantalla. Elige «Volver a p
     <message id="clipboardChangedMeanwhile">
         <source>Not copied: the clipboard changed during the capture</source>
         <translation>No se copió: el portapapeles cambió durante la captura</translation>
+    </message>
     <message id="imageFolderIsLink">
         <source>Capture failed: %1 is a link, not a folder</source>
         <translation>Falló la captura: %1 es un enlace, no una carpeta</translation>
@@ -272,6 +273,7 @@ El escritorio no le dio a Tessarin una imagen de la pantalla. Elige «Volver a p
     <message id="singleInstanceUnanswered">
         <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
         <translation>Tessarin ya se está ejecutando, pero no responde. Ciérralo en el monitor del sistema y vuelve a abrirlo.</translation>
+    </message>
     <message id="hotKeyIsScreenshotShortcut">
         <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
         <translation>%1 ya es el atajo de captura de pantalla de Tessarin. Se mantiene %2.</translation>

@@ -245,6 +245,7 @@ Le bureau n’a pas fourni d’image de l’écran à Tessarin. Choisissez « Re
     <message id="clipboardChangedMeanwhile">
         <source>Not copied: the clipboard changed during the capture</source>
         <translation>Non copié : le presse-papiers a changé pendant la capture</translation>
+    </message>
     <message id="imageFolderIsLink">
         <source>Capture failed: %1 is a link, not a folder</source>
         <translation>Échec de la capture : %1 est un lien, pas un dossier</translation>
@@ -272,6 +273,7 @@ Le bureau n’a pas fourni d’image de l’écran à Tessarin. Choisissez « Re
     <message id="singleInstanceUnanswered">
         <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
         <translation>Tessarin est déjà lancé mais ne répond pas. Arrêtez-le dans le moniteur système, puis relancez-le.</translation>
+    </message>
     <message id="hotKeyIsScreenshotShortcut">
         <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
         <translation>%1 est déjà le raccourci de capture d’écran de Tessarin. %2 est conservé.</translation>

@@ -244,6 +244,7 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
     <message id="clipboardChangedMeanwhile">
         <source>Not copied: the clipboard changed during the capture</source>
         <translation>コピーしませんでした：キャプチャ中にクリップボードが変更されました</translation>
+    </message>
     <message id="imageFolderIsLink">
         <source>Capture failed: %1 is a link, not a folder</source>
         <translation>キャプチャに失敗しました: %1 はフォルダではなくリンクです</translation>
@@ -271,6 +272,7 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
     <message id="singleInstanceUnanswered">
         <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
         <translation>Tessarin はすでに実行中ですが、応答しません。システムモニターで終了してから、もう一度起動してください。</translation>
+    </message>
     <message id="hotKeyIsScreenshotShortcut">
         <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
         <translation>%1 は Tessarin のスクリーンショット用ショートカットです。%2 のままにしました</translation>

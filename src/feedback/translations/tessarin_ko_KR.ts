@@ -244,6 +244,7 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
     <message id="clipboardChangedMeanwhile">
         <source>Not copied: the clipboard changed during the capture</source>
         <translation>복사하지 않음: 캡처하는 동안 클립보드가 변경되었습니다</translation>
+    </message>
     <message id="imageFolderIsLink">
         <source>Capture failed: %1 is a link, not a folder</source>
         <translation>캡처에 실패했습니다: %1은(는) 폴더가 아니라 링크입니다</translation>
@@ -271,6 +272,7 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
     <message id="singleInstanceUnanswered">
         <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
         <translation>Tessarin이 이미 실행 중이지만 응답하지 않습니다. 시스템 모니터에서 종료한 다음 다시 시작하세요.</translation>
+    </message>
     <message id="hotKeyIsScreenshotShortcut">
         <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
         <translation>%1은(는) Tessarin의 스크린샷 단축키입니다. %2를 유지했습니다</translation>

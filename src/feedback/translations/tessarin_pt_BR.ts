@@ -245,6 +245,7 @@ O ambiente de trabalho não entregou ao Tessarin uma imagem da tela. Escolha “
     <message id="clipboardChangedMeanwhile">
         <source>Not copied: the clipboard changed during the capture</source>
         <translation>Não copiado: a área de transferência mudou durante a captura</translation>
+    </message>
     <message id="imageFolderIsLink">
         <source>Capture failed: %1 is a link, not a folder</source>
         <translation>Falha na captura: %1 é um link, não uma pasta</translation>
@@ -272,6 +273,7 @@ O ambiente de trabalho não entregou ao Tessarin uma imagem da tela. Escolha “
     <message id="singleInstanceUnanswered">
         <source>Tessarin is already running but does not respond. End it in the system monitor, then start it again.</source>
         <translation>O Tessarin já está em execução, mas não responde. Encerre-o no monitor do sistema e abra-o novamente.</translation>
+    </message>
     <message id="hotKeyIsScreenshotShortcut">
         <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
         <translation>%1 já é o atalho de captura de tela do Tessarin. %2 foi mantido.</translation>
