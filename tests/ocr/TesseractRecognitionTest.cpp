@@ -9,6 +9,8 @@
 #include "TextRenderer.h"
 
 #include <QColor>
+#include <QPainter>
+#include <QRandomGenerator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,6 +35,51 @@ QImage rendered(const QStringList &lines, const QString &family, int pixelSize, 
 {
     return TextRenderer{family, pixelSize, scale, dark}.render(lines);
 }
+
+// A screen drawn the way applications draw theirs: flat shapes in any colour, with text on them.
+class AppScreen
+{
+public:
+    AppScreen(int width, int height, QColor page)
+        : m_image(width, height, QImage::Format_RGB32)
+        , m_painter(&m_image)
+    {
+        m_image.fill(page);
+        m_painter.setRenderHint(QPainter::Antialiasing);
+        m_font.setPixelSize(16);
+    }
+    AppScreen &shape(const QRect &area, QColor fill, int radius = 6, bool round = false)
+    {
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(fill);
+        round ? m_painter.drawEllipse(area) : m_painter.drawRoundedRect(area, radius, radius);
+        return *this;
+    }
+    AppScreen &outline(const QRect &area, QColor colour, int radius = 0)
+    {
+        m_painter.setPen(QPen(colour, 1.5));
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.drawRoundedRect(area, radius, radius);
+        return *this;
+    }
+    AppScreen &text(QPoint baseline, const QString &text, QColor colour)
+    {
+        m_painter.setFont(m_font);
+        m_painter.setPen(colour);
+        m_painter.drawText(baseline, text);
+        return *this;
+    }
+    QImage image()
+    {
+        m_painter.end();
+        return m_image;
+    }
+
+private:
+    QImage m_image;
+    QPainter m_painter;
+    QFont m_font{QStringLiteral("Noto Sans")};
+};
 
 } // namespace
 
@@ -275,6 +322,119 @@ private slots:
         QVERIFY(pool.trim(1));
         QVERIFY(!pool.trim(1));
         QVERIFY(!kept("fra"));
+    }
+
+    // Screens as applications draw them: text on shapes of every colour, each read in its own
+    // polarity; a table row by row with its cells apart; controls adding nothing; no line lost.
+    void readsApplicationScreens_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<QString>("expected");
+        const QColor dark(0x1f, 0x1f, 0x1f);
+        QTest::newRow("chat bubbles") << AppScreen(520, 130, Qt::white)
+                                             .shape({10, 14, 30, 30}, QColor(0xd2, 0x40, 0x5a), 0, true)
+                                             .shape({50, 10, 300, 38}, QColor(0xe9, 0xe9, 0xeb), 18)
+                                             .text({64, 35}, "Are we still on for lunch?", dark)
+                                             .shape({230, 70, 270, 38}, QColor(0x2f, 0x6f, 0xed), 18)
+                                             .text({246, 95}, "Yes, at the usual place.", Qt::white)
+                                             .image()
+                                      << "Are we still on for lunch?\nYes, at the usual place.";
+        QTest::newRow("buttons and a badge") << AppScreen(480, 60, QColor(0x1e, 0x1f, 0x22))
+                                                    .shape({10, 12, 90, 34}, QColor(0x2e, 0x9d, 0x48))
+                                                    .text({30, 35}, "Save", Qt::white)
+                                                    .shape({110, 12, 100, 34}, QColor(0xd9, 0x3b, 0x3b))
+                                                    .text({126, 35}, "Delete", Qt::white)
+                                                    .shape({220, 12, 100, 34}, QColor(0x3a, 0x3c, 0x42))
+                                                    .text({236, 35}, "Cancel", QColor(0xe3, 0xe3, 0xe3))
+                                                    .text({340, 35}, "Inbox", QColor(0xe3, 0xe3, 0xe3))
+                                                    .shape({392, 18, 28, 22}, QColor(0xe0, 0x41, 0x3a), 11)
+                                                    .text({398, 35}, "12", Qt::white)
+                                                    .image()
+                                             << "Save Delete Cancel Inbox 12";
+        QTest::newRow("a link on a dark page") << AppScreen(460, 50, QColor(0x1b, 0x1d, 0x22))
+                                                      .text({10, 30}, "See the", QColor(0xe4, 0xe4, 0xe4))
+                                                      .text({72, 30}, "release notes", QColor(0x8a, 0xb4, 0xf8))
+                                                      .text({184, 30}, "before you upgrade.", QColor(0xe4, 0xe4, 0xe4))
+                                                      .image()
+                                               << "See the release notes before you upgrade.";
+        QTest::newRow("table with grid lines") << AppScreen(420, 110, Qt::white)
+                                                      .shape({10, 10, 400, 30}, QColor(0xf3, 0xf3, 0xf3), 0)
+                                                      .outline({10, 10, 400, 90}, QColor(0xc0, 0xc0, 0xc0))
+                                                      .outline({10, 40, 400, 30}, QColor(0xc0, 0xc0, 0xc0))
+                                                      .outline({150, 10, 130, 90}, QColor(0xc0, 0xc0, 0xc0))
+                                                      .text({20, 31}, "Name", dark).text({160, 31}, "Office", dark)
+                                                      .text({290, 31}, "Phone", dark)
+                                                      .text({20, 61}, "Alice Martin", dark).text({160, 61}, "Berlin", dark)
+                                                      .text({290, 61}, "1234", dark)
+                                                      .text({20, 91}, "Bob Chen", dark).text({160, 91}, "Paris", dark)
+                                                      .text({290, 91}, "5678", dark)
+                                                      .image()
+                                               << "Name\tOffice\tPhone\nAlice Martin\tBerlin\t1234\nBob Chen\tParis\t5678";
+        QTest::newRow("menu with shortcuts") << AppScreen(320, 80, Qt::white)
+                                                    .shape({6, 6, 300, 66}, QColor(0xf3, 0xf3, 0xf3))
+                                                    .text({20, 32}, "Copy", dark).text({230, 32}, "Ctrl+C", QColor(0x70, 0x70, 0x70))
+                                                    .text({20, 60}, "Paste", dark).text({230, 60}, "Ctrl+V", QColor(0x70, 0x70, 0x70))
+                                                    .image()
+                                             << "Copy Ctrl+C\nPaste Ctrl+V";
+        QTest::newRow("settings with check boxes and a switch")
+            << AppScreen(380, 110, Qt::white)
+                   .outline({12, 14, 16, 16}, QColor(0x6f, 0x6f, 0x6f), 3)
+                   .text({40, 28}, "Show notifications", dark)
+                   .shape({12, 44, 16, 16}, QColor(0x2f, 0x6f, 0xed), 3)
+                   .text({40, 58}, "Send usage statistics", dark)
+                   .text({12, 88}, "Dark mode", dark)
+                   .shape({300, 74, 40, 20}, QColor(0x2f, 0x6f, 0xed), 10)
+                   .shape({320, 76, 16, 16}, Qt::white, 0, true)
+                   .image()
+            << "Show notifications\nSend usage statistics\nDark mode";
+    }
+    void readsApplicationScreens()
+    {
+        QFETCH(QImage, image);
+        QFETCH(QString, expected);
+        const OCRResult result = provider().recognizeNow(image, OCRRequest{PreferredLanguageMode::automatic});
+        QVERIFY2(textDistance(result.text, expected) <= 1, qPrintable(result.text));
+        QCOMPARE(result.text.count(u'\n'), expected.count(u'\n'));
+    }
+
+    // A long paragraph set tight, each of its lines read: none is lost or merged with another.
+    void noLineIsLost()
+    {
+        QStringList lines;
+        for (int i = 0; i < 14; ++i)
+            lines << QStringLiteral("Line %1 of the minutes: the committee agreed on item %2.").arg(i + 1).arg(40 + i);
+        TextRenderer renderer{"Noto Serif", 14, 1, false};
+        const OCRResult result = provider().recognizeNow(renderer.render(lines), OCRRequest{PreferredLanguageMode::automatic});
+        QCOMPARE(result.text.count(u'\n'), lines.size() - 1);
+        QVERIFY2(textDistance(result.text, lines.join(u'\n')) <= 3, qPrintable(result.text));
+    }
+
+    // Stopped by the user or by the deadline, recognition ends at once and says which; noise
+    // holds no text and is found to hold none.
+    void stopsAtItsLimit()
+    {
+        const QImage text = rendered({"Recognition may be stopped at any time."}, "Noto Sans", 16);
+        RecognitionLimit cancelled = RecognitionLimit::within(std::chrono::seconds(60));
+        int passes = 0;
+        const OCRResult stopped = provider().recognizeNow(text, OCRRequest{PreferredLanguageMode::automatic, cancelled},
+                                                          [&](RecognitionStrategy) {
+                                                              if (++passes == 1)
+                                                                  cancelled.cancel();
+                                                          });
+        QCOMPARE(stopped.status, OCRStatus::failed);
+        QCOMPARE(stopped.failureReason, OCRFailureReason::cancelled);
+        QVERIFY(stopped.text.isEmpty());
+
+        RecognitionLimit late = RecognitionLimit::within(std::chrono::milliseconds(0));
+        const OCRResult timedOut = provider().recognizeNow(text, OCRRequest{PreferredLanguageMode::automatic, late});
+        QCOMPARE(timedOut.failureReason, OCRFailureReason::timedOut);
+
+        QImage noise(800, 600, QImage::Format_RGB32);
+        QRandomGenerator random(11);
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x)
+                noise.setPixel(x, y, 0xff000000u | (random.generate() & 0xffffffu));
+        QCOMPARE(provider().recognizeNow(noise, OCRRequest{}).status, OCRStatus::noText);
     }
 
     void blankRegionInAutomaticModeIsNoTextAfterThreePasses()

@@ -1,0 +1,149 @@
+// The rules that turn a screen into lines before any model reads them: backgrounds and their
+// polarity, table rules, rows and reading order. Pure geometry and pixels, no Tesseract.
+#include "ocr/tesseract/PageLayout.h"
+#include "ocr/tesseract/ScreenAreas.h"
+
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+using Boxes = std::vector<QRect>;
+
+// Rows as text: line indices, their separators, rows joined by '|'.
+QString rowsText(const std::vector<LayoutRow> &rows)
+{
+    QStringList out;
+    for (const LayoutRow &row : rows) {
+        QString text = QString::number(row.lines.front());
+        for (size_t k = 1; k < row.lines.size(); ++k)
+            text += row.separators[k - 1] + QString::number(row.lines[k]);
+        out << text;
+    }
+    return out.join(u'|');
+}
+
+int darkest(const QImage &gray, const QRect &area)
+{
+    int value = 255;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            value = std::min(value, int(gray.pixelColor(x, y).value()));
+    return value;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Boxes)
+
+class ScreenLayoutTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readingOrder_data()
+    {
+        QTest::addColumn<Boxes>("lines");
+        QTest::addColumn<Boxes>("rules");
+        QTest::addColumn<QString>("rows");
+        const Boxes grid{QRect(85, 0, 1, 60), QRect(160, 0, 1, 60)};
+        QTest::newRow("table cells, row by row with tabs")
+            << Boxes{{10, 10, 60, 12}, {10, 40, 60, 12}, {100, 10, 50, 12}, {100, 40, 50, 12}, {175, 10, 40, 12}}
+            << grid << "0\t2\t4|1\t3";
+        QTest::newRow("menu label and its shortcut far right")
+            << Boxes{{10, 10, 40, 12}, {200, 11, 50, 11}, {10, 40, 60, 12}, {200, 41, 50, 11}} << Boxes{} << "0 1|2 3";
+        QTest::newRow("chat bubbles, top to bottom whatever the given order")
+            << Boxes{{300, 40, 150, 14}, {20, 10, 200, 14}, {20, 70, 180, 14}} << Boxes{} << "1|0|2";
+        QTest::newRow("two columns of running text keep their order")
+            << Boxes{{10, 10, 400, 14}, {10, 30, 400, 14}, {450, 10, 400, 14}, {450, 30, 400, 14}} << Boxes{} << "0|1|2|3";
+        QTest::newRow("a heading beside small print is no row")
+            << Boxes{{10, 10, 200, 40}, {300, 22, 100, 12}} << Boxes{} << "0|1";
+        QTest::newRow("a glyph's own stroke between words is no rule")
+            << Boxes{{10, 10, 60, 12}, {100, 10, 50, 12}} << Boxes{{85, 11, 1, 10}} << "0 1";
+    }
+    void readingOrder()
+    {
+        QFETCH(Boxes, lines);
+        QFETCH(Boxes, rules);
+        QFETCH(QString, rows);
+        QCOMPARE(rowsText(PageLayout::readingOrder(lines, rules)), rows);
+    }
+
+    void linesAreSplitWhereLayoutJoinedThem()
+    {
+        // Two rows of glyphs in one box become two lines; one row stays one.
+        Boxes glyphs;
+        for (int x = 0; x < 200; x += 12) {
+            glyphs.emplace_back(x, 2 + x % 3, 9, 12);
+            glyphs.emplace_back(x, 26 + x % 2, 9, 12);
+        }
+        const Boxes split = PageLayout::splitStackedLines({QRect(0, 0, 210, 40)}, glyphs, 12);
+        QCOMPARE(split.size(), size_t(2));
+        QVERIFY(split[0].bottom() < split[1].top());
+        QCOMPARE(PageLayout::splitStackedLines({QRect(0, 0, 210, 16)}, glyphs, 12).size(), size_t(1));
+
+        // A rule across a line splits it into cells, unless it stands at the line's very side.
+        const Boxes cells = PageLayout::splitAtRules({QRect(0, 10, 300, 14)}, {QRect(150, 0, 1, 40)});
+        QCOMPARE(cells, (Boxes{QRect(QPoint(0, 10), QPoint(149, 23)), QRect(QPoint(151, 10), QPoint(299, 23))}));
+        QCOMPARE(PageLayout::splitAtRules({QRect(0, 10, 300, 14)}, {QRect(6, 0, 1, 40)}).size(), size_t(1));
+    }
+
+    // White text on a blue bubble and dark text on a grey one both come out dark on white; the
+    // bubbles' smoothed edges and a solid avatar leave nothing.
+    void everyBackgroundHasItsOwnPolarity()
+    {
+        QImage screen(400, 140, QImage::Format_RGB32);
+        screen.fill(Qt::white);
+        QPainter painter(&screen);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0x2f, 0x6f, 0xed));
+        painter.drawRoundedRect(QRect(150, 10, 230, 50), 16, 16);
+        painter.setBrush(QColor(0xe9, 0xe9, 0xeb));
+        painter.drawRoundedRect(QRect(60, 80, 230, 50), 16, 16);
+        painter.setBrush(QColor(0xd2, 0x40, 0x5a));
+        painter.drawEllipse(QRect(10, 90, 32, 32));
+        QFont font(QStringLiteral("Noto Sans"));
+        font.setPixelSize(18);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(150, 10, 230, 50), Qt::AlignCenter, QStringLiteral("Mine, in white"));
+        painter.setPen(QColor(0x1f, 0x1f, 0x1f));
+        painter.drawText(QRect(60, 80, 230, 50), Qt::AlignCenter, QStringLiteral("Theirs, in dark"));
+        painter.end();
+
+        const ScreenAreas::Segmented segmented = ScreenAreas::segment(screen);
+        QVERIFY(segmented.severalBackgrounds);
+        const QImage &ink = segmented.ink;
+        QVERIFY(darkest(ink, QRect(180, 25, 170, 20)) < 60);
+        QVERIFY(darkest(ink, QRect(90, 95, 170, 20)) < 60);
+        // Edges of the bubbles, the avatar, and the bubbles' empty ends.
+        QVERIFY(darkest(ink, QRect(150, 10, 20, 50)) > 160);
+        QVERIFY(darkest(ink, QRect(60, 80, 20, 50)) > 160);
+        QVERIFY(darkest(ink, QRect(8, 88, 36, 36)) > 160);
+    }
+
+    void picturesHaveNoBackgroundsAndGridsHaveRules()
+    {
+        QImage noise(640, 480, QImage::Format_RGB32);
+        QRandomGenerator random(3);
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width(); ++x)
+                noise.setPixel(x, y, 0xff000000u | (random.generate() & 0xffffffu));
+        QVERIFY(ScreenAreas::segment(noise).ink.isNull());
+
+        QImage table(300, 120, QImage::Format_RGB32);
+        table.fill(Qt::white);
+        QPainter painter(&table);
+        painter.setPen(QColor(0xc8, 0xc8, 0xc8));
+        painter.drawRect(10, 10, 280, 100);
+        painter.drawLine(150, 10, 150, 110);
+        painter.end();
+        const std::vector<QRect> rules = ScreenAreas::segment(table).uprightLines;
+        QVERIFY(std::any_of(rules.begin(), rules.end(), [](const QRect &r) { return r.left() == 150 && r.height() >= 90; }));
+    }
+};
+
+QTEST_MAIN(ScreenLayoutTest)
+#include "ScreenLayoutTest.moc"
