@@ -1,7 +1,8 @@
-// The rules that turn a screen into lines before any model reads them: backgrounds and their
-// polarity, table rules, rows and reading order. Pure geometry and pixels, no Tesseract.
+// The rules around the models, without them: before, backgrounds and their polarity, table
+// rules, rows and reading order; after, what the models' text becomes.
 #include "ocr/tesseract/PageLayout.h"
 #include "ocr/tesseract/ScreenAreas.h"
+#include "ocr/tesseract/TextRules.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
@@ -122,6 +123,25 @@ private slots:
         QVERIFY(darkest(ink, QRect(150, 10, 20, 50)) > 160);
         QVERIFY(darkest(ink, QRect(60, 80, 20, 50)) > 160);
         QVERIFY(darkest(ink, QRect(8, 88, 36, 36)) > 160);
+    }
+
+    void textAsTheModelsGiveIt_data()
+    {
+        QTest::addColumn<QString>("read");
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("spaces between Han glyphs") << "今天 的 天气  很好" << "今天的天气很好";
+        QTest::newRow("Korean keeps its word spaces") << "오늘 회의는  오후에" << "오늘 회의는 오후에";
+        QTest::newRow("Latin beside Han keeps its spaces") << "版本 2.4.1 修复了 Login 页面" << "版本 2.4.1 修复了 Login 页面";
+        QTest::newRow("ASCII comma after Han is full-width") << "你好, 世界" << "你好，世界";
+        QTest::newRow("a host name split by the model") << "see www.example. org/docs" << "see www.example.org/docs";
+        QTest::newRow("a path's extension") << "open doc/README .md now" << "open doc/README.md now";
+        QTest::newRow("a sentence after a full stop") << "It ended. Then more." << "It ended. Then more.";
+    }
+    void textAsTheModelsGiveIt()
+    {
+        QFETCH(QString, read);
+        QFETCH(QString, pasted);
+        QCOMPARE(TextRules::normalizedLine(read), pasted);
     }
 
     void picturesHaveNoBackgroundsAndGridsHaveRules()

@@ -6,6 +6,7 @@
 #include "ocr/tesseract/PageLayout.h"
 #include "ocr/tesseract/TesseractEnginePool.h"
 #include "ocr/tesseract/TesseractImage.h"
+#include "ocr/tesseract/TextRules.h"
 
 #include <QDir>
 #include <QHash>
@@ -38,6 +39,10 @@
 #include <thread>
 
 Q_LOGGING_CATEGORY(ocrLog, "tessarin.ocr", QtWarningMsg)
+
+using TextRules::looksLikeLatinText;
+using TextRules::normalizedLine;
+using Scripts::isUnspaced;
 
 namespace {
 
@@ -79,109 +84,6 @@ QString modelOfDetectedLanguage(const QString &code)
 {
     const std::optional<SupportedLanguage> language = SupportedLanguages::fromDetectedCode(code);
     return language ? SupportedLanguages::tesseractModel(*language) : QString();
-}
-
-using Scripts::isUnspaced;
-
-bool isHanOrKana(char32_t c)
-{
-    return Scripts::isHan(c) || Scripts::isKana(c);
-}
-
-bool isWordCharacter(char32_t c)
-{
-    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z') || (c >= U'0' && c <= U'9') || c == U'_'
-        || c == U'-';
-}
-
-// A word of running Latin text: letters in lower case after the first, a misread accent or two
-// as digits at most, and punctuation around it.
-bool isPlainWord(const QString &token)
-{
-    const QString word = token.trimmed().remove(QRegularExpression(QStringLiteral("^[(\"'¿¡«“‘]+|[)\"'.,;:!?»”’]+$")));
-    if (word.isEmpty())
-        return false;
-    int letters = 0;
-    for (qsizetype i = 0; i < word.size(); ++i) {
-        const QChar c = word[i];
-        const bool latinLetter = c.isLetter() && c.unicode() < 0x0250; // up to Latin Extended-B
-        if (latinLetter && (i == 0 || !c.isUpper()))
-            ++letters;
-        else if (!c.isDigit() && c != u'-' && c != u'\'')
-            return false;
-    }
-    return letters * 4 >= word.size() * 3 && (letters == word.size() || word.size() >= 4);
-}
-
-// Whether a Latin model's reading is running text in a Latin language, perhaps with accents the
-// model lacks: then the line is Latin, and models of other scripts need not read it. A word in
-// four may be garbled, as a model without the language's marks reads "¿Dónde" or "yağız".
-bool looksLikeLatinText(const RecognizedText &text)
-{
-    constexpr float minimumConfidence = 0.5f;
-    const QStringList words = text.string.split(u' ', Qt::SkipEmptyParts);
-    const auto plain = std::count_if(words.begin(), words.end(), isPlainWord);
-    return text.confidence >= minimumConfidence && plain >= 2 && plain * 4 >= words.size() * 3
-        && std::none_of(text.string.begin(), text.string.end(), [](QChar c) { return isUnspaced(c.unicode()); });
-}
-
-bool isLowerOrDigit(char32_t c)
-{
-    return (c >= U'a' && c <= U'z') || (c >= U'0' && c <= U'9');
-}
-
-// A space the models put into a host name, e-mail address, path or version number: after a
-// dot, slash or at sign, as in "www.example. org", when the word before is a web address or
-// already holds such a mark between word characters and the next word goes straight on in
-// lower case or digits; or before the dot of a file's extension in a path ("doc/README .md").
-bool splitsAddress(const std::u32string &before, char32_t next, char32_t afterNext)
-{
-    static constexpr std::u32string_view joints = U"./@:";
-    const size_t wordStart = before.find_last_of(U' ') == std::u32string::npos ? 0 : before.find_last_of(U' ') + 1;
-    const std::u32string_view word = std::u32string_view(before).substr(wordStart);
-    if (word.size() < 5)
-        return false;
-    if (next == U'.' && isLowerOrDigit(afterNext) && isWordCharacter(word.back()) && word.find(U'/') != word.npos)
-        return true;
-    if (joints.find(word.back()) == joints.npos || !isLowerOrDigit(next))
-        return false;
-    if (word.find(U"://") != word.npos || word.starts_with(U"www."))
-        return true;
-    for (size_t i = 1; i + 2 < word.size(); ++i) {
-        if (joints.find(word[i]) != joints.npos && isWordCharacter(word[i - 1]) && isWordCharacter(word[i + 1]))
-            return true;
-    }
-    return false;
-}
-
-// Tesseract separates CJK glyphs it reads as words, and keeps runs of spaces. Chinese and
-// Japanese put no spaces between words; Korean, and spaces next to Latin text, stay.
-QString normalizedLine(const QString &line)
-{
-    const QList<uint> scalars = line.trimmed().toUcs4();
-    static constexpr std::u32string_view halfWidthMarks = U",:;!?";
-    std::u32string out;
-    for (qsizetype i = 0; i < scalars.size(); ++i) {
-        char32_t c = scalars[i];
-        if (c == U' ') {
-            qsizetype next = i;
-            while (next < scalars.size() && scalars[next] == U' ')
-                ++next;
-            const bool betweenUnspaced = !out.empty() && next < scalars.size() && isUnspaced(out.back())
-                && (isUnspaced(scalars[next]) || halfWidthMarks.find(scalars[next]) != halfWidthMarks.npos);
-            const char32_t afterNext = next + 1 < scalars.size() ? scalars[next + 1] : 0;
-            if (!betweenUnspaced && !(next < scalars.size() && splitsAddress(out, scalars[next], afterNext)))
-                out.push_back(U' ');
-            i = next - 1;
-            continue;
-        }
-        // Models trained on mixed text often give ASCII punctuation where Chinese and Japanese
-        // text has full-width marks; right after a Han or kana character it is the full-width one.
-        if (!out.empty() && isHanOrKana(out.back()) && halfWidthMarks.find(c) != halfWidthMarks.npos)
-            c = c - U'!' + 0xFF01;
-        out.push_back(c);
-    }
-    return QString::fromUcs4(out.data(), qsizetype(out.size()));
 }
 
 // The models of a pass in priority order. Each line is read by one model at a time; Latin text
