@@ -279,8 +279,15 @@ private:
     // the few beyond being outliers such as icons.
     void measureContrasts()
     {
-        std::vector<std::array<int, 256>> histograms(m_areas.size());
-        std::vector<int> inkPixels(m_areas.size(), 0);
+        // Only backgrounds own pixels; a screen has few of them and many tiny areas.
+        std::vector<int> slot(m_areas.size(), -1);
+        int backgrounds = 0;
+        for (size_t a = 0; a < m_areas.size(); ++a) {
+            if (m_areas[a].background)
+                slot[a] = backgrounds++;
+        }
+        std::vector<std::array<int, 256>> histograms(size_t(backgrounds), std::array<int, 256>{});
+        std::vector<int> inkPixels(size_t(backgrounds), 0);
         for (int y = 0; y < m_height; ++y) {
             for (int x = 0; x < m_width; ++x) {
                 const int owner = m_owner[index(x, y)];
@@ -288,15 +295,18 @@ private:
                     continue;
                 const int d = difference(at(x, y), m_areas[size_t(owner)].colour);
                 if (d > faintestInk) {
-                    ++histograms[size_t(owner)][size_t(d)];
-                    ++inkPixels[size_t(owner)];
+                    ++histograms[size_t(slot[size_t(owner)])][size_t(d)];
+                    ++inkPixels[size_t(slot[size_t(owner)])];
                 }
             }
         }
         for (size_t a = 0; a < m_areas.size(); ++a) {
-            int remaining = inkPixels[a] / 10;
-            for (int d = 255; d > faintestInk && inkPixels[a] > 0; --d) {
-                remaining -= histograms[a][size_t(d)];
+            if (slot[a] < 0)
+                continue;
+            const size_t b = size_t(slot[a]);
+            int remaining = inkPixels[b] / 10;
+            for (int d = 255; d > faintestInk && inkPixels[b] > 0; --d) {
+                remaining -= histograms[b][size_t(d)];
                 if (remaining < 0) {
                     m_areas[a].contrast = std::max(weakestContrast, d);
                     break;
