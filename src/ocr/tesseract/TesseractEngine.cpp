@@ -3,6 +3,7 @@
 #include "ocr/Scripts.h"
 #include "ocr/SupportedLanguage.h"
 #include "ocr/tesseract/Cld2LanguageRecognizer.h"
+#include "ocr/tesseract/LineReader.h"
 #include "ocr/tesseract/PageLayout.h"
 #include "ocr/tesseract/TesseractEnginePool.h"
 #include "ocr/tesseract/TesseractImage.h"
@@ -41,7 +42,6 @@
 Q_LOGGING_CATEGORY(ocrLog, "tessarin.ocr", QtWarningMsg)
 
 using TextRules::looksLikeLatinText;
-using TextRules::normalizedLine;
 using Scripts::isUnspaced;
 
 namespace {
@@ -49,11 +49,6 @@ namespace {
 // Tesseract's own default when no language is asked for.
 const QString defaultModel = QStringLiteral("eng");
 
-// A line read this confidently by one script's model is not tried with the scripts after it.
-constexpr float acceptedLineConfidence = 0.75f;
-// What one Chinese model's confidence must exceed the other's by on a line to decide which of
-// simplified and traditional the text is.
-constexpr float clearHanMargin = 0.02f;
 // A re-reading with the language the text was recognised to be in is kept unless it is
 // clearly less confident.
 constexpr float languageRereadTolerance = 0.05f;
@@ -66,19 +61,7 @@ constexpr int enginesKeptWhenIdle = 2;
 // of Japanese or Korean text may all ask; loading one again costs more than reading a line.
 constexpr int enginesKeptBetweenCaptures = 5;
 
-enum class Script { latin, han, japanese, korean };
 
-// Japanese mixes kana with Han, so it stands alone.
-Script scriptOf(const QString &model)
-{
-    if (model == QLatin1String("chi_sim") || model == QLatin1String("chi_tra"))
-        return Script::han;
-    if (model == QLatin1String("jpn"))
-        return Script::japanese;
-    if (model == QLatin1String("kor"))
-        return Script::korean;
-    return Script::latin;
-}
 
 QString modelOfDetectedLanguage(const QString &code)
 {
@@ -115,35 +98,6 @@ PassModels modelsFor(const QStringList &identifiers)
     return pass;
 }
 
-void setImage(tesseract::TessBaseAPI *engine, const TesseractImage &prepared)
-{
-    engine->SetImage(prepared.image.constBits(), prepared.image.width(), prepared.image.height(), 1,
-                     int(prepared.image.bytesPerLine()));
-    engine->SetSourceResolution(qRound(96 * prepared.scale));
-}
-
-void stopAtLimit(const RecognitionLimit &limit)
-{
-    if (const RecognitionLimit::Reached reached = limit.reached(); reached != RecognitionLimit::Reached::no)
-        throw RecognitionStopped(reached);
-}
-
-// Tesseract asks this between words: a cancel or the deadline stops it mid-line.
-bool limitReached(void *limit, int)
-{
-    return static_cast<const RecognitionLimit *>(limit)->reached() != RecognitionLimit::Reached::no;
-}
-
-// Recognises what the engine is set to, stopping at the limit.
-void recognizeWithin(tesseract::TessBaseAPI *engine, const RecognitionLimit &limit)
-{
-    tesseract::ETEXT_DESC monitor;
-    monitor.cancel = &limitReached;
-    monitor.cancel_this = const_cast<RecognitionLimit *>(&limit);
-    engine->Recognize(&monitor);
-    stopAtLimit(limit);
-}
-
 // Debian's Tesseract runs parallel regions with a fixed thread count; on a small machine
 // that is several times slower than one thread. Inactive parallel regions run on one thread.
 void runSingleThreaded()
@@ -154,326 +108,6 @@ void runSingleThreaded()
 
 } // namespace
 
-// What one line came to: the reading and the model that gave it.
-struct LineRead {
-    std::optional<RecognizedText> text;
-    QString model;
-};
-
-// What the passes of one recognition share about its image: the prepared pixels, the text
-// lines found by layout analysis, and every line already read by a model, so that a later
-// pass asking the same model about the same line gets the answer without the work.
-struct ImageAnalysis : std::enable_shared_from_this<ImageAnalysis> {
-    qint64 cacheKey = 0;
-    QSize size;
-    TesseractImage prepared;
-    std::vector<QRect> lines;
-    QMutex mutex;
-    QHash<QString, std::optional<RecognizedText>> reads;
-    // Lines read with their wide gaps narrowed: reading them as a block would undo that.
-    QSet<qsizetype> narrowedLines;
-    // Readings under way on another thread, by the same keys.
-    QHash<QString, std::shared_future<void>> pendingReads;
-    // Which Chinese model read this image's text better, once both were asked on one line.
-    QString betterHanModel;
-    // Per line, the model that read it confidently: later passes ask it first.
-    QHash<qsizetype, QString> provenModels;
-    // The model that read the image's latest confident line: the other lines are most likely
-    // in the same script, so it goes first for them.
-    QString leadingModel;
-    // Readings of the lines as one block, one per line found, by model and line count.
-    QHash<QString, std::vector<RecognizedText>> blocks;
-    // The model of the Latin language the text turned out to be in, once a pass has re-read it.
-    QString latinLanguageModel;
-    // The current pass's: every reading stops at it.
-    RecognitionLimit limit;
-
-    static QString readKey(qsizetype line, const QString &model) { return QStringLiteral("%1/%2").arg(line).arg(model); }
-};
-
-// Reads lines with the models of one pass, in priority order, the models this image's text has
-// proven first. A line stops at the first script whose model reads it confidently.
-class LineReader
-{
-public:
-    // Starts reading a line with a model on another thread; the reading lands in the analysis.
-    using ReadAhead = std::function<void(const QString &model, qsizetype lineIndex)>;
-
-    LineReader(TesseractEnginePool &pool, ImageAnalysis &analysis, const QStringList &models, ReadAhead readAhead = {})
-        : m_pool(pool)
-        , m_analysis(analysis)
-        , m_models(models)
-        , m_readAhead(std::move(readAhead))
-    {
-    }
-
-    LineRead read(qsizetype lineIndex)
-    {
-        const std::vector<QString> order = readingOrder(lineIndex);
-        LineRead best;
-        for (size_t i = 0; i < order.size(); ++i) {
-            const QString &model = order[i];
-            if (m_readAhead && readsInPairs(order, i, lineIndex))
-                m_readAhead(order[i + 1], lineIndex);
-            const std::optional<RecognizedText> candidate = readWith(model, lineIndex);
-            if (candidate && (!best.text || candidate->confidence > best.text->confidence))
-                best = {candidate, model};
-            // A CJK model that reads plain Latin words: the line is Latin, and its model reads it.
-            const auto latin = std::find_if(order.begin() + long(i), order.end(),
-                                            [](const QString &each) { return scriptOf(each) == Script::latin; });
-            if (candidate && scriptOf(model) != Script::latin && latin != order.end() && looksLikeLatinText(*candidate)) {
-                if (std::optional<RecognizedText> text = readWith(*latin, lineIndex))
-                    best = {text, *latin};
-                break;
-            }
-            const bool siblingFollows = i + 1 < order.size() && scriptOf(model) == scriptOf(order[i + 1]);
-            if (siblingFollows) {
-                // Simplified and traditional Chinese share most glyphs, and each model reads the
-                // other's text fairly confidently in its own characters: both are asked until one
-                // has proved better on this image; from then on it goes first and the other is
-                // asked only when it is unsure. The whole text's choice is made at the end.
-                if (!betterHanModel().isEmpty() && best.text && best.text->confidence >= acceptedLineConfidence)
-                    break;
-                continue;
-            }
-            if (i > 0 && scriptOf(order[i - 1]) == scriptOf(model) && scriptOf(model) == Script::han) {
-                // A near tie proves nothing: the next line is read by both as well.
-                const std::optional<RecognizedText> sibling = readWith(order[i - 1], lineIndex);
-                const float margin = std::abs((sibling ? sibling->confidence : 0) - (candidate ? candidate->confidence : 0));
-                if (margin >= clearHanMargin)
-                    learnBetterHanModel(best.model);
-            }
-            if (best.text && best.text->confidence >= acceptedLineConfidence) {
-                learnProvenModel(lineIndex, best.model);
-                break;
-            }
-            if (best.text && scriptOf(best.model) == Script::latin && looksLikeLatinText(*best.text))
-                break;
-        }
-        return best;
-    }
-
-    std::optional<RecognizedText> readWith(const QString &model, qsizetype lineIndex)
-    {
-        if (const std::optional<std::optional<RecognizedText>> cached = cachedRead(ImageAnalysis::readKey(lineIndex, model)))
-            return *cached;
-        return readNow(model, lineIndex);
-    }
-
-    // Reads the line with the model, whatever was read before, and keeps the reading.
-    std::optional<RecognizedText> readNow(const QString &model, qsizetype lineIndex)
-    {
-        const QRect area = readingArea(lineIndex);
-        tesseract::TessBaseAPI *engine = engineFor(model);
-        engine->SetPageSegMode(tesseract::PSM_SINGLE_LINE);
-        // Only CJK glyphs are drawn in wide cells; Latin letters that far apart have spaces between them.
-        const QImage narrowed = scriptOf(model) == Script::latin
-            ? QImage()
-            : m_analysis.prepared.narrowedLine(m_analysis.lines[size_t(lineIndex)], area);
-        if (narrowed.isNull()) {
-            engine->SetRectangle(area.x(), area.y(), area.width(), area.height());
-        } else {
-            engine->SetImage(narrowed.constBits(), narrowed.width(), narrowed.height(), 1, int(narrowed.bytesPerLine()));
-            engine->SetSourceResolution(qRound(96 * m_analysis.prepared.scale));
-            QMutexLocker lock(&m_analysis.mutex);
-            m_analysis.narrowedLines.insert(lineIndex);
-        }
-        RecognitionLimit limit;
-        {
-            QMutexLocker lock(&m_analysis.mutex);
-            limit = m_analysis.limit;
-        }
-        std::optional<RecognizedText> result = recognizedLine(engine, limit);
-        // The line model's own layout drops a short line of large glyphs now and then; read as a
-        // raw line, without it, the glyphs come back.
-        if (!result || result->string.isEmpty()) {
-            engine->SetPageSegMode(tesseract::PSM_RAW_LINE);
-            result = recognizedLine(engine, limit);
-        }
-        if (!narrowed.isNull())
-            setImage(engine, m_analysis.prepared); // the next line is read from the whole image
-        QMutexLocker lock(&m_analysis.mutex);
-        m_analysis.reads.insert(ImageAnalysis::readKey(lineIndex, model), result);
-        return result;
-    }
-
-    static std::optional<RecognizedText> recognizedLine(tesseract::TessBaseAPI *engine, const RecognitionLimit &limit)
-    {
-        recognizeWithin(engine, limit);
-        std::unique_ptr<char[]> text(engine->GetUTF8Text());
-        if (!text)
-            return std::nullopt;
-        return RecognizedText{normalizedLine(QString::fromUtf8(text.get())),
-                              std::clamp(float(engine->MeanTextConf()) / 100.0f, 0.0f, 1.0f)};
-    }
-
-    // The given lines read together as one block of text, one reading per line found.
-    std::vector<RecognizedText> readBlock(const QString &model, const std::vector<qsizetype> &lines)
-    {
-        QRect block;
-        for (qsizetype line : lines)
-            block |= m_analysis.lines[size_t(line)];
-        const int margin = std::max(4, block.height() / (4 * int(lines.size())));
-        const QRect area = block.adjusted(-margin, -margin, margin, margin) & m_analysis.prepared.image.rect();
-        tesseract::TessBaseAPI *engine = engineFor(model);
-        engine->SetPageSegMode(tesseract::PSM_SINGLE_BLOCK);
-        engine->SetRectangle(area.x(), area.y(), area.width(), area.height());
-        std::vector<RecognizedText> found;
-        RecognitionLimit limit;
-        {
-            QMutexLocker lock(&m_analysis.mutex);
-            limit = m_analysis.limit;
-        }
-        recognizeWithin(engine, limit);
-        // A line's confidence is its words' mean, as for a line read alone; the iterator's own
-        // line confidence averages before clipping, and one unreadable glyph sinks it.
-        std::unique_ptr<tesseract::ResultIterator> word(engine->GetIterator());
-        if (!word || word->Empty(tesseract::RIL_WORD))
-            return found;
-        float sum = 0;
-        int words = 0;
-        const auto finishLine = [&] {
-            if (!found.empty() && words > 0)
-                found.back().confidence = std::clamp(sum / float(words) / 100.0f, 0.0f, 1.0f);
-            sum = 0;
-            words = 0;
-        };
-        do {
-            if (word->IsAtBeginningOf(tesseract::RIL_TEXTLINE)) {
-                finishLine();
-                std::unique_ptr<char[]> text(word->GetUTF8Text(tesseract::RIL_TEXTLINE));
-                found.push_back({text ? normalizedLine(QString::fromUtf8(text.get())) : QString(), 0});
-            }
-            sum += word->Confidence(tesseract::RIL_WORD);
-            ++words;
-        } while (word->Next(tesseract::RIL_WORD));
-        finishLine();
-        std::erase_if(found, [](const RecognizedText &line) { return line.string.isEmpty(); });
-        return found;
-    }
-
-private:
-    // Whether the model after this one reads the line on the other core while this one does: when
-    // both are sure to be asked (the two Chinese models, until the image has shown which reads
-    // it better), or when a line that is no Latin text has not yet shown its script, so that the
-    // CJK models are tried two at a time.
-    bool readsInPairs(const std::vector<QString> &order, size_t i, qsizetype lineIndex)
-    {
-        if (i + 1 >= order.size() || scriptOf(order[i]) == Script::latin || scriptOf(order[i + 1]) == Script::latin)
-            return false;
-        const QString key = ImageAnalysis::readKey(lineIndex, order[i]);
-        QMutexLocker lock(&m_analysis.mutex);
-        if (m_analysis.reads.contains(key) || m_analysis.pendingReads.contains(key))
-            return false; // the second of a pair
-        if (scriptOf(order[i]) == Script::han && scriptOf(order[i + 1]) == Script::han)
-            return m_analysis.betterHanModel.isEmpty();
-        return m_analysis.provenModels.value(lineIndex, m_analysis.leadingModel).isEmpty();
-    }
-
-    // A reading already made, waiting for it if another thread is making it. Nothing when no
-    // reading was made or it failed.
-    std::optional<std::optional<RecognizedText>> cachedRead(const QString &key)
-    {
-        std::shared_future<void> pending;
-        {
-            QMutexLocker lock(&m_analysis.mutex);
-            const auto cached = m_analysis.reads.constFind(key);
-            if (cached != m_analysis.reads.cend())
-                return *cached;
-            pending = m_analysis.pendingReads.value(key);
-        }
-        if (!pending.valid())
-            return std::nullopt;
-        pending.wait();
-        QMutexLocker lock(&m_analysis.mutex);
-        const auto cached = m_analysis.reads.constFind(key);
-        return cached != m_analysis.reads.cend() ? std::optional(*cached) : std::nullopt;
-    }
-
-    // The line with room around it, up to half way to the lines above and below: a line
-    // without descenders read in a tight box has its lower-case letters taken for capitals.
-    QRect readingArea(qsizetype lineIndex) const
-    {
-        const QRect &line = m_analysis.lines[size_t(lineIndex)];
-        const int margin = std::max(4, line.height() / 2);
-        int top = line.top() - margin;
-        int bottom = line.bottom() + margin;
-        for (const QRect &other : m_analysis.lines) {
-            if (other == line || other.right() < line.left() || other.left() > line.right())
-                continue;
-            if (other.bottom() < line.top())
-                top = std::max(top, (other.bottom() + line.top() + 1) / 2);
-            else if (other.top() > line.bottom())
-                bottom = std::min(bottom, (line.bottom() + other.top()) / 2);
-        }
-        const int side = std::max(4, line.height() / 4);
-        return QRect(QPoint(line.left() - side, top), QPoint(line.right() + side, bottom)) & m_analysis.prepared.image.rect();
-    }
-
-    // The pass's models in priority order, moved forward by what this image has shown: the
-    // script of the model proven on this line (or else on the image's other lines) first, and
-    // the better Chinese model before its sibling. Models of one script stay together.
-    // Within a script the pass's order stands, so its priority still decides between languages.
-    std::vector<QString> readingOrder(qsizetype lineIndex)
-    {
-        QString proven;
-        QString betterHan;
-        {
-            QMutexLocker lock(&m_analysis.mutex);
-            proven = m_analysis.provenModels.value(lineIndex, m_analysis.leadingModel);
-            betterHan = m_analysis.betterHanModel;
-        }
-        std::vector<QString> order(m_models.begin(), m_models.end());
-        // Until the image has shown its script, the Latin model goes first whatever the pass's
-        // priority: it is the cheapest to run, and its reading decides a line either way (Latin
-        // text it reads confidently or as plain words; other scripts it cannot read at all).
-        const Script first = m_models.contains(proven) ? scriptOf(proven) : Script::latin;
-        std::stable_partition(order.begin(), order.end(), [&](const QString &model) { return scriptOf(model) == first; });
-        const auto better = std::find(order.begin(), order.end(), betterHan);
-        if (better != order.end() && better != order.begin() && scriptOf(*(better - 1)) == Script::han)
-            std::iter_swap(better - 1, better);
-        return order;
-    }
-
-    void learnProvenModel(qsizetype lineIndex, const QString &model)
-    {
-        QMutexLocker lock(&m_analysis.mutex);
-        if (!m_analysis.provenModels.contains(lineIndex))
-            m_analysis.provenModels.insert(lineIndex, model);
-        m_analysis.leadingModel = model;
-    }
-
-    QString betterHanModel()
-    {
-        QMutexLocker lock(&m_analysis.mutex);
-        return m_analysis.betterHanModel;
-    }
-
-    void learnBetterHanModel(const QString &model)
-    {
-        if (scriptOf(model) != Script::han)
-            return;
-        QMutexLocker lock(&m_analysis.mutex);
-        if (m_analysis.betterHanModel.isEmpty())
-            m_analysis.betterHanModel = model;
-    }
-
-    tesseract::TessBaseAPI *engineFor(const QString &model)
-    {
-        auto lease = m_engines.find(model);
-        if (lease == m_engines.end()) {
-            lease = m_engines.emplace(model, m_pool.acquire(model)).first;
-            setImage(lease->second.get(), m_analysis.prepared);
-        }
-        return lease->second.get();
-    }
-
-    TesseractEnginePool &m_pool;
-    ImageAnalysis &m_analysis;
-    const QStringList &m_models;
-    const ReadAhead m_readAhead;
-    std::map<QString, TesseractEnginePool::Lease> m_engines;
-};
 
 class TesseractEngine::Private
 {
