@@ -5,7 +5,12 @@
 
 #include <QCoreApplication>
 
-ScreenRegionSelectionController::ScreenRegionSelectionController() = default;
+#include <QTimer>
+
+ScreenRegionSelectionController::ScreenRegionSelectionController()
+{
+    prepareWindowsSoon();
+}
 
 ScreenRegionSelectionController::~ScreenRegionSelectionController()
 {
@@ -26,6 +31,7 @@ QFuture<std::optional<ScreenRegionSelection>> ScreenRegionSelectionController::s
     m_session = std::make_unique<ScreenRegionSelectionSession>(grabber);
     ScreenRegionSelectionSession *current = m_session.get();
     current->holdsOverlayAfterSelection = holdOverlay;
+    current->windowFor = [this](QScreen *screen) { return m_pool.take(screen); };
     current->onHoldOverlay = [this](std::vector<QPointer<ScreenRegionSelectionWindow>> windows) {
         m_heldWindows = std::move(windows);
     };
@@ -33,6 +39,7 @@ QFuture<std::optional<ScreenRegionSelection>> ScreenRegionSelectionController::s
         // Released after the caller has its answer, and not from inside its own call.
         if (m_session.get() == current)
             m_session.release()->deleteLater();
+        prepareWindowsSoon();
     };
     QFuture<std::optional<ScreenRegionSelection>> future = current->future();
     current->start();
@@ -43,4 +50,9 @@ void ScreenRegionSelectionController::dismissOverlay()
 {
     ScreenRegionSelectionSession::closeWindows(m_heldWindows);
     m_heldWindows.clear();
+}
+
+void ScreenRegionSelectionController::prepareWindowsSoon()
+{
+    QTimer::singleShot(0, &m_context, [this] { m_pool.prepare(); });
 }

@@ -1,5 +1,6 @@
 #include "capture/ScreenRegionSelectionSession.h"
 
+#include "capture/CaptureTiming.h"
 #include "capture/ScreenRegionSelectionView.h"
 #include "capture/ScreenRegionSelectionWindow.h"
 #include "platform/DesktopSession.h"
@@ -8,7 +9,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
-#include <QVBoxLayout>
 
 ScreenRegionSelectionSession::ScreenRegionSelectionSession(ScreenGrabber &grabber)
     : m_grabber(grabber)
@@ -31,6 +31,7 @@ void ScreenRegionSelectionSession::start()
         return;
     }
     // Every screen is photographed before any overlay is visible, so no overlay is ever in them.
+    CaptureTiming::stamp("grab started");
     QList<ScreenGrabTarget> targets;
     for (QScreen *screen : screens)
         targets << ScreenGrabTarget::of(*screen);
@@ -58,38 +59,42 @@ void ScreenRegionSelectionSession::start()
 
 void ScreenRegionSelectionSession::showOverlays(const QList<QPointer<QScreen>> &screens, QList<QImage> images)
 {
+    CaptureTiming::stamp("screen grabbed");
     images.resize(screens.size());
-    const bool fullScreen = DesktopSession::clipboardNeedsFocus();
     QPointer<ScreenRegionSelectionSession> self(this);
     for (qsizetype i = 0; i < screens.size(); ++i) {
         QScreen *screen = screens[i];
         if (!screen)
             continue; // unplugged while the picture was taken
-        auto *window = new ScreenRegionSelectionWindow(screen);
+        // Without a picture, only a translucent veil can show the screen beneath.
+        ScreenRegionSelectionWindow *window =
+            images[i].isNull() ? new ScreenRegionSelectionWindow(screen, true) : windowFor(screen);
         window->onCancel = [self] {
             if (self)
                 self->finish(std::nullopt);
         };
-        auto *view = new ScreenRegionSelectionView(screen, images[i], [self](auto selection) {
+        window->view()->begin(images[i], [self](auto selection) {
             if (self)
                 self->finish(selection);
-        }, window);
-        auto *layout = new QVBoxLayout(window);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(view);
-        // Wayland ignores positions and stacking: a full-screen window on its screen is the way.
+        });
+        m_windows.emplace_back(window);
+    }
+    CaptureTiming::stamp("windows ready");
+    if (m_windows.empty()) {
+        finish(std::nullopt);
+        return;
+    }
+    // Wayland ignores positions and stacking: a full-screen window on its screen is the way.
+    const bool fullScreen = DesktopSession::clipboardNeedsFocus();
+    for (ScreenRegionSelectionWindow *window : m_windows) {
         if (fullScreen)
             window->showFullScreen();
         else
             window->show();
         window->raise();
-        view->setFocus();
-        m_windows.emplace_back(window);
+        window->view()->setFocus();
     }
-    if (m_windows.empty()) {
-        finish(std::nullopt);
-        return;
-    }
+    CaptureTiming::stamp("windows shown");
     // Override-redirect windows get no focus from the window manager: take the keyboard.
     ScreenRegionSelectionWindow *first = m_windows.front();
     first->activateWindow();
@@ -125,6 +130,11 @@ void ScreenRegionSelectionSession::finish(const std::optional<ScreenRegionSelect
     m_promise.addResult(selection);
     m_promise.finish();
     onFinish();
+}
+
+ScreenRegionSelectionWindow *ScreenRegionSelectionSession::newWindow(QScreen *screen)
+{
+    return new ScreenRegionSelectionWindow(screen);
 }
 
 void ScreenRegionSelectionSession::closeWindows(const std::vector<QPointer<ScreenRegionSelectionWindow>> &windows)

@@ -31,6 +31,8 @@ public:
     // selection and is handed here, to be closed once the result is on the clipboard.
     bool holdsOverlayAfterSelection = false;
     std::function<void(std::vector<QPointer<ScreenRegionSelectionWindow>>)> onHoldOverlay = closeWindows;
+    // Where the overlay windows come from; the session owns them once it has them.
+    std::function<ScreenRegionSelectionWindow *(QScreen *)> windowFor = newWindow;
 
     void start();
     // Ends the run; every request after the first is ignored.
@@ -39,6 +41,7 @@ public:
     const std::vector<QPointer<ScreenRegionSelectionWindow>> &windows() const { return m_windows; }
 
     static void closeWindows(const std::vector<QPointer<ScreenRegionSelectionWindow>> &windows);
+    static ScreenRegionSelectionWindow *newWindow(QScreen *screen);
 
 private:
     void showOverlays(const QList<QPointer<QScreen>> &screens, QList<QImage> images);
