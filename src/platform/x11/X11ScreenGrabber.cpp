@@ -65,6 +65,7 @@ QImage imageOf(Reply<xcb_get_image_reply_t> reply, QSize size, qreal devicePixel
 X11ScreenGrabber::X11ScreenGrabber()
 {
     // Connected now, so that the first capture does not pay for it.
+    std::lock_guard lock(m_mutex);
     root();
 }
 
@@ -76,7 +77,6 @@ X11ScreenGrabber::~X11ScreenGrabber()
 
 std::optional<X11ScreenGrabber::Root> X11ScreenGrabber::root()
 {
-    std::lock_guard lock(m_mutex);
     if (m_connection && xcb_connection_has_error(m_connection)) {
         xcb_disconnect(m_connection);
         m_connection = nullptr;
@@ -109,6 +109,9 @@ QFuture<QList<QImage>> X11ScreenGrabber::grabScreens(const QList<ScreenGrabTarge
 QList<QImage> X11ScreenGrabber::grabAll(const QList<ScreenGrabTarget> &screens)
 {
     QList<QImage> images(screens.size());
+    // One grab at a time: the server answers them in turn anyway, and a connection made again
+    // must not be closed under another thread.
+    std::lock_guard lock(m_mutex);
     const std::optional<Root> desktop = root();
     if (!desktop)
         return images;
@@ -138,5 +141,9 @@ QList<QImage> X11ScreenGrabber::grabAll(const QList<ScreenGrabTarget> &screens)
         std::free(error);
         images[i] = imageOf(std::move(reply), size, screens[i].devicePixelRatio);
     }
+    // Errors of the questions above that were not asked for (no RandR, say) wait in the event
+    // queue of a connection that lives on: dropped here.
+    while (xcb_generic_event_t *event = xcb_poll_for_event(connection))
+        std::free(event);
     return images;
 }

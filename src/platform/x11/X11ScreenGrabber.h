@@ -31,7 +31,7 @@ private:
         QRect area;
     };
     // The open connection, made again when the server dropped it; none without an X server of
-    // 24 bits or more.
+    // 24 bits or more. With the mutex held.
     std::optional<Root> root();
     QList<QImage> grabAll(const QList<ScreenGrabTarget> &screens);
 
