@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <thread>
 #include <vector>
 
 class QException;
@@ -45,11 +46,18 @@ public:
 
 private:
     void showOverlays(const QList<QPointer<QScreen>> &screens, QList<QImage> images);
+    // Fills the drawing memory of the prepared windows on another thread.
+    void warmUpBuffers();
+    // The prepared windows that were not shown go; the warming thread ends first.
+    void dropPrepared();
     // The screens could not be read: the caller gets the service's error.
     void fail(const QException &error);
 
     ScreenGrabber &m_grabber;
     QPromise<std::optional<ScreenRegionSelection>> m_promise;
     std::vector<QPointer<ScreenRegionSelectionWindow>> m_windows;
+    // One per screen, taken before the picture, not shown yet.
+    std::vector<QPointer<ScreenRegionSelectionWindow>> m_prepared;
+    std::thread m_warming;
     bool m_didFinish = false;
 };

@@ -3,6 +3,8 @@
 #include "capture/CaptureTiming.h"
 #include "capture/ScreenRegionSelectionView.h"
 
+#include <QBackingStore>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -25,6 +27,23 @@ ScreenRegionSelectionWindow::ScreenRegionSelectionWindow(QScreen *screen, bool t
     setGeometry(screen->geometry());
     winId();
     windowHandle()->installEventFilter(this);
+}
+
+std::span<uchar> ScreenRegionSelectionWindow::drawingBuffer()
+{
+    // X11's buffer exists once sized; Wayland's only while a frame is drawn, and asking it for its
+    // memory before then is not safe.
+    QBackingStore *store = backingStore();
+    if (!store || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return {};
+    // Drawing later keeps a buffer of the right size.
+    if (store->size() != size())
+        store->resize(size());
+    QPaintDevice *device = store->paintDevice();
+    if (!device || device->devType() != QInternal::Image)
+        return {};
+    auto *image = static_cast<QImage *>(device);
+    return {const_cast<uchar *>(image->constBits()), size_t(image->sizeInBytes())};
 }
 
 void ScreenRegionSelectionWindow::keyPressEvent(QKeyEvent *event)

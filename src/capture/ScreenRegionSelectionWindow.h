@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <span>
 
 class ScreenRegionSelectionView;
 
@@ -17,6 +18,9 @@ public:
     explicit ScreenRegionSelectionWindow(QScreen *screen, bool translucent = false);
 
     ScreenRegionSelectionView *view() const { return m_view; }
+    // The memory the window will be drawn into, made now at the window's size; empty where the
+    // platform makes it only when drawing (Wayland).
+    std::span<uchar> drawingBuffer();
     std::function<void()> onCancel = [] {};
 
 protected:
