@@ -7,9 +7,15 @@
 
 #include <QTimer>
 
+namespace {
+// After a selection, the windows for the next one are made once the text of this one has
+// usually been recognised: not in the way of the result.
+constexpr int afterSelectionMs = 250;
+} // namespace
+
 ScreenRegionSelectionController::ScreenRegionSelectionController()
 {
-    prepareWindowsSoon();
+    prepareWindowsSoon(0);
 }
 
 ScreenRegionSelectionController::~ScreenRegionSelectionController()
@@ -39,7 +45,7 @@ QFuture<std::optional<ScreenRegionSelection>> ScreenRegionSelectionController::s
         // Released after the caller has its answer, and not from inside its own call.
         if (m_session.get() == current)
             m_session.release()->deleteLater();
-        prepareWindowsSoon();
+        prepareWindowsSoon(afterSelectionMs);
     };
     QFuture<std::optional<ScreenRegionSelection>> future = current->future();
     current->start();
@@ -52,7 +58,7 @@ void ScreenRegionSelectionController::dismissOverlay()
     m_heldWindows.clear();
 }
 
-void ScreenRegionSelectionController::prepareWindowsSoon()
+void ScreenRegionSelectionController::prepareWindowsSoon(int delayMs)
 {
-    QTimer::singleShot(0, &m_context, [this] { m_pool.prepare(); });
+    QTimer::singleShot(delayMs, &m_context, [this] { m_pool.prepare(); });
 }

@@ -36,8 +36,8 @@ public:
     const ScreenRegionSelectionWindowPool &readyWindows() const { return m_pool; }
 
 private:
-    // Soon, from the event loop: never inside a selection's own end or a caller's turn.
-    void prepareWindowsSoon();
+    // From the event loop: never inside a selection's own end or a caller's turn.
+    void prepareWindowsSoon(int delayMs);
 
     ScreenRegionSelectionWindowPool m_pool;
     // Owns the timers above; gone with the controller.
