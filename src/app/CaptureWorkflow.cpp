@@ -1,5 +1,6 @@
 #include "app/CaptureWorkflow.h"
 
+#include "capture/CaptureTiming.h"
 #include "capture/CapturedScreenImage.h"
 #include "capture/ScreenImageCapturer.h"
 #include "feedback/ClipboardService.h"
@@ -112,6 +113,7 @@ bool CaptureWorkflow::begin()
     // Checked and set in one turn of the main thread: two triggers never both start.
     if (m_isRunning)
         return false;
+    CaptureTiming::stamp("trigger received");
     setRunning(true);
     m_clipboardChangesAtStart = m_clipboardChanges;
     if (!m_grabber.isAvailable()) {

@@ -5,7 +5,18 @@
 
 #include <QCoreApplication>
 
-ScreenRegionSelectionController::ScreenRegionSelectionController() = default;
+#include <QTimer>
+
+namespace {
+// After a selection, the windows for the next one are made once the text of this one has
+// usually been recognised: not in the way of the result.
+constexpr int afterSelectionMs = 250;
+} // namespace
+
+ScreenRegionSelectionController::ScreenRegionSelectionController()
+{
+    prepareWindowsSoon(0);
+}
 
 ScreenRegionSelectionController::~ScreenRegionSelectionController()
 {
@@ -26,6 +37,7 @@ QFuture<std::optional<ScreenRegionSelection>> ScreenRegionSelectionController::s
     m_session = std::make_unique<ScreenRegionSelectionSession>(grabber);
     ScreenRegionSelectionSession *current = m_session.get();
     current->holdsOverlayAfterSelection = holdOverlay;
+    current->windowFor = [this](QScreen *screen) { return m_pool.take(screen); };
     current->onHoldOverlay = [this](std::vector<QPointer<ScreenRegionSelectionWindow>> windows) {
         m_heldWindows = std::move(windows);
     };
@@ -33,6 +45,7 @@ QFuture<std::optional<ScreenRegionSelection>> ScreenRegionSelectionController::s
         // Released after the caller has its answer, and not from inside its own call.
         if (m_session.get() == current)
             m_session.release()->deleteLater();
+        prepareWindowsSoon(afterSelectionMs);
     };
     QFuture<std::optional<ScreenRegionSelection>> future = current->future();
     current->start();
@@ -43,4 +56,9 @@ void ScreenRegionSelectionController::dismissOverlay()
 {
     ScreenRegionSelectionSession::closeWindows(m_heldWindows);
     m_heldWindows.clear();
+}
+
+void ScreenRegionSelectionController::prepareWindowsSoon(int delayMs)
+{
+    QTimer::singleShot(delayMs, &m_context, [this] { m_pool.prepare(); });
 }

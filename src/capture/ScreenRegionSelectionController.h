@@ -1,8 +1,10 @@
 #pragma once
 
 #include "capture/ScreenRegionSelection.h"
+#include "capture/ScreenRegionSelectionWindowPool.h"
 
 #include <QFuture>
+#include <QObject>
 #include <QPointer>
 
 #include <memory>
@@ -14,6 +16,8 @@ class ScreenRegionSelectionSession;
 class ScreenRegionSelectionWindow;
 
 // Lets the user drag a rectangle on any screen, one selection at a time. Main thread only.
+// Between selections it keeps hidden overlay windows ready, so that a trigger costs no window
+// creation.
 class ScreenRegionSelectionController
 {
 public:
@@ -29,8 +33,15 @@ public:
     void dismissOverlay();
 
     ScreenRegionSelectionSession *activeSession() const { return m_session.get(); }
+    const ScreenRegionSelectionWindowPool &readyWindows() const { return m_pool; }
 
 private:
+    // From the event loop: never inside a selection's own end or a caller's turn.
+    void prepareWindowsSoon(int delayMs);
+
+    ScreenRegionSelectionWindowPool m_pool;
+    // Owns the timers above; gone with the controller.
+    QObject m_context;
     std::unique_ptr<ScreenRegionSelectionSession> m_session;
     std::vector<QPointer<ScreenRegionSelectionWindow>> m_heldWindows;
 };

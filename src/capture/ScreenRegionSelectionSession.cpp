@@ -1,5 +1,6 @@
 #include "capture/ScreenRegionSelectionSession.h"
 
+#include "capture/CaptureTiming.h"
 #include "capture/ScreenRegionSelectionView.h"
 #include "capture/ScreenRegionSelectionWindow.h"
 #include "platform/DesktopSession.h"
@@ -8,7 +9,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
-#include <QVBoxLayout>
 
 ScreenRegionSelectionSession::ScreenRegionSelectionSession(ScreenGrabber &grabber)
     : m_grabber(grabber)
@@ -30,7 +30,13 @@ void ScreenRegionSelectionSession::start()
         QTimer::singleShot(0, this, [this] { finish(std::nullopt); });
         return;
     }
+    // The windows' drawing memory is made and touched while the picture is being taken: a
+    // screenful of fresh memory costs a page fault per page at the first frame otherwise.
+    for (QScreen *screen : screens)
+        m_prepared.emplace_back(windowFor(screen));
+    warmUpBuffers();
     // Every screen is photographed before any overlay is visible, so no overlay is ever in them.
+    CaptureTiming::stamp("grab started");
     QList<ScreenGrabTarget> targets;
     for (QScreen *screen : screens)
         targets << ScreenGrabTarget::of(*screen);
@@ -58,38 +64,52 @@ void ScreenRegionSelectionSession::start()
 
 void ScreenRegionSelectionSession::showOverlays(const QList<QPointer<QScreen>> &screens, QList<QImage> images)
 {
+    CaptureTiming::stamp("screen grabbed");
+    if (m_warming.joinable())
+        m_warming.join();
     images.resize(screens.size());
-    const bool fullScreen = DesktopSession::clipboardNeedsFocus();
     QPointer<ScreenRegionSelectionSession> self(this);
     for (qsizetype i = 0; i < screens.size(); ++i) {
         QScreen *screen = screens[i];
         if (!screen)
             continue; // unplugged while the picture was taken
-        auto *window = new ScreenRegionSelectionWindow(screen);
+        // Without a picture, only a translucent veil can show the screen beneath.
+        ScreenRegionSelectionWindow *window = nullptr;
+        if (images[i].isNull())
+            window = new ScreenRegionSelectionWindow(screen, true);
+        else if (size_t(i) < m_prepared.size() && m_prepared[size_t(i)])
+            window = m_prepared[size_t(i)].data();
+        else
+            window = windowFor(screen);
+        if (size_t(i) < m_prepared.size() && m_prepared[size_t(i)] == window)
+            m_prepared[size_t(i)] = nullptr;
         window->onCancel = [self] {
             if (self)
                 self->finish(std::nullopt);
         };
-        auto *view = new ScreenRegionSelectionView(screen, images[i], [self](auto selection) {
+        window->view()->begin(images[i], [self](auto selection) {
             if (self)
                 self->finish(selection);
-        }, window);
-        auto *layout = new QVBoxLayout(window);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(view);
-        // Wayland ignores positions and stacking: a full-screen window on its screen is the way.
+        });
+        m_windows.emplace_back(window);
+    }
+    dropPrepared();
+    CaptureTiming::stamp("windows ready");
+    if (m_windows.empty()) {
+        finish(std::nullopt);
+        return;
+    }
+    // Wayland ignores positions and stacking: a full-screen window on its screen is the way.
+    const bool fullScreen = DesktopSession::clipboardNeedsFocus();
+    for (ScreenRegionSelectionWindow *window : m_windows) {
         if (fullScreen)
             window->showFullScreen();
         else
             window->show();
         window->raise();
-        view->setFocus();
-        m_windows.emplace_back(window);
+        window->view()->setFocus();
     }
-    if (m_windows.empty()) {
-        finish(std::nullopt);
-        return;
-    }
+    CaptureTiming::stamp("windows shown");
     // Override-redirect windows get no focus from the window manager: take the keyboard.
     ScreenRegionSelectionWindow *first = m_windows.front();
     first->activateWindow();
@@ -101,6 +121,7 @@ void ScreenRegionSelectionSession::fail(const QException &error)
     if (m_didFinish)
         return;
     m_didFinish = true;
+    dropPrepared();
     closeWindows(m_windows);
     m_windows.clear();
     m_promise.setException(error);
@@ -113,6 +134,7 @@ void ScreenRegionSelectionSession::finish(const std::optional<ScreenRegionSelect
     if (m_didFinish)
         return;
     m_didFinish = true;
+    dropPrepared();
     for (const QPointer<ScreenRegionSelectionWindow> &window : m_windows) {
         if (window)
             window->releaseKeyboard();
@@ -125,6 +147,38 @@ void ScreenRegionSelectionSession::finish(const std::optional<ScreenRegionSelect
     m_promise.addResult(selection);
     m_promise.finish();
     onFinish();
+}
+
+void ScreenRegionSelectionSession::warmUpBuffers()
+{
+    std::vector<std::span<uchar>> buffers;
+    for (const QPointer<ScreenRegionSelectionWindow> &window : m_prepared) {
+        if (const std::span<uchar> buffer = window->drawingBuffer(); !buffer.empty())
+            buffers.push_back(buffer);
+    }
+    if (buffers.empty())
+        return;
+    // Only raw memory that nothing else touches until the join: the windows are neither shown nor
+    // drawn before it. What is written is drawn over by the first, full frame.
+    m_warming = std::thread([buffers] {
+        for (const std::span<uchar> buffer : buffers) {
+            for (size_t page = 0; page < buffer.size(); page += 4096)
+                buffer[page] = 0;
+        }
+    });
+}
+
+void ScreenRegionSelectionSession::dropPrepared()
+{
+    if (m_warming.joinable())
+        m_warming.join();
+    closeWindows(m_prepared);
+    m_prepared.clear();
+}
+
+ScreenRegionSelectionWindow *ScreenRegionSelectionSession::newWindow(QScreen *screen)
+{
+    return new ScreenRegionSelectionWindow(screen);
 }
 
 void ScreenRegionSelectionSession::closeWindows(const std::vector<QPointer<ScreenRegionSelectionWindow>> &windows)

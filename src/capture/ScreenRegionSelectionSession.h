@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <thread>
 #include <vector>
 
 class QException;
@@ -31,6 +32,8 @@ public:
     // selection and is handed here, to be closed once the result is on the clipboard.
     bool holdsOverlayAfterSelection = false;
     std::function<void(std::vector<QPointer<ScreenRegionSelectionWindow>>)> onHoldOverlay = closeWindows;
+    // Where the overlay windows come from; the session owns them once it has them.
+    std::function<ScreenRegionSelectionWindow *(QScreen *)> windowFor = newWindow;
 
     void start();
     // Ends the run; every request after the first is ignored.
@@ -39,14 +42,22 @@ public:
     const std::vector<QPointer<ScreenRegionSelectionWindow>> &windows() const { return m_windows; }
 
     static void closeWindows(const std::vector<QPointer<ScreenRegionSelectionWindow>> &windows);
+    static ScreenRegionSelectionWindow *newWindow(QScreen *screen);
 
 private:
     void showOverlays(const QList<QPointer<QScreen>> &screens, QList<QImage> images);
+    // Fills the drawing memory of the prepared windows on another thread.
+    void warmUpBuffers();
+    // The prepared windows that were not shown go; the warming thread ends first.
+    void dropPrepared();
     // The screens could not be read: the caller gets the service's error.
     void fail(const QException &error);
 
     ScreenGrabber &m_grabber;
     QPromise<std::optional<ScreenRegionSelection>> m_promise;
     std::vector<QPointer<ScreenRegionSelectionWindow>> m_windows;
+    // One per screen, taken before the picture, not shown yet.
+    std::vector<QPointer<ScreenRegionSelectionWindow>> m_prepared;
+    std::thread m_warming;
     bool m_didFinish = false;
 };

@@ -1,5 +1,7 @@
 #include "capture/ScreenRegionSelectionView.h"
 
+#include "capture/CaptureTiming.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,20 +11,25 @@ namespace {
 constexpr qreal outlineWidth = 2;
 } // namespace
 
-ScreenRegionSelectionView::ScreenRegionSelectionView(QScreen *screen, QImage snapshot, FinishHandler onFinish,
-                                                     QWidget *parent)
+ScreenRegionSelectionView::ScreenRegionSelectionView(QScreen *screen, QWidget *parent)
     : QWidget(parent)
     , m_screen(screen)
-    , m_snapshot(std::move(snapshot))
-    , m_onFinish(std::move(onFinish))
 {
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void ScreenRegionSelectionView::begin(QImage snapshot, FinishHandler onFinish)
+{
+    m_snapshot = std::move(snapshot);
+    m_onFinish = std::move(onFinish);
     if (m_snapshot.isNull()) {
         // Only a veil over the live screen, which stays invisible without a compositor: the cross
         // is then the one sign that a selection is waiting. Over the dimmed picture the pointer
         // keeps its shape.
         setCursor(Qt::CrossCursor);
+        setAttribute(Qt::WA_OpaquePaintEvent, false);
     } else {
+        unsetCursor();
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 }
@@ -96,6 +103,8 @@ void ScreenRegionSelectionView::paintEvent(QPaintEvent *event)
         auto source = [ratio](const QRectF &area) {
             return QRectF(area.topLeft() * ratio, area.size() * ratio);
         };
+        // Dimmed in place in the window's own buffer: a darkened copy of the picture would be
+        // another screenful of fresh memory to fill, which costs more than the blend.
         const QRectF area(event->rect());
         painter.drawImage(area, m_snapshot, source(area));
         QPainterPath dimmed;
@@ -113,5 +122,9 @@ void ScreenRegionSelectionView::paintEvent(QPaintEvent *event)
         painter.setPen(QPen(palette().color(QPalette::Highlight), outlineWidth));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(*rect);
+    }
+    if (!m_painted) {
+        m_painted = true;
+        CaptureTiming::stamp("first frame drawn");
     }
 }

@@ -22,7 +22,11 @@ public:
     static constexpr qreal minimumSize = 4;
     static constexpr qreal dimming = 0.18;
 
-    ScreenRegionSelectionView(QScreen *screen, QImage snapshot, FinishHandler onFinish, QWidget *parent);
+    ScreenRegionSelectionView(QScreen *screen, QWidget *parent);
+
+    // Starts the selection over this picture of the screen, in device pixels; over the live
+    // screen when it is null.
+    void begin(QImage snapshot, FinishHandler onFinish);
 
     std::optional<QRectF> dragRect() const;
 
@@ -39,7 +43,8 @@ private:
 
     QPointer<QScreen> m_screen;
     QImage m_snapshot;
-    FinishHandler m_onFinish;
+    FinishHandler m_onFinish = [](auto) {};
     std::optional<QPointF> m_dragStart;
     std::optional<QPointF> m_dragCurrent;
+    bool m_painted = false;
 };

@@ -273,8 +273,13 @@ private slots:
         // The portal's answer ends the (still invisible) overlays before the alert.
         QTRY_VERIFY(!scene.controller().isCaptureRunning());
         QTRY_COMPARE(scene.selection().activeSession(), nullptr);
-        QTRY_VERIFY(std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
-                                 [](QWidget *w) { return w->isVisible() && w->windowTitle() == "Tessarin selection"; }));
+        QTRY_VERIFY([] {
+            // One list: two calls would give two lists, and iterators of both.
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            return std::none_of(windows.cbegin(), windows.cend(), [](QWidget *w) {
+                return w->isVisible() && w->windowTitle() == "Tessarin selection";
+            });
+        }());
         QCOMPARE(X11Clipboard::read().data, QByteArray("kept"));
         QTRY_COMPARE(scene.controller().lastResultSummary(),
                      QStringLiteral("Capture again and allow screenshots when your desktop asks. No restart is needed."));

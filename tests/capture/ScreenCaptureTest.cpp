@@ -1,6 +1,7 @@
 // Selection overlays and screen capture on a real two-monitor X desktop, driven by xdotool
 // as a user's mouse and keyboard would drive them.
 #include "platform/ScreenCaptureError.h"
+#include "capture/CaptureTiming.h"
 #include "capture/ScreenImageCapturer.h"
 #include "capture/ScreenRegionSelectionController.h"
 #include "app/PlatformLoader.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
@@ -29,6 +31,28 @@ std::unique_ptr<QLabel> showPattern(QScreen *screen, QPoint localPosition, const
     window->setGeometry(QRect(screen->geometry().topLeft() + localPosition, pattern.deviceIndependentSize().toSize()));
     window->show();
     return window;
+}
+
+// The colour the screen shows at a logical point, as a user sees it.
+QColor shownColour(QScreen *screen, QPoint local)
+{
+    return screen->grabWindow(0, local.x(), local.y(), 1, 1).toImage().pixelColor(0, 0);
+}
+
+// Darkened by the overlay's 18 %, give or take the blend's rounding.
+bool isDimmed(const QColor &shown, const QColor &original)
+{
+    auto near = [](int got, int was) { return std::abs(got - int(std::lround(was * 0.82))) <= 2; };
+    return near(shown.red(), original.red()) && near(shown.green(), original.green())
+        && near(shown.blue(), original.blue());
+}
+
+std::vector<QString> timingLines;
+
+void keepTimingLines(QtMsgType, const QMessageLogContext &context, const QString &message)
+{
+    if (QLatin1String(context.category) == QLatin1String(captureTiming().categoryName()))
+        timingLines.push_back(message);
 }
 
 } // namespace
@@ -155,6 +179,62 @@ private slots:
 
         ScreenRegionSelection outside{left, QRectF(edge + 100, 100, 50, 50), {}};
         QCOMPARE(captureError(outside), ScreenCaptureError::cropFailed);
+    }
+
+    void everyOverlayShowsItsOwnMomentsPictureDimmed()
+    {
+        // Two selections over different screen contents: each overlay shows the picture taken at
+        // its trigger, darkened, and never one left from an earlier selection.
+        for (const QColor colour : {QColor(200, 120, 40), QColor(40, 160, 220)}) {
+            std::vector<std::unique_ptr<QLabel>> patches;
+            for (QScreen *screen : QGuiApplication::screens()) {
+                QImage patch(QSize(120, 80) * screen->devicePixelRatio(), QImage::Format_RGB32);
+                patch.fill(colour);
+                patch.setDevicePixelRatio(screen->devicePixelRatio());
+                patches.push_back(showPattern(screen, QPoint(400, 300), patch));
+                QVERIFY(waitUntilShown(patches.back().get()));
+            }
+            auto future = m_selection.selectRegion(PlatformLoader::screenGrabber());
+            QVERIFY(waitForOverlays(m_selection));
+            for (QScreen *screen : QGuiApplication::screens()) {
+                QVERIFY2(QTest::qWaitFor([&] { return isDimmed(shownColour(screen, {460, 340}), colour); }),
+                         qPrintable(screen->name() + " shows " + shownColour(screen, {460, 340}).name()));
+            }
+            xdotool({"key", "Escape"});
+            QTRY_VERIFY(future.isFinished());
+            QVERIFY(!future.result());
+        }
+        // Between selections a hidden overlay waits on every screen, made ahead of the trigger.
+        QTRY_COMPARE(m_selection.readyWindows().readyCount(), QGuiApplication::screens().size());
+        QCOMPARE(xdotool({"search", "--onlyvisible", "--name", "Tessarin selection"}), QString());
+    }
+
+    void stageTimesAreLoggedOnlyWhenAskedFor()
+    {
+        timingLines.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(keepTimingLines);
+        QVERIFY(!select({"key", "Escape"}));
+        QCOMPARE(timingLines.size(), size_t(0));
+
+        QLoggingCategory::setFilterRules(QStringLiteral("tessarin.capture.timing.debug=true"));
+        QVERIFY(!select({"key", "Escape"}));
+        QLoggingCategory::setFilterRules(QString());
+        qInstallMessageHandler(previous);
+        // "STAGE at MS", in the order the stages happen, on one clock.
+        QStringList stages;
+        double last = 0;
+        for (const QString &line : timingLines) {
+            const qsizetype at = line.lastIndexOf(QLatin1String(" at "));
+            QVERIFY2(at > 0, qPrintable(line));
+            const double ms = line.mid(at + 4).toDouble();
+            QVERIFY2(ms >= last, qPrintable(line));
+            last = ms;
+            if (!stages.contains(line.left(at)))
+                stages << line.left(at);
+        }
+        const QStringList expected = {"grab started", "screen grabbed", "windows ready", "windows shown"};
+        QCOMPARE(stages.mid(0, 4), expected);
+        QVERIFY2(stages.contains("mapped") && stages.contains("first frame drawn"), qPrintable(stages.join(", ")));
     }
 
     void aScreenGoneDuringTheSelectionFailsCleanly()
