@@ -76,6 +76,7 @@ CaptureWorkflow::CaptureWorkflow(ClipboardService &clipboard, OCRProvider &ocr, 
     , m_grabber(grabber)
     , m_toasts(toasts)
 {
+    m_selection.onHeldOverlayCancelled = [this] { stopRecognition(); };
     if (QClipboard *clipboard = QGuiApplication::clipboard())
         connect(clipboard, &QClipboard::dataChanged, this, [this] { ++m_clipboardChanges; });
 }

@@ -40,6 +40,11 @@ QFuture<std::optional<ScreenRegionSelection>> ScreenRegionSelectionController::s
     current->windowFor = [this](QScreen *screen) { return m_pool.take(screen); };
     current->onHoldOverlay = [this](std::vector<QPointer<ScreenRegionSelectionWindow>> windows) {
         m_heldWindows = std::move(windows);
+        // Escape on the frozen screen still means stop, while what was selected is worked on.
+        for (const QPointer<ScreenRegionSelectionWindow> &window : m_heldWindows) {
+            if (window)
+                window->onCancel = [this] { onHeldOverlayCancelled(); };
+        }
     };
     current->onFinish = [this, current] {
         // Released after the caller has its answer, and not from inside its own call.

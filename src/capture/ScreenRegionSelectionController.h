@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -31,6 +32,8 @@ public:
     // selection until dismissOverlay(). A selection still running is replaced.
     QFuture<std::optional<ScreenRegionSelection>> selectRegion(ScreenGrabber &grabber, bool holdOverlay = false);
     void dismissOverlay();
+    // Escape pressed on an overlay held after its selection.
+    std::function<void()> onHeldOverlayCancelled = [] {};
 
     ScreenRegionSelectionSession *activeSession() const { return m_session.get(); }
     const ScreenRegionSelectionWindowPool &readyWindows() const { return m_pool; }

@@ -135,11 +135,13 @@ void ScreenRegionSelectionSession::finish(const std::optional<ScreenRegionSelect
         return;
     m_didFinish = true;
     dropPrepared();
+    const bool hold = selection && holdsOverlayAfterSelection;
+    // A held overlay keeps the keys: Escape on it stops the work on its selection.
     for (const QPointer<ScreenRegionSelectionWindow> &window : m_windows) {
-        if (window)
+        if (window && !hold)
             window->releaseKeyboard();
     }
-    if (selection && holdsOverlayAfterSelection)
+    if (hold)
         onHoldOverlay(m_windows);
     else
         closeWindows(m_windows);
@@ -185,6 +187,7 @@ void ScreenRegionSelectionSession::closeWindows(const std::vector<QPointer<Scree
 {
     for (const QPointer<ScreenRegionSelectionWindow> &window : windows) {
         if (window) {
+            window->releaseKeyboard();
             window->hide();
             window->deleteLater();
         }

@@ -167,6 +167,26 @@ private slots:
         QVERIFY(!select({"mousemove", QString::number(click.x()), QString::number(click.y()), "click", "1"}));
     }
 
+    // A held overlay stays until dismissed; Escape on it is passed on, for the work under way.
+    void escapeOnAHeldOverlayIsPassedOn()
+    {
+        int escapes = 0;
+        m_selection.onHeldOverlayCancelled = [&] { ++escapes; };
+        auto future = m_selection.selectRegion(PlatformLoader::screenGrabber(), true);
+        QVERIFY(waitForOverlays(m_selection));
+        QProcess driver;
+        driver.start("xdotool", drag(QGuiApplication::screens().at(0), {100, 100}, {300, 200}));
+        QTRY_VERIFY(future.isFinished());
+        driver.waitForFinished();
+        QVERIFY(future.result().has_value());
+        QVERIFY(!xdotool({"search", "--onlyvisible", "--name", "Tessarin selection"}).isEmpty());
+        xdotool({"key", "Escape"});
+        QTRY_COMPARE(escapes, 1);
+        m_selection.dismissOverlay();
+        QTRY_VERIFY(xdotool({"search", "--onlyvisible", "--name", "Tessarin selection"}).isEmpty());
+        m_selection.onHeldOverlayCancelled = [] {};
+    }
+
     void selectionsAreCutAtTheirMonitorsEdge()
     {
         QScreen *left = QGuiApplication::screens().at(0);
