@@ -77,8 +77,12 @@ CaptureWorkflow::CaptureWorkflow(ClipboardService &clipboard, OCRProvider &ocr, 
     , m_toasts(toasts)
 {
     m_selection.onHeldOverlayCancelled = [this] { stopRecognition(); };
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        connect(clipboard, &QClipboard::dataChanged, this, [this] { ++m_clipboardChanges; });
+    // On Wayland a program learns of the clipboard only with the focus, and is told of it again
+    // whenever the focus comes back: no change to go by. There the frozen screen keeps the focus
+    // until the capture ends, so that nothing can be copied meanwhile anyway.
+    QClipboard *systemClipboard = QGuiApplication::clipboard();
+    if (systemClipboard && !DesktopSession::clipboardNeedsFocus())
+        connect(systemClipboard, &QClipboard::dataChanged, this, [this] { ++m_clipboardChanges; });
 }
 
 void CaptureWorkflow::startTextCapture()
