@@ -136,6 +136,8 @@ private slots:
         QTest::newRow("a host name split by the model") << "see www.example. org/docs" << "see www.example.org/docs";
         QTest::newRow("a path's extension") << "open doc/README .md now" << "open doc/README.md now";
         QTest::newRow("a sentence after a full stop") << "It ended. Then more." << "It ended. Then more.";
+        QTest::newRow("a menu's shortcuts misread") << "Cut Ctri+x  Redo Ctr+Shiff+Z  CtrtX" << "Cut Ctrl+X Redo Ctrl+Shift+Z Ctrl+X";
+        QTest::newRow("words that only look like them") << "Cthulhu and C++ or ctrl z" << "Cthulhu and C++ or ctrl z";
     }
     void textAsTheModelsGiveIt()
     {

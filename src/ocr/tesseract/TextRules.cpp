@@ -114,13 +114,31 @@ QString normalized(const QString &line)
     return QString::fromUcs4(out.data(), qsizetype(out.size()));
 }
 
+// A keyboard shortcut as menus show it, "Ctrl+Shift+C": the models misread its small, pale
+// modifier names ("Ctri+", "Ctr+", "Shiff+") and give its key in lower case.
+QString withShortcutsMended(QString line)
+{
+    static const QRegularExpression control(QStringLiteral("\\b[Cc][tf][rt]?[rltiI1|]?(?=\\+\\S)"));
+    static const QRegularExpression shift(QStringLiteral("\\b[S5s]hi[ft]{1,2}(?=\\+\\S)"));
+    static const QRegularExpression joined(QStringLiteral("\\bC[tf]r[rltiI1|]([A-Z])\\b"));
+    static const QRegularExpression key(QStringLiteral("((?:Ctrl|Shift|Alt|Super)\\+)([a-z])\\b"));
+    line.replace(control, QStringLiteral("Ctrl"));
+    line.replace(shift, QStringLiteral("Shift"));
+    line.replace(joined, QStringLiteral("Ctrl+\\1"));
+    for (QRegularExpressionMatchIterator it = key.globalMatch(line); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        line[match.capturedStart(2)] = match.captured(2).front().toUpper();
+    }
+    return line;
+}
+
 } // namespace
 
 namespace TextRules {
 
 QString normalizedLine(const QString &line)
 {
-    return normalized(line);
+    return withShortcutsMended(normalized(line));
 }
 
 bool looksLikeLatinText(const RecognizedText &text)
