@@ -431,13 +431,16 @@ void eraseControls(QImage &gray, const std::vector<Piece> &pieces, PIXA *masks, 
 }
 
 // Secondary text (a menu's shortcuts, hints, timestamps) is drawn paler than the rest: each
-// glyph is brought to full ink, up to three times its own, so that the models see it as they
-// see the text beside it.
-void strengthenFaintGlyphs(QImage &gray, const std::vector<QRect> &glyphs)
+// glyph of text's height is brought to full ink, up to three times its own, so that the models
+// see it as they see the text beside it.
+void strengthenFaintGlyphs(QImage &gray, const std::vector<QRect> &glyphs, int glyphHeight)
 {
     constexpr int strongestGain = 3;
     std::vector<float> gain(size_t(gray.width()) * size_t(gray.height()), 1.0f);
     for (const QRect &glyph : glyphs) {
+        // A faint stroke taller than text is a frame's side or a divider, to be left faint.
+        if (glyph.height() * 2 > glyphHeight * 3)
+            continue;
         const QRect area = glyph.adjusted(-1, -1, 1, 1) & gray.rect();
         int darkest = 255;
         for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -618,7 +621,7 @@ TesseractImage TesseractImage::prepare(const QImage &source)
             std::fill_n(gray.scanLine(y) + rule.left(), rule.width(), uchar(255));
         std::erase_if(glyphs, [&](const QRect &g) { return g.width() * 2 <= rule.width() + 4 && g.intersects(rule); });
     }
-    strengthenFaintGlyphs(gray, glyphs);
+    strengthenFaintGlyphs(gray, glyphs, glyph);
 
     for (const QRect &panel : panels)
         invertPanel(gray, panel);
