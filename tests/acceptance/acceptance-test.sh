@@ -169,7 +169,7 @@ wait_until 3 sh -c "! xdotool search --onlyvisible --name 'Tessarin Settings'" |
 echo "== quit from the menu"
 open_menu
 click_menu_item "Quit"
-wait_until 5 sh -c "! kill -0 $pid" || fail "Quit did not end the program"
+wait_until 30 sh -c "! kill -0 $pid" || fail "Quit did not end the program"
 
 echo "== a restart keeps the settings and shows no second hint"
 start_tessarin

@@ -36,7 +36,7 @@ path=$(xclip -selection clipboard -o)
 [ -f "$path" ] || fail "the clipboard names no file: $path"
 
 kill -TERM "$pid"
-wait_until 5 sh -c "! kill -0 $pid" || fail "SIGTERM did not end tessarin"
+wait_until 30 sh -c "! kill -0 $pid" || fail "SIGTERM did not end tessarin"
 status=0; wait "$pid" || status=$?
 [ "$status" = 0 ] || fail "SIGTERM ended tessarin with status $status"
 grep -qx 'saved text/plain image/png' "$work/manager.log" \
