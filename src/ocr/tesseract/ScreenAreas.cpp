@@ -1,7 +1,5 @@
 #include "ocr/tesseract/ScreenAreas.h"
 
-#include <QPainter>
-
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -30,18 +28,6 @@ constexpr int weakestContrast = 40;
 int difference(QRgb a, QRgb b)
 {
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
-}
-
-QImage opaqueRgb(const QImage &source)
-{
-    if (!source.hasAlphaChannel())
-        return source.convertToFormat(QImage::Format_RGB32);
-    // Transparent pixels count as white, as they would show on a light page.
-    QImage flattened(source.size(), QImage::Format_RGB32);
-    flattened.fill(Qt::white);
-    QPainter painter(&flattened);
-    painter.drawImage(0, 0, source);
-    return flattened;
 }
 
 struct Area {
@@ -75,12 +61,14 @@ public:
         }
         if (double(backgroundPixels) < ScreenAreas::leastBackgroundShare * double(m_width) * double(m_height))
             return {};
+        if (!hasSeveralBackgrounds())
+            return {QImage(), uprightLines(), true, false};
         QImage gray(m_width, m_height, QImage::Format_Grayscale8);
         gray.fill(255);
         assignOwners();
         measureContrasts();
         paint(gray);
-        return {gray, uprightLines(), hasSeveralBackgrounds()};
+        return {gray, uprightLines(), true, true};
     }
 
 private:
@@ -384,7 +372,7 @@ private:
 
 } // namespace
 
-ScreenAreas::Segmented ScreenAreas::segment(const QImage &source)
+ScreenAreas::Segmented ScreenAreas::segment(const QImage &rgb)
 {
-    return Segmentation(opaqueRgb(source)).segment();
+    return Segmentation(rgb.convertToFormat(QImage::Format_RGB32)).segment();
 }

@@ -14,17 +14,20 @@ class ScreenAreas
 {
 public:
     struct Segmented {
-        // Ink on white: 0 where a pixel differs most from its background, 255 on the
-        // background. Null for a capture without flat backgrounds to speak of (a photo, noise,
-        // a scanned page with its grain).
+        // Where backgrounds of several colours make up the capture, its ink on white: 0 where
+        // a pixel differs most from its background, 255 on the background. Null otherwise:
+        // one background's text needs no areas.
         QImage ink;
         // Thin upright lines of one colour: a table's grid, a pane's divider, and some
         // strokes of glyphs.
         std::vector<QRect> uprightLines;
-        // Backgrounds of more than one colour: then each area's text has its own polarity.
+        // False for a capture without flat backgrounds to speak of: a photo, noise, a scanned
+        // page with its grain.
+        bool flatBackgrounds = false;
         bool severalBackgrounds = false;
     };
-    static Segmented segment(const QImage &source);
+    // An opaque capture; transparency is the caller's to flatten.
+    static Segmented segment(const QImage &rgb);
 
     // Whether a capture has flat backgrounds to speak of: below this share of its pixels it is
     // taken for a picture.

@@ -73,8 +73,10 @@ Contrast contrastOf(const Histogram &histogram)
     return contrast;
 }
 
-QImage opaque(const QImage &source)
+QImage opaqueRgb(const QImage &source)
 {
+    if (!source.hasAlphaChannel())
+        return source.convertToFormat(QImage::Format_RGB32);
     // Transparent pixels count as white, as they would show on a light page.
     QImage flattened(source.size(), QImage::Format_RGB32);
     flattened.fill(Qt::white);
@@ -86,9 +88,8 @@ QImage opaque(const QImage &source)
 // Dark ink on white at full contrast, from whichever of brightness and the three colour
 // channels tells ink from background best: pale text on a colour of nearly its brightness
 // differs much more in one channel. Ink lighter than its background is turned dark.
-QImage stretchedGray(const QImage &source)
+QImage stretchedGray(const QImage &rgb)
 {
-    const QImage rgb = source.hasAlphaChannel() ? opaque(source) : source.convertToFormat(QImage::Format_RGB32);
     std::array<Histogram, 4> histograms{}; // gray, red, green, blue
     for (int y = 0; y < rgb.height(); ++y) {
         const QRgb *row = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
@@ -157,13 +158,14 @@ bool isPaperLike(const QImage &source)
 // or a picture, in which nothing is read.
 ScreenAreas::Segmented inkOnWhite(const QImage &source)
 {
-    ScreenAreas::Segmented segmented = ScreenAreas::segment(source);
-    if (!segmented.ink.isNull() && !segmented.severalBackgrounds)
-        segmented.ink = stretchedGray(source);
-    if (!segmented.ink.isNull())
+    const QImage rgb = opaqueRgb(source);
+    ScreenAreas::Segmented segmented = ScreenAreas::segment(rgb);
+    if (segmented.severalBackgrounds)
         return segmented;
-    if (isPaperLike(source))
-        return {stretchedGray(source), {}, false};
+    if (segmented.flatBackgrounds || isPaperLike(rgb)) {
+        segmented.ink = stretchedGray(rgb);
+        return segmented;
+    }
     segmented.ink = QImage(source.size(), QImage::Format_Grayscale8);
     segmented.ink.fill(255);
     return segmented;
