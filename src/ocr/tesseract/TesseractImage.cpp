@@ -311,37 +311,6 @@ void erase(QImage &gray, const Piece &piece, PIXA *masks, int index)
     }
 }
 
-// The vertical strokes of a decoration longer than a line of text: a table's grid, a pane's
-// divider. They tell the cells of a row apart once the decoration is gone.
-void collectRules(const Piece &piece, PIXA *masks, int index, int glyph, std::vector<QRect> &rules)
-{
-    std::unique_ptr<PIX, PixDeleter> mask(pixaGetPix(masks, index, L_CLONE));
-    const l_uint32 *data = pixGetData(mask.get());
-    const int wordsPerLine = pixGetWpl(mask.get());
-    const int shortest = glyph * 3 / 2;
-    const size_t first = rules.size();
-    for (int x = 0; x < piece.box.width(); ++x) {
-        int run = 0;
-        for (int y = 0; y <= piece.box.height(); ++y) {
-            if (y < piece.box.height() && GET_DATA_BIT(data + y * wordsPerLine, x)) {
-                ++run;
-                continue;
-            }
-            if (run >= shortest) {
-                const QRect rule(piece.box.x() + x, piece.box.y() + y - run, 1, run);
-                const auto neighbour = std::find_if(rules.begin() + long(first), rules.end(), [&](const QRect &other) {
-                    return other.right() + 1 == rule.left() && other.top() <= rule.bottom() && rule.top() <= other.bottom();
-                });
-                if (neighbour != rules.end())
-                    *neighbour |= rule;
-                else
-                    rules.push_back(rule);
-            }
-            run = 0;
-        }
-    }
-}
-
 // Whether a piece encloses any background, as every glyph but a dot or a bar does, however
 // dense: a small Han character of many strokes has a solid middle but holes between them.
 bool hasHoles(PIX *mask)
@@ -599,7 +568,6 @@ TesseractImage TesseractImage::prepare(const QImage &source)
         const Piece &piece = pieces[i];
         const Shape shape = shapeOf(piece, glyph, gray.size());
         if (shape == Shape::decoration) {
-            collectRules(piece, masks.get(), int(i), glyph, rules);
             erase(gray, piece, masks.get(), int(i));
         } else if (shape == Shape::panel) {
             panels.push_back(piece.box);

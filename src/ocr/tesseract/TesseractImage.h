@@ -14,7 +14,7 @@ struct TesseractImage {
     int padding = 0;           // prepared pixels of border on each side
     std::vector<QRect> glyphs; // text-sized pieces of ink, in prepared pixels
     std::vector<QRect> marks;  // pieces too small for glyphs: dots, commas
-    std::vector<QRect> rules;  // vertical strokes of erased decorations: grid lines, dividers
+    std::vector<QRect> rules;  // upright lines longer than text: grid lines, dividers, frames
     int glyphHeight = 0;       // their median height, in prepared pixels; 0 without ink
 
     static TesseractImage prepare(const QImage &source);
