@@ -85,6 +85,13 @@ CaptureWorkflow::CaptureWorkflow(ClipboardService &clipboard, OCRProvider &ocr, 
         connect(systemClipboard, &QClipboard::dataChanged, this, [this] { ++m_clipboardChanges; });
 }
 
+void CaptureWorkflow::setCancelKey(std::unique_ptr<CancelKeyService> cancelKey)
+{
+    m_cancelKey = std::move(cancelKey);
+    if (m_cancelKey)
+        m_cancelKey->onPressed = [this] { stopRecognition(); };
+}
+
 void CaptureWorkflow::startTextCapture()
 {
     stopRecognition();
@@ -108,7 +115,7 @@ void CaptureWorkflow::stopRecognition()
     if (!m_recognizing)
         return;
     m_recognition.cancel();
-    m_recognizing = false;
+    setRecognizing(false);
     ++m_recognitionRun; // its result, when it comes, is no one's
     finish(cancelled());
 }
@@ -150,18 +157,29 @@ void CaptureWorkflow::run(std::function<void(const CapturedScreenImage &)> onCap
 
 void CaptureWorkflow::recognize(const QImage &image)
 {
-    m_recognizing = true;
+    setRecognizing(true);
     m_recognition = RecognitionLimit::within(recognitionBudget);
     const quint64 run = ++m_recognitionRun;
     m_ocr.recognize(image, OCRRequest{languageMode(), m_recognition}).then(this, [this, run](const OCRResult &result) {
         if (run != m_recognitionRun)
             return;
-        m_recognizing = false;
+        setRecognizing(false);
         if (result.failureReason == OCRFailureReason::cancelled)
             finish(cancelled());
         else
             deliverUnlessChanged([this, result] { return copyText(result); });
     });
+}
+
+void CaptureWorkflow::setRecognizing(bool recognizing)
+{
+    m_recognizing = recognizing;
+    if (!m_cancelKey)
+        return;
+    if (recognizing)
+        m_cancelKey->hold();
+    else
+        m_cancelKey->release();
 }
 
 void CaptureWorkflow::deliverUnlessChanged(std::function<Outcome()> write)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/GlobalShortcutService.h"
+#include "platform/x11/X11KeyboardModifiers.h"
 
 #include <QAbstractNativeEventFilter>
 
@@ -32,14 +33,8 @@ private:
         std::uint8_t keycode = 0;
         std::uint16_t modifiers = 0;
     };
-    struct Modifiers {
-        std::uint16_t super = 0, alt = 0, numLock = 0;
-    };
-
-    Modifiers readModifierMapping() const;
-    std::uint16_t xModifiers(std::uint32_t modifierMask, const Modifiers &modifiers) const;
-    std::vector<std::uint16_t> lockVariants(const Modifiers &modifiers) const;
-    void ungrab(const Grab &grab, const Modifiers &modifiers);
+    std::uint16_t xModifiers(std::uint32_t modifierMask, const X11KeyboardModifiers &modifiers) const;
+    void ungrab(const Grab &grab, const X11KeyboardModifiers &modifiers);
 
     xcb_connection_t *m_connection = nullptr;
     std::uint32_t m_root = 0;
