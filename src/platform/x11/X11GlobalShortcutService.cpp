@@ -1,7 +1,5 @@
 #include "platform/x11/X11GlobalShortcutService.h"
 
-#include "settings/HotKey.h"
-#include "settings/HotKeyKey.h"
 #include "platform/XcbReply.h"
 #include "platform/x11/X11Application.h"
 
@@ -27,38 +25,38 @@ X11GlobalShortcutService::~X11GlobalShortcutService()
         qGuiApp->removeNativeEventFilter(this);
 }
 
-std::uint16_t X11GlobalShortcutService::xModifiers(std::uint32_t mask, const X11KeyboardModifiers &modifiers) const
+std::uint16_t X11GlobalShortcutService::xModifiers(Qt::KeyboardModifiers modifiers, const X11KeyboardModifiers &mapping)
 {
     std::uint16_t result = 0;
-    if (mask & HotKey::commandBit)
-        result |= modifiers.super;
-    if (mask & HotKey::controlBit)
+    if (modifiers & Qt::MetaModifier)
+        result |= mapping.super;
+    if (modifiers & Qt::ControlModifier)
         result |= XCB_MOD_MASK_CONTROL;
-    if (mask & HotKey::optionBit)
-        result |= modifiers.alt;
-    if (mask & HotKey::shiftBit)
+    if (modifiers & Qt::AltModifier)
+        result |= mapping.alt;
+    if (modifiers & Qt::ShiftModifier)
         result |= XCB_MOD_MASK_SHIFT;
     return result;
 }
 
-std::int32_t X11GlobalShortcutService::registerShortcut(std::uint32_t signature, std::uint32_t id,
-                                                        std::uint32_t keyCode, std::uint32_t modifierMask)
+std::int32_t X11GlobalShortcutService::registerShortcut(std::uint32_t id, const PlatformShortcut &shortcut)
 {
     if (!m_connection)
         return XCB_CONN_ERROR;
-    const std::optional<HotKeyKey> key = HotKeyKeys::fromKeyCode(keyCode);
+    // Printable Latin-1 keys are their own keysyms, in lower case; found on whatever layout is active.
+    if (shortcut.key < Qt::Key_Space || shortcut.key > Qt::Key_AsciiTilde)
+        return XCB_VALUE;
+    const auto keysym = xcb_keysym_t(QChar(shortcut.key).toLower().unicode());
     std::unique_ptr<xcb_key_symbols_t, decltype(&xcb_key_symbols_free)> symbols(xcb_key_symbols_alloc(m_connection),
                                                                                  &xcb_key_symbols_free);
-    if (!key || !symbols)
+    if (!symbols)
         return XCB_VALUE;
-    // The digit's key on whatever layout is active: keysyms 0 ... 9 are ASCII.
-    std::unique_ptr<xcb_keycode_t, FreeDeleter> keycodes(
-        xcb_key_symbols_get_keycode(symbols.get(), xcb_keysym_t('0' + int(*key))));
+    const XcbReply<xcb_keycode_t> keycodes(xcb_key_symbols_get_keycode(symbols.get(), keysym));
     if (!keycodes || keycodes.get()[0] == XCB_NO_SYMBOL)
         return XCB_VALUE;
 
     const X11KeyboardModifiers modifiers = X11KeyboardModifiers::read(m_connection);
-    const Grab grab{keycodes.get()[0], xModifiers(modifierMask, modifiers)};
+    const Grab grab{keycodes.get()[0], xModifiers(shortcut.modifiers, modifiers)};
     std::int32_t status = 0;
     for (std::uint16_t locks : modifiers.lockVariants()) {
         const xcb_void_cookie_t cookie = xcb_grab_key_checked(m_connection, 1, m_root, grab.modifiers | locks,
@@ -72,7 +70,7 @@ std::int32_t X11GlobalShortcutService::registerShortcut(std::uint32_t signature,
         ungrab(grab, modifiers);
         return status;
     }
-    m_grabs[{signature, id}] = grab;
+    m_grabs[id] = grab;
     return 0;
 }
 
@@ -83,9 +81,9 @@ void X11GlobalShortcutService::ungrab(const Grab &grab, const X11KeyboardModifie
     xcb_flush(m_connection);
 }
 
-void X11GlobalShortcutService::unregisterShortcut(std::uint32_t signature, std::uint32_t id)
+void X11GlobalShortcutService::unregisterShortcut(std::uint32_t id)
 {
-    const auto found = m_grabs.find({signature, id});
+    const auto found = m_grabs.find(id);
     if (found == m_grabs.end() || !m_connection)
         return;
     ungrab(found->second, X11KeyboardModifiers::read(m_connection));
@@ -104,10 +102,10 @@ bool X11GlobalShortcutService::nativeEventFilter(const QByteArray &eventType, vo
         return false;
     const X11KeyboardModifiers modifiers = X11KeyboardModifiers::read(m_connection);
     const std::uint16_t state = modifiers.withoutLocks(press->state);
-    for (const auto &[key, grab] : m_grabs) {
+    for (const auto &[id, grab] : m_grabs) {
         if (grab.keycode == press->detail && grab.modifiers == state) {
             if (onPressed)
-                onPressed(key.first, key.second);
+                onPressed(id);
             return true;
         }
     }
