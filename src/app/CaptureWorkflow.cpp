@@ -9,7 +9,7 @@
 #include "ocr/OCRProvider.h"
 #include "platform/DesktopSession.h"
 #include "platform/ScreenGrabber.h"
-#include "platform/wayland/PortalRequest.h"
+#include "platform/ScreenCaptureError.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -148,9 +148,11 @@ void CaptureWorkflow::run(std::function<void(const CapturedScreenImage &)> onCap
                 .then(this, onCaptured)
                 .onFailed(this, [this] { finish(cancelled()); });
         })
-        .onFailed(this, [this](const PortalRequestError &) {
-            // The desktop's screenshot service said no, or is missing: missing permission.
-            finish({.permissionMissing = true});
+        .onFailed(this, [this](const ScreenCaptureException &error) {
+            if (error.error() == ScreenCaptureError::refused)
+                finish({.permissionMissing = true});
+            else
+                finish(cancelled());
         })
         .onFailed(this, [this] { finish(cancelled()); });
 }
