@@ -1,5 +1,7 @@
 #include "app/CaptureWorkflow.h"
 
+#include "app/AppLog.h"
+
 #include "capture/CaptureTiming.h"
 #include "capture/CapturedScreenImage.h"
 #include "capture/ScreenImageCapturer.h"
@@ -146,15 +148,18 @@ void CaptureWorkflow::run(std::function<void(const CapturedScreenImage &)> onCap
             }
             ScreenImageCapturer::capture(*selection, m_grabber)
                 .then(this, onCaptured)
-                .onFailed(this, [this] { finish(cancelled()); });
+                .onFailed(this, [this](const ScreenCaptureException &error) {
+                    qCWarning(appLog) << "the selected region could not be captured:" << error.error();
+                    finish(cancelled());
+                });
         })
         .onFailed(this, [this](const ScreenCaptureException &error) {
+            qCWarning(appLog) << "the screens could not be read:" << error.error();
             if (error.error() == ScreenCaptureError::refused)
                 finish({.permissionMissing = true});
             else
                 finish(cancelled());
-        })
-        .onFailed(this, [this] { finish(cancelled()); });
+        });
 }
 
 void CaptureWorkflow::recognize(const QImage &image)
@@ -166,6 +171,9 @@ void CaptureWorkflow::recognize(const QImage &image)
         if (run != m_recognitionRun)
             return;
         setRecognizing(false);
+        if (result.status == OCRStatus::failed)
+            qCInfo(appLog) << "recognition ended without text:" << result.failureReason << "after"
+                           << result.durationMilliseconds << "ms";
         if (result.failureReason == OCRFailureReason::cancelled)
             finish(cancelled());
         else
@@ -186,8 +194,10 @@ void CaptureWorkflow::setRecognizing(bool recognizing)
 
 void CaptureWorkflow::deliverUnlessChanged(std::function<Outcome()> write)
 {
-    if (m_clipboardChanges != m_clipboardChangesAtStart)
+    if (m_clipboardChanges != m_clipboardChangesAtStart) {
+        qCInfo(appLog) << "the clipboard changed during the capture: it is kept";
         finish(clipboardChanged());
+    }
     else
         deliver(std::move(write));
 }
@@ -205,8 +215,10 @@ void CaptureWorkflow::deliver(std::function<Outcome()> write, int tries)
                 finish(outcome);
             else if (tries > 1)
                 deliver(write, tries - 1);
-            else
+            else {
+                qCWarning(appLog) << "the desktop kept dropping the clipboard item: nothing copied";
                 finish(clipboardDropped());
+            }
         });
     });
 }

@@ -3,6 +3,7 @@
 #include "ocr/PreferredLanguageMode.h"
 #include "ocr/RecognitionLimit.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -15,10 +16,19 @@ struct OCRRequest {
     bool operator==(const OCRRequest &) const = default;
 };
 
+namespace OCROutcomes {
+Q_NAMESPACE
+
 enum class OCRStatus : std::uint8_t { success, noText, failed };
+Q_ENUM_NS(OCRStatus)
 
 // cancelled: stopped by whoever asked; timedOut: stopped at the request's deadline.
 enum class OCRFailureReason : std::uint8_t { none, captureFailed, recognitionFailed, unexpected, cancelled, timedOut };
+Q_ENUM_NS(OCRFailureReason)
+} // namespace OCROutcomes
+
+using OCROutcomes::OCRFailureReason;
+using OCROutcomes::OCRStatus;
 
 struct OCRResult {
     // Lines joined with a line feed, no trailing line feed.

@@ -1,6 +1,7 @@
 #include "settings/HotKeyMonitor.h"
 
 #include "platform/GlobalShortcutService.h"
+#include "settings/SettingsLog.h"
 
 #include <algorithm>
 
@@ -31,6 +32,8 @@ std::vector<HotKeyMonitor::RegistrationFailure> HotKeyMonitor::registerHotKeys(c
         const std::int32_t status = clash ? sameKeysAsEarlierRegistration : registerWithService(*registration);
         if (status == 0)
             continue;
+        qCWarning(settingsLog) << "the shortcut" << registration->hotKey.displayString() << "is refused, code"
+                               << status;
         failures.push_back({registration->id, registration->hotKey, status});
         if (!clash)
             m_refused.push_back(*registration);
@@ -83,6 +86,8 @@ void HotKeyMonitor::handleRefusals(const std::vector<GlobalShortcutService::Refu
         if (!m_callbacks.erase(refusal.id))
             continue;
         failures.push_back({refusal.id, m_hotKeys[refusal.id], refusal.status});
+        qCWarning(settingsLog) << "the desktop refused the shortcut" << m_hotKeys[refusal.id].displayString()
+                               << "- code" << refusal.status;
         m_hotKeys.erase(refusal.id);
     }
     if (!failures.empty())

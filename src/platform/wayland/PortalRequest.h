@@ -72,5 +72,6 @@ private:
     QDBusConnection m_connection;
     Handler m_handler;
     QString m_path;
+    QString m_method; // for the log
     bool m_finished = false;
 };

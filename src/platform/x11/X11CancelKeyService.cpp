@@ -1,5 +1,6 @@
 #include "platform/x11/X11CancelKeyService.h"
 
+#include "platform/PlatformLog.h"
 #include "platform/XcbReply.h"
 #include "platform/x11/X11Application.h"
 #include "platform/x11/X11KeyboardModifiers.h"
@@ -49,8 +50,10 @@ bool X11CancelKeyService::hold()
         const XcbReply<xcb_generic_error_t> error(xcb_request_check(m_connection, cookie));
         granted = granted && !error;
     }
-    if (!granted)
+    if (!granted) {
+        qCWarning(platformLog) << "Escape is held by another program: it cannot stop the reading of a capture";
         release();
+    }
     return granted;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/x11/X11GlobalShortcutService.h"
 
+#include "platform/PlatformLog.h"
 #include "platform/XcbReply.h"
 #include "platform/x11/X11Application.h"
 
@@ -66,6 +67,8 @@ std::int32_t X11GlobalShortcutService::registerShortcut(std::uint32_t id, const 
             status = error->error_code;
     }
     if (status != 0) {
+        qCWarning(platformLog) << "the X server refused the shortcut" << shortcut.key << shortcut.modifiers
+                               << "- error" << status << (status == badAccess ? "(another program holds it)" : "");
         // Another client holds the shortcut: give back the variants that were granted.
         ungrab(grab, modifiers);
         return status;
