@@ -9,7 +9,6 @@
 #include "feedback/ToastPresenter.h"
 #include "ocr/TesseractOCRProvider.h"
 #include "platform/ApplicationActionService.h"
-#include "platform/DesktopSession.h"
 #include "platform/GlobalShortcutService.h"
 #include "settings/SettingsWindowController.h"
 
@@ -29,12 +28,14 @@ constexpr int resultNoticeMs = 3200;
 
 AppServices AppServices::forSession()
 {
+    const SessionFacts &session = PlatformLoader::sessionFacts();
     return AppServices{AppSettingsStore(),
                        std::make_unique<TesseractOCRProvider>(),
-                       ClipboardService({}, DesktopSession::clipboardNeedsFocus()),
+                       ClipboardService({}, session.waylandClient),
                        &PlatformLoader::screenGrabber(),
                        PlatformLoader::globalShortcutService(),
-                       PlatformLoader::cancelKeyService()};
+                       PlatformLoader::cancelKeyService(),
+                       session};
 }
 
 AppController &AppController::shared()
@@ -51,9 +52,10 @@ AppController::AppController(AppServices services, QObject *parent)
     , m_lastResultSummary(L::text(LocalizedKey::ready))
     , m_ocrProvider(std::move(services.ocrProvider))
     , m_clipboardService(std::move(services.clipboardService))
-    , m_toastPresenter(std::make_unique<ToastPresenter>())
+    , m_session(services.session)
+    , m_toastPresenter(std::make_unique<ToastPresenter>(m_session))
     , m_captureWorkflow(std::make_unique<CaptureWorkflow>(m_clipboardService, *m_ocrProvider, *services.screenGrabber,
-                                                          *m_toastPresenter))
+                                                          *m_toastPresenter, m_session))
     , m_hotKeyMonitor(std::move(services.shortcuts))
 {
     m_captureWorkflow->setCancelKey(std::move(services.cancelKey));
@@ -313,7 +315,7 @@ void AppController::setLastResultSummary(const QString &summary)
 void AppController::configureStatusItem()
 {
     if (!m_tray) {
-        m_tray = std::make_unique<TrayMenu>();
+        m_tray = std::make_unique<TrayMenu>(m_session.trayLoadsIconsByName);
         connect(m_tray.get(), &TrayMenu::aboutToShow, this, &AppController::menuNeedsUpdate);
         connect(m_tray.get(), &TrayMenu::captureTextRequested, this, &AppController::startCapture);
         connect(m_tray.get(), &TrayMenu::captureScreenshotRequested, this, &AppController::startImageCapture);

@@ -6,6 +6,7 @@
 #include "settings/AppSettingsStore.h"
 #include "platform/CancelKeyService.h"
 #include "platform/GlobalShortcutService.h"
+#include "platform/SessionFacts.h"
 #include "settings/HotKeyMonitor.h"
 #include "settings/SettingsModel.h"
 
@@ -28,6 +29,7 @@ struct AppServices {
     ScreenGrabber *screenGrabber = nullptr;
     std::unique_ptr<GlobalShortcutService> shortcuts;
     std::unique_ptr<CancelKeyService> cancelKey; // none where the overlay stays up to take Escape
+    SessionFacts session;
 
     static AppServices forSession();
 };
@@ -108,6 +110,7 @@ private:
     QString m_lastResultSummary;
     std::unique_ptr<OCRProvider> m_ocrProvider;
     ClipboardService m_clipboardService;
+    SessionFacts m_session;
     std::unique_ptr<ToastPresenter> m_toastPresenter;
     std::unique_ptr<CaptureWorkflow> m_captureWorkflow;
     HotKeyMonitor m_hotKeyMonitor;

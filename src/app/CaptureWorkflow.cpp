@@ -9,7 +9,6 @@
 #include "feedback/Localization.h"
 #include "feedback/ToastPresenter.h"
 #include "ocr/OCRProvider.h"
-#include "platform/DesktopSession.h"
 #include "platform/ScreenGrabber.h"
 #include "platform/ScreenCaptureError.h"
 
@@ -71,19 +70,20 @@ CaptureWorkflow::Outcome clipboardDropped()
 } // namespace
 
 CaptureWorkflow::CaptureWorkflow(ClipboardService &clipboard, OCRProvider &ocr, ScreenGrabber &grabber,
-                                 ToastPresenter &toasts, QObject *parent)
+                                 ToastPresenter &toasts, const SessionFacts &session, QObject *parent)
     : QObject(parent)
     , m_clipboard(clipboard)
     , m_ocr(ocr)
     , m_grabber(grabber)
     , m_toasts(toasts)
+    , m_overlay{session.waylandClient, session.waylandClient}
 {
     m_selection.onHeldOverlayCancelled = [this] { stopRecognition(); };
     // On Wayland a program learns of the clipboard only with the focus, and is told of it again
     // whenever the focus comes back: no change to go by. There the frozen screen keeps the focus
     // until the capture ends, so that nothing can be copied meanwhile anyway.
     QClipboard *systemClipboard = QGuiApplication::clipboard();
-    if (systemClipboard && !DesktopSession::clipboardNeedsFocus())
+    if (systemClipboard && !session.waylandClient)
         connect(systemClipboard, &QClipboard::dataChanged, this, [this] { ++m_clipboardChanges; });
 }
 
@@ -140,7 +140,7 @@ bool CaptureWorkflow::begin()
 
 void CaptureWorkflow::run(std::function<void(const CapturedScreenImage &)> onCaptured)
 {
-    m_selection.selectRegion(m_grabber, DesktopSession::clipboardNeedsFocus())
+    m_selection.selectRegion(m_grabber, m_overlay)
         .then(this, [this, onCaptured](const std::optional<ScreenRegionSelection> &selection) {
             if (!selection) {
                 finish(cancelled());

@@ -5,6 +5,7 @@
 #include "ocr/PreferredLanguageMode.h"
 #include "ocr/RecognitionLimit.h"
 #include "platform/CancelKeyService.h"
+#include "platform/SessionFacts.h"
 
 #include <QObject>
 #include <QString>
@@ -37,7 +38,7 @@ public:
     };
 
     CaptureWorkflow(ClipboardService &clipboard, OCRProvider &ocr, ScreenGrabber &grabber, ToastPresenter &toasts,
-                    QObject *parent = nullptr);
+                    const SessionFacts &session, QObject *parent = nullptr);
 
     // Read when recognition starts: a mode changed while the user was selecting applies.
     std::function<PreferredLanguageMode()> languageMode = [] { return PreferredLanguageMode::automatic; };
@@ -81,6 +82,8 @@ private:
     ScreenGrabber &m_grabber;
     ToastPresenter &m_toasts;
     ScreenRegionSelectionController m_selection;
+    // On Wayland the overlay is full-screen and held until the clipboard has the result.
+    const SelectionOverlayMode m_overlay;
     bool m_isRunning = false;
     bool m_recognizing = false;
     RecognitionLimit m_recognition;

@@ -4,10 +4,13 @@
 
 class CancelKeyService;
 class GlobalShortcutService;
+struct SessionFacts;
 class ScreenGrabber;
 
 // Picks the X11 or the portal implementation of each platform service for this session.
 namespace PlatformLoader {
+// What this session is, learnt at the first call.
+const SessionFacts &sessionFacts();
 // The screen grabber of this session; shared, made on first use.
 ScreenGrabber &screenGrabber();
 // A new global-shortcut service for this session.

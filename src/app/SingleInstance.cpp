@@ -1,6 +1,7 @@
 #include "app/SingleInstance.h"
 
 #include "app/AppLog.h"
+#include "app/PlatformLoader.h"
 #include "feedback/Localization.h"
 #include "feedback/ToastPresenter.h"
 
@@ -186,7 +187,7 @@ void SingleInstance::reportUnanswered()
 {
     std::fputs("Tessarin is already running but does not answer.\n", stderr);
     // Started from a menu, the user would not see stderr.
-    ToastPresenter notice;
+    ToastPresenter notice(PlatformLoader::sessionFacts());
     notice.showStatus(L::text(LocalizedKey::singleInstanceUnanswered), ToastStyle::error, unansweredNoticeSeconds);
     QEventLoop shown;
     QTimer::singleShot(qRound(unansweredNoticeSeconds * 1000), &shown, &QEventLoop::quit);

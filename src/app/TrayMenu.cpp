@@ -2,16 +2,16 @@
 
 #include "app/MenuBarIcon.h"
 #include "feedback/Localization.h"
-#include "platform/DesktopSession.h"
 #include "settings/HotKey.h"
 
 #include <QCursor>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
-TrayMenu::TrayMenu(QObject *parent)
+TrayMenu::TrayMenu(bool iconsByName, QObject *parent)
     : QObject(parent)
     , m_icon(new QSystemTrayIcon(this))
+    , m_iconsByName(iconsByName)
     , m_menu(std::make_unique<QMenu>())
 {
     connect(m_menu.get(), &QMenu::aboutToShow, this, &TrayMenu::aboutToShow);
@@ -27,7 +27,7 @@ TrayMenu::~TrayMenu() = default;
 
 void TrayMenu::show()
 {
-    m_icon->setIcon(MenuBarIcon::trayIcon(DesktopSession::trayLoadsIconsByName()));
+    m_icon->setIcon(MenuBarIcon::trayIcon(m_iconsByName));
     m_icon->setToolTip(QStringLiteral("Tessarin"));
     m_icon->show();
 }

@@ -15,7 +15,7 @@ class TrayMenu : public QObject
     Q_OBJECT
 
 public:
-    explicit TrayMenu(QObject *parent = nullptr);
+    explicit TrayMenu(bool iconsByName, QObject *parent = nullptr);
     ~TrayMenu() override;
 
     void show();
@@ -31,5 +31,6 @@ signals:
 
 private:
     QSystemTrayIcon *m_icon = nullptr;
+    bool m_iconsByName = false;
     std::unique_ptr<QMenu> m_menu;
 };

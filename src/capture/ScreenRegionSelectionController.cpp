@@ -31,12 +31,12 @@ ScreenRegionSelectionController::~ScreenRegionSelectionController()
 }
 
 QFuture<std::optional<ScreenRegionSelection>> ScreenRegionSelectionController::selectRegion(ScreenGrabber &grabber,
-                                                                                           bool holdOverlay)
+                                                                                           SelectionOverlayMode overlay)
 {
     dismissOverlay();
     m_session = std::make_unique<ScreenRegionSelectionSession>(grabber);
     ScreenRegionSelectionSession *current = m_session.get();
-    current->holdsOverlayAfterSelection = holdOverlay;
+    current->overlay = overlay;
     current->windowFor = [this](QScreen *screen) { return m_pool.take(screen); };
     current->onHoldOverlay = [this](std::vector<QPointer<ScreenRegionSelectionWindow>> windows) {
         m_heldWindows = std::move(windows);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "capture/ScreenRegionSelection.h"
+#include "capture/SelectionOverlayMode.h"
 #include "capture/ScreenRegionSelectionWindowPool.h"
 
 #include <QFuture>
@@ -28,9 +29,9 @@ public:
     ScreenRegionSelectionController &operator=(const ScreenRegionSelectionController &) = delete;
 
     // Resolves with the selection, or none when the user cancelled; fails with the grabber's
-    // error when the screens cannot be read. With `holdOverlay`, the overlay stays up after a
-    // selection until dismissOverlay(). A selection still running is replaced.
-    QFuture<std::optional<ScreenRegionSelection>> selectRegion(ScreenGrabber &grabber, bool holdOverlay = false);
+    // error when the screens cannot be read. A held overlay stays up after a selection until
+    // dismissOverlay(). A selection still running is replaced.
+    QFuture<std::optional<ScreenRegionSelection>> selectRegion(ScreenGrabber &grabber, SelectionOverlayMode overlay = {});
     void dismissOverlay();
     // Escape pressed on an overlay held after its selection.
     std::function<void()> onHeldOverlayCancelled = [] {};

@@ -3,7 +3,6 @@
 #include "capture/CaptureTiming.h"
 #include "capture/ScreenRegionSelectionView.h"
 #include "capture/ScreenRegionSelectionWindow.h"
-#include "platform/DesktopSession.h"
 #include "platform/ScreenGrabber.h"
 
 #include <QGuiApplication>
@@ -99,10 +98,8 @@ void ScreenRegionSelectionSession::showOverlays(const QList<QPointer<QScreen>> &
         finish(std::nullopt);
         return;
     }
-    // Wayland ignores positions and stacking: a full-screen window on its screen is the way.
-    const bool fullScreen = DesktopSession::clipboardNeedsFocus();
     for (ScreenRegionSelectionWindow *window : m_windows) {
-        if (fullScreen)
+        if (overlay.fullScreen)
             window->showFullScreen();
         else
             window->show();
@@ -135,7 +132,7 @@ void ScreenRegionSelectionSession::finish(const std::optional<ScreenRegionSelect
         return;
     m_didFinish = true;
     dropPrepared();
-    const bool hold = selection && holdsOverlayAfterSelection;
+    const bool hold = selection && overlay.heldAfterSelection;
     // A held overlay keeps the keys: Escape on it stops the work on its selection.
     for (const QPointer<ScreenRegionSelectionWindow> &window : m_windows) {
         if (window && !hold)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "capture/ScreenRegionSelection.h"
+#include "capture/SelectionOverlayMode.h"
 
 #include <QFuture>
 #include <QObject>
@@ -28,9 +29,8 @@ public:
 
     QFuture<std::optional<ScreenRegionSelection>> future() { return m_promise.future(); }
     std::function<void()> onFinish = [] {};
-    // Where the clipboard takes writes only from the focused window, the overlay stays up after a
-    // selection and is handed here, to be closed once the result is on the clipboard.
-    bool holdsOverlayAfterSelection = false;
+    SelectionOverlayMode overlay;
+    // A held overlay is handed here after the selection, to be closed once the work on it is done.
     std::function<void(std::vector<QPointer<ScreenRegionSelectionWindow>>)> onHoldOverlay = closeWindows;
     // Where the overlay windows come from; the session owns them once it has them.
     std::function<ScreenRegionSelectionWindow *(QScreen *)> windowFor = newWindow;

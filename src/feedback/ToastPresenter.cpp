@@ -2,15 +2,15 @@
 
 #include "feedback/ToastView.h"
 #include "platform/DesktopNotifications.h"
-#include "platform/DesktopSession.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 
-ToastPresenter::ToastPresenter()
+ToastPresenter::ToastPresenter(const SessionFacts &session)
+    : m_roundedPanel(session.hasCompositor)
 {
-    if (DesktopSession::type() == DesktopSessionType::wayland) {
+    if (session.desktop == DesktopSessionType::wayland) {
         auto notifications = std::make_unique<DesktopNotifications>();
         if (notifications->isAvailable())
             m_notifications = std::move(notifications);
@@ -44,7 +44,7 @@ void ToastPresenter::show(const QString &title, const std::optional<QString> &su
     }
     m_dismissTimer.stop();
     if (!m_window)
-        m_window = std::make_unique<ToastView>();
+        m_window = std::make_unique<ToastView>(m_roundedPanel);
     m_window->setContent(title, subtitle, icon,
                          appearance.value_or(ToastAppearance::defaultAppearance(style, subtitle.has_value())));
 

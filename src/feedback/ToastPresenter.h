@@ -3,6 +3,7 @@
 #include "feedback/ToastAppearance.h"
 #include "feedback/ToastIcon.h"
 #include "feedback/ToastStyle.h"
+#include "platform/SessionFacts.h"
 
 #include <QObject>
 #include <QRect>
@@ -26,7 +27,7 @@ public:
     static constexpr int bottomDistance = 72;
     static constexpr int topDistance = 96;
 
-    ToastPresenter();
+    explicit ToastPresenter(const SessionFacts &session);
     ~ToastPresenter() override;
 
     void show(const QString &title, const std::optional<QString> &subtitle, const ToastIcon &icon, ToastStyle style,
@@ -42,6 +43,7 @@ public:
     static QPoint place(const QSize &size, ToastPlacement placement, const QRect &availableArea);
 
 private:
+    const bool m_roundedPanel;
     std::unique_ptr<DesktopNotifications> m_notifications;
     std::unique_ptr<ToastView> m_window;
     QTimer m_dismissTimer;

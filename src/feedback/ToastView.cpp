@@ -1,6 +1,5 @@
 #include "feedback/ToastView.h"
 
-#include "platform/DesktopSession.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -22,14 +21,14 @@ constexpr qreal lineSpacing = 3;
 constexpr int maximumLines = 8;
 } // namespace
 
-ToastView::ToastView()
+ToastView::ToastView(bool rounded)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
                            | Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus)
+    , m_rounded(rounded)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
-    // Rounded corners need see-through pixels; without a compositor they would be black, and a
-    // mask would leave them jagged: there the card is a plain opaque rectangle.
-    m_rounded = DesktopSession::hasCompositor();
+    // Without a compositor the corners would be black, and a mask would leave them jagged: there
+    // the card is a plain opaque rectangle.
     setAttribute(Qt::WA_TranslucentBackground, m_rounded);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

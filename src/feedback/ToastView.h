@@ -19,7 +19,8 @@ public:
     static constexpr int heightWithoutSubtitle = 64;
     static constexpr int heightWithSubtitle = 82;
 
-    ToastView();
+    // Rounded corners need see-through pixels, which only a compositor gives.
+    explicit ToastView(bool rounded);
 
     void setContent(const QString &title, const std::optional<QString> &subtitle, const ToastIcon &icon,
                     const ToastAppearance &appearance);

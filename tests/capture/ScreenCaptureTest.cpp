@@ -110,7 +110,7 @@ private slots:
     void initTestCase()
     {
         QCOMPARE(QGuiApplication::screens().size(), 2);
-        QCOMPARE(DesktopSession::type(), DesktopSessionType::x11);
+        QCOMPARE(PlatformLoader::sessionFacts().desktop, DesktopSessionType::x11);
     }
 
     void selectedPixelsComeBackExactlyOnEveryMonitor_data()
@@ -172,7 +172,7 @@ private slots:
     {
         int escapes = 0;
         m_selection.onHeldOverlayCancelled = [&] { ++escapes; };
-        auto future = m_selection.selectRegion(PlatformLoader::screenGrabber(), true);
+        auto future = m_selection.selectRegion(PlatformLoader::screenGrabber(), {.heldAfterSelection = true});
         QVERIFY(waitForOverlays(m_selection));
         QProcess driver;
         driver.start("xdotool", drag(QGuiApplication::screens().at(0), {100, 100}, {300, 200}));

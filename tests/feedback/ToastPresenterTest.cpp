@@ -1,5 +1,6 @@
 // Notices on a real X server with a window manager: where they show, how long they stay, and
 // the focus left alone.
+#include "app/PlatformLoader.h"
 #include "feedback/ToastPresenter.h"
 #include "feedback/ToastView.h"
 
@@ -32,7 +33,7 @@ private slots:
         QFont large = before;
         large.setPointSizeF(before.pointSizeF() * 1.6);
         QGuiApplication::setFont(large);
-        ToastPresenter presenter;
+        ToastPresenter presenter(PlatformLoader::sessionFacts());
         const QString restored = "Shift+Super+2 is likely used by another screenshot tool. Restored Ctrl+Super+2.";
         showSuccess(presenter, restored, 2);
         const ToastView *view = presenter.window();
@@ -47,7 +48,7 @@ private slots:
     {
         const QList<QScreen *> screens = QGuiApplication::screens();
         QCOMPARE(screens.size(), 2);
-        ToastPresenter presenter;
+        ToastPresenter presenter(PlatformLoader::sessionFacts());
         for (QScreen *screen : screens) {
             QCursor::setPos(screen->geometry().center());
             QTRY_COMPARE(QGuiApplication::screenAt(QCursor::pos()), screen);
@@ -61,7 +62,7 @@ private slots:
 
     void aNewNoticeReplacesTheOldOneAndKeepsItsOwnDuration()
     {
-        ToastPresenter presenter;
+        ToastPresenter presenter(PlatformLoader::sessionFacts());
         showSuccess(presenter, "first", 0.5);
         ToastView *panel = presenter.window();
         QVERIFY(panel->isVisible());
@@ -69,7 +70,7 @@ private slots:
         QCOMPARE(presenter.window(), panel);
         // A notice shown after the first, for longer: once it has gone, the first one's time is
         // certainly over, and the second must still be up in its own words.
-        ToastPresenter witness;
+        ToastPresenter witness(PlatformLoader::sessionFacts());
         showSuccess(witness, "witness", 1);
         QTRY_VERIFY(!witness.window()->isVisible());
         QVERIFY(panel->isVisible());
@@ -80,7 +81,7 @@ private slots:
     void neverTakesTheKeyboardFocus()
     {
         const DesktopDriver::FocusedProgram other;
-        ToastPresenter presenter;
+        ToastPresenter presenter(PlatformLoader::sessionFacts());
         showSuccess(presenter, "Text copied, ready to paste", 2);
         QTRY_VERIFY(presenter.window()->isVisible());
         // Nothing to observe when the focus rightly stays: a window manager moving it would

@@ -30,6 +30,7 @@ CaptureScene::CaptureScene(Options options)
         options.screenGrabber ? options.screenGrabber : &PlatformLoader::screenGrabber(),
         PlatformLoader::globalShortcutService(),
         PlatformLoader::cancelKeyService(),
+        PlatformLoader::sessionFacts(),
     };
     m_controller = std::make_unique<AppController>(std::move(services));
 }

@@ -1,7 +1,7 @@
 #include "platform/x11/X11CancelKeyService.h"
 
 #include "platform/PlatformLog.h"
-#include "platform/XcbReply.h"
+#include "platform/x11/XcbReply.h"
 #include "platform/x11/X11Application.h"
 #include "platform/x11/X11KeyboardModifiers.h"
 

@@ -1,6 +1,6 @@
 #include "platform/x11/X11KeyboardModifiers.h"
 
-#include "platform/XcbReply.h"
+#include "platform/x11/XcbReply.h"
 
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>

@@ -1,7 +1,7 @@
 #include "platform/x11/X11ScreenGrabber.h"
 
 #include "platform/PlatformLog.h"
-#include "platform/XcbReply.h"
+#include "platform/x11/XcbReply.h"
 
 #include <xcb/randr.h>
 #include <xcb/xcb.h>
