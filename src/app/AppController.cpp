@@ -47,8 +47,7 @@ AppController &AppController::shared()
 
 AppController::AppController(AppServices services, QObject *parent)
     : SettingsModel(parent)
-    , m_settingsStore(std::move(services.settingsStore))
-    , m_settings(m_settingsStore.load())
+    , m_settings(std::move(services.settingsStore))
     , m_lastResultSummary(L::text(LocalizedKey::ready))
     , m_ocrProvider(std::move(services.ocrProvider))
     , m_clipboardService(std::move(services.clipboardService))
@@ -59,7 +58,7 @@ AppController::AppController(AppServices services, QObject *parent)
     , m_hotKeyMonitor(std::move(services.shortcuts))
 {
     m_captureWorkflow->setCancelKey(std::move(services.cancelKey));
-    m_captureWorkflow->languageMode = [this] { return m_settings.preferredLanguageMode; };
+    m_captureWorkflow->languageMode = [this] { return settings().preferredLanguageMode; };
     connect(m_captureWorkflow.get(), &CaptureWorkflow::summaryChanged, this, &AppController::setLastResultSummary);
     connect(m_captureWorkflow.get(), &CaptureWorkflow::runningChanged, this, [this] {
         emit isCaptureRunningChanged();
@@ -68,8 +67,8 @@ AppController::AppController(AppServices services, QObject *parent)
     m_hotKeyMonitor.onLateFailures = [this](const std::vector<HotKeyMonitor::RegistrationFailure> &failures) {
         handleHotKeyRegistrationFailures(failures);
     };
-    if (!m_settingsStore.keptUnreadableFile().isEmpty())
-        addStartNotice(L::text(LocalizedKey::settingsFileKept).arg(m_settingsStore.keptUnreadableFile()));
+    if (!m_settings.store().keptUnreadableFile().isEmpty())
+        addStartNotice(L::text(LocalizedKey::settingsFileKept).arg(m_settings.store().keptUnreadableFile()));
 }
 
 AppController::~AppController() = default;
@@ -107,7 +106,7 @@ void AppController::notify(const QString &message)
 
 QString AppController::settingsNotSavedMessage() const
 {
-    return L::text(LocalizedKey::settingsCannotBeSaved).arg(QFileInfo(m_settingsStore.fileName()).absolutePath());
+    return L::text(LocalizedKey::settingsCannotBeSaved).arg(QFileInfo(m_settings.store().fileName()).absolutePath());
 }
 
 void AppController::reportSettingsNotSaved()
@@ -121,11 +120,11 @@ void AppController::reportSettingsNotSaved()
 int AppController::showFirstLaunchOnboardingIfNeeded()
 {
     const QString key = QString::fromLatin1(onboardingFlagKey);
-    if (m_settingsStore.flag(key))
+    if (m_settings.store().flag(key))
         return 0;
     // Written before anything shows: the hint is offered once, whatever happens next. Where
     // nothing can be written it would come at every start: say that instead, once.
-    if (!m_settingsStore.setFlag(key, true)) {
+    if (!m_settings.store().setFlag(key, true)) {
         m_hasReportedUnsavedSettings = true;
         addStartNotice(settingsNotSavedMessage());
         return 0;
@@ -154,7 +153,7 @@ void AppController::showOnboardingHint()
     // the desktop gave it to us, and otherwise starting the program again, which opens the settings.
     const bool hasTray = QSystemTrayIcon::isSystemTrayAvailable();
     const bool hasShortcut = m_hotKeyMonitor.isRegistered(textCaptureId);
-    const QString shortcut = m_settings.hotKey.displayString();
+    const QString shortcut = settings().hotKey.displayString();
     QString subtitle;
     if (hasTray)
         subtitle = hasShortcut ? L::text(LocalizedKey::onboardingMessage).arg(shortcut)
@@ -192,36 +191,39 @@ void AppController::runCommand(const QByteArray &command)
 
 void AppController::updateSettings(const std::function<void(AppSettings &)> &mutation)
 {
-    AppSettings changed = m_settings;
-    mutation(changed);
-    // A shortcut that cannot work is said so and not kept.
-    const QString kept = m_settings.hotKey.displayString();
-    if (!changed.hotKey.hasRequiredModifier()) {
-        changed.hotKey = m_settings.hotKey;
-        reportShortcutProblem(L::text(LocalizedKey::hotKeyNeedsModifier).arg(kept), true);
-    } else if (changed.hotKey == HotKey::screenshotCapture()) {
-        changed.hotKey = m_settings.hotKey;
-        reportShortcutProblem(L::text(LocalizedKey::hotKeyIsScreenshotShortcut)
-                                  .arg(HotKey::screenshotCapture().displayString(), kept),
-                              true);
-    }
-    if (changed.hotKey.isRetiredTextShortcut()) {
-        m_toastPresenter->showStatus(L::text(LocalizedKey::hotKeyConflictRestored)
-                                         .arg(changed.hotKey.displayString(),
-                                              HotKey::defaultTextCapture().displayString()),
-                                     ToastStyle::warning, 2.0);
-        changed.hotKey = HotKey::defaultTextCapture();
-    }
-    const bool newShortcut = changed.hotKey != m_settings.hotKey;
-    m_settings = changed;
+    const SettingsService::Update update = m_settings.update(mutation);
+    reportCorrection(update);
     emit settingsChanged();
-    if (!m_settingsStore.save(m_settings))
+    if (!update.saved)
         reportSettingsNotSaved();
     configureHotKey();
     // A shortcut that works now replaces the status line's word about one that did not.
-    if (newShortcut && m_statusIsShortcutProblem && m_hotKeyMonitor.isRegistered(textCaptureId))
-        setLastResultSummary(L::text(LocalizedKey::hotKeyRegistrationRecovered).arg(m_settings.hotKey.displayString()));
+    const HotKey &hotKey = settings().hotKey;
+    if (hotKey != update.before && m_statusIsShortcutProblem && m_hotKeyMonitor.isRegistered(textCaptureId))
+        setLastResultSummary(L::text(LocalizedKey::hotKeyRegistrationRecovered).arg(hotKey.displayString()));
     rebuildMenu();
+}
+
+void AppController::reportCorrection(const SettingsService::Update &update)
+{
+    const QString kept = update.before.displayString();
+    switch (update.correction) {
+    case SettingsService::Correction::none:
+        break;
+    case SettingsService::Correction::needsModifier:
+        reportShortcutProblem(L::text(LocalizedKey::hotKeyNeedsModifier).arg(kept), true);
+        break;
+    case SettingsService::Correction::takenByScreenshot:
+        reportShortcutProblem(
+            L::text(LocalizedKey::hotKeyIsScreenshotShortcut).arg(HotKey::screenshotCapture().displayString(), kept),
+            true);
+        break;
+    case SettingsService::Correction::retired:
+        m_toastPresenter->showStatus(L::text(LocalizedKey::hotKeyConflictRestored)
+                                         .arg(update.asked.displayString(), HotKey::defaultTextCapture().displayString()),
+                                     ToastStyle::warning, 2.0);
+        break;
+    }
 }
 
 void AppController::reportShortcutProblem(const QString &message, bool showNotice)
@@ -246,7 +248,7 @@ void AppController::configureHotKey()
     };
     handleHotKeyRegistrationFailures(m_hotKeyMonitor.registerHotKeys({
         {imageCaptureId, HotKey::screenshotCapture(), later(&AppController::startImageCapture)},
-        {textCaptureId, m_settings.hotKey, later(&AppController::startCapture)},
+        {textCaptureId, settings().hotKey, later(&AppController::startCapture)},
     }));
 }
 
@@ -287,7 +289,7 @@ void AppController::retryRefusedHotKeys()
 void AppController::warmUpRecognition()
 {
     // After start-up has settled, so the tray icon is never delayed by it.
-    QTimer::singleShot(1000, this, [this] { m_ocrProvider->warmUp(m_settings.preferredLanguageMode); });
+    QTimer::singleShot(1000, this, [this] { m_ocrProvider->warmUp(settings().preferredLanguageMode); });
 }
 
 bool AppController::isCaptureRunning() const
@@ -330,7 +332,7 @@ void AppController::configureStatusItem()
 void AppController::rebuildMenu()
 {
     if (m_tray)
-        m_tray->rebuild(isCaptureRunning(), m_settings.hotKey.displayString());
+        m_tray->rebuild(isCaptureRunning(), settings().hotKey.displayString());
 }
 
 void AppController::menuNeedsUpdate()
@@ -350,7 +352,7 @@ void AppController::openHelp()
     QMessageBox help;
     help.setText(L::headline(LocalizedKey::helpTitle));
     help.setInformativeText(L::text(LocalizedKey::helpSteps)
-                                .arg(m_settings.hotKey.displayString(), HotKey::screenshotCapture().displayString()));
+                                .arg(settings().hotKey.displayString(), HotKey::screenshotCapture().displayString()));
     help.addButton(L::text(LocalizedKey::ok), QMessageBox::AcceptRole);
     help.exec();
 }

@@ -9,6 +9,7 @@
 #include "platform/SessionFacts.h"
 #include "settings/HotKeyMonitor.h"
 #include "settings/SettingsModel.h"
+#include "settings/SettingsService.h"
 
 #include <QObject>
 #include <QString>
@@ -58,7 +59,7 @@ public:
     // A message for the user that start-up found; shown once the program is up.
     void addStartNotice(const QString &message);
 
-    const AppSettings &settings() const override { return m_settings; }
+    const AppSettings &settings() const override { return m_settings.settings(); }
     const QString &lastResultSummary() const override { return m_lastResultSummary; }
     bool isCaptureRunning() const;
     CaptureWorkflow &captureWorkflow() const { return *m_captureWorkflow; }
@@ -91,6 +92,7 @@ private:
     void notify(const QString &message);
     // The status line says what is wrong with a shortcut, and a notice too where asked.
     void reportShortcutProblem(const QString &message, bool showNotice);
+    void reportCorrection(const SettingsService::Update &update);
     void showStartNotices(int delayMs);
     QString settingsNotSavedMessage() const;
     void reportSettingsNotSaved();
@@ -105,8 +107,7 @@ private:
     void rebuildMenu();
     void warmUpRecognition();
 
-    AppSettingsStore m_settingsStore;
-    AppSettings m_settings;
+    SettingsService m_settings;
     QString m_lastResultSummary;
     std::unique_ptr<OCRProvider> m_ocrProvider;
     ClipboardService m_clipboardService;

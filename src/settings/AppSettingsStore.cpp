@@ -73,13 +73,7 @@ AppSettings AppSettingsStore::load()
         keepUnreadableFile(configuration->fileName());
     }
 
-    AppSettings settings = decoded.value_or(AppSettings{});
-    // Neither can work as the text shortcut: the second would be refused as taken.
-    if (settings.hotKey.isRetiredTextShortcut() || settings.hotKey == HotKey::screenshotCapture()) {
-        qCInfo(settingsLog) << "the text shortcut" << settings.hotKey.displayString() << "is replaced by the default";
-        settings.hotKey = HotKey::defaultTextCapture();
-    }
-    return settings;
+    return decoded.value_or(AppSettings{});
 }
 
 void AppSettingsStore::keepUnreadableFile(const QString &path)

@@ -25,9 +25,8 @@ public:
     // The configuration file's path.
     QString fileName() const;
 
-    // Writes nothing to the configuration, also when it corrects what it read. A file it
-    // cannot read as settings is copied to "<file>.unreadable-<date>-<time>" first, unless
-    // the latest such copy holds the same bytes.
+    // Writes nothing to the configuration. A file it cannot read as settings is copied to
+    // "<file>.unreadable-<date>-<time>" first, unless the latest such copy holds the same bytes.
     AppSettings load();
     // The copy the last load() made; empty when it made none.
     const QString &keptUnreadableFile() const { return m_keptUnreadableFile; }

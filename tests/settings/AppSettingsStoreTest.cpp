@@ -1,6 +1,7 @@
 // The settings record on disk: what older and newer versions wrote is read, what cannot be read
 // is kept for the user and never overwritten unseen.
 #include "settings/AppSettingsStore.h"
+#include "settings/SettingsService.h"
 
 #include "TestFiles.h"
 
@@ -66,7 +67,7 @@ private slots:
         for (const QByteArray &bytes : {document("two", true, false, false, true, "prioritizeLatin"),
                                         document("one", true, true, false, false, "prioritizeLatin")}) {
             store(bytes);
-            const AppSettings loaded = subject().load();
+            const AppSettings loaded = SettingsService(subject()).settings();
             QCOMPARE(loaded.hotKey, HotKey::defaultTextCapture());
             QCOMPARE(loaded.preferredLanguageMode, PreferredLanguageMode::prioritizeLatin);
             QCOMPARE(stored().toByteArray(), bytes);
