@@ -132,7 +132,7 @@ private slots:
     {
         CaptureScene scene;
         QVERIFY(scene.cancelCapture());
-        QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("Capture cancelled"));
+        QCOMPARE(scene.controller().lastResultSummary(), L::text(LocalizedKey::captureCancelled));
         QCOMPARE(scene.visibleToast(), QString());
 
         scene.controller().startCapture();
@@ -141,7 +141,7 @@ private slots:
         scene.controller().startImageCapture();
         scene.controller().startCapture();
         QCOMPARE(scene.selection().activeSession(), session);
-        QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("Waiting for selection..."));
+        QCOMPARE(scene.controller().lastResultSummary(), L::text(LocalizedKey::waitingForSelection));
         DesktopDriver::xdotool({"key", "Escape"});
         QTRY_VERIFY(!scene.controller().isCaptureRunning());
     }
@@ -152,8 +152,8 @@ private slots:
         QLabel *blank = scene.showText(0, QPoint(700, 300), "                    ", "Noto Sans", 30);
         ClipboardService().copyText("old");
         QVERIFY(scene.captureText(CaptureScene::areaAround(blank)));
-        QCOMPARE(scene.controller().lastResultSummary(), QStringLiteral("No text detected"));
-        QCOMPARE(scene.visibleToast(), QStringLiteral("No text detected"));
+        QCOMPARE(scene.controller().lastResultSummary(), L::text(LocalizedKey::noTextDetected));
+        QCOMPARE(scene.visibleToast(), L::text(LocalizedKey::noTextDetected));
         QVERIFY(X11Clipboard::read().data.isEmpty());
     }
 
@@ -164,8 +164,8 @@ private slots:
         CaptureScene recognition(std::move(failing));
         ClipboardService().copyText("old");
         QVERIFY(recognition.captureText(QRectF(100, 100, 200, 80)));
-        QCOMPARE(recognition.controller().lastResultSummary(), QStringLiteral("Recognition failed. Try again."));
-        QCOMPARE(recognition.visibleToast(), QStringLiteral("Recognition failed. Try again."));
+        QCOMPARE(recognition.controller().lastResultSummary(), L::text(LocalizedKey::recognitionFailed));
+        QCOMPARE(recognition.visibleToast(), L::text(LocalizedKey::recognitionFailed));
         QVERIFY(X11Clipboard::read().data.isEmpty());
 
         ScriptedGrabber blank;
@@ -174,7 +174,7 @@ private slots:
         unreadable.screenGrabber = &blank;
         CaptureScene capture(std::move(unreadable));
         QVERIFY(capture.captureImage(QRectF(100, 100, 200, 80)));
-        QCOMPARE(capture.controller().lastResultSummary(), QStringLiteral("Capture cancelled"));
+        QCOMPARE(capture.controller().lastResultSummary(), L::text(LocalizedKey::captureCancelled));
 
         QTemporaryDir folder;
         QVERIFY(writeFile(folder.filePath("file"), {}));

@@ -1,6 +1,7 @@
 // Notices on a real X server with a window manager: where they show, how long they stay, and
 // the focus left alone.
 #include "app/PlatformLoader.h"
+#include "feedback/Localization.h"
 #include "feedback/ToastPresenter.h"
 #include "feedback/ToastView.h"
 
@@ -52,7 +53,7 @@ private slots:
         for (QScreen *screen : screens) {
             QCursor::setPos(screen->geometry().center());
             QTRY_COMPARE(QGuiApplication::screenAt(QCursor::pos()), screen);
-            showSuccess(presenter, "Screenshot copied, ready for AI chat or terminal", 2);
+            showSuccess(presenter, L::text(LocalizedKey::screenshotCopied), 2);
             const QRect area = screen->availableGeometry();
             const QRect notice = presenter.window()->geometry();
             QVERIFY(area.contains(notice));
@@ -82,7 +83,7 @@ private slots:
     {
         const DesktopDriver::FocusedProgram other;
         ToastPresenter presenter(PlatformLoader::sessionFacts());
-        showSuccess(presenter, "Text copied, ready to paste", 2);
+        showSuccess(presenter, L::text(LocalizedKey::textCopied), 2);
         QTRY_VERIFY(presenter.window()->isVisible());
         // Nothing to observe when the focus rightly stays: a window manager moving it would
         // have done so within a few event rounds.

@@ -2,6 +2,7 @@
 // a shortcut held by another X client, and the settings window (opened over D-Bus) with its
 // edits taking effect.
 #include "app/AppController.h"
+#include "feedback/Localization.h"
 #include "feedback/ToastPresenter.h"
 #include "feedback/ToastView.h"
 #include "settings/ColorContrast.h"
@@ -54,7 +55,7 @@ bool screenshotKeysCopyAScreenshot(CaptureScene &scene)
 {
     const QLabel *text = scene.showText(0, QPoint(100, 100), "Shortcut", "Noto Sans", 24);
     return scene.captureImage(CaptureScene::areaAround(text), "ctrl+super+1")
-        && scene.controller().lastResultSummary() == QStringLiteral("Screenshot copied, ready for AI chat or terminal");
+        && scene.controller().lastResultSummary() == L::text(LocalizedKey::screenshotCopied);
 }
 
 template<typename T>
@@ -125,7 +126,7 @@ private slots:
         // tray icon instead of the dead shortcut.
         QTRY_VERIFY_WITH_TIMEOUT(scene.visibleToast() != message, 5000);
         QCOMPARE(scene.visibleToast(), QString());
-        QTRY_COMPARE_WITH_TIMEOUT(scene.visibleToast(), QStringLiteral("Tessarin is running in the system tray"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(scene.visibleToast(), L::text(LocalizedKey::onboardingTitle), 5000);
         QCOMPARE(scene.controller().toastPresenter().window()->subtitle(),
                  QStringLiteral("Click this icon to capture text or choose another shortcut"));
         QTRY_VERIFY_WITH_TIMEOUT(scene.visibleToast().isEmpty(), 8000);

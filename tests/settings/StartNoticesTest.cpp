@@ -1,6 +1,7 @@
 // What the program tells the user at start when it cannot keep their settings: a settings
 // folder that refuses writing (a read-only mount), and a settings file that is not settings.
 #include "CaptureScene.h"
+#include "feedback/Localization.h"
 #include "TestFiles.h"
 
 #include <QDir>
@@ -65,7 +66,7 @@ private slots:
         QCOMPARE(contents(kept), garbage);
         QCOMPARE(QFile::permissions(kept) & 0x0077, QFileDevice::Permissions());
         // The first-start hint comes first (its flag was unreadable too), then the notice.
-        QTRY_COMPARE_WITH_TIMEOUT(scene->visibleToast(), QStringLiteral("Tessarin is running in the system tray"), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(scene->visibleToast(), L::text(LocalizedKey::onboardingTitle), 3000);
         const QString message = "The settings file could not be read. Tessarin uses the defaults and kept the old file as " + kept;
         QTRY_COMPARE_WITH_TIMEOUT(scene->visibleToast(), message, 8000);
         QCOMPARE(scene->controller().lastResultSummary(), message);
