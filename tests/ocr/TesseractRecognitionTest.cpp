@@ -397,16 +397,28 @@ private slots:
         QCOMPARE(result.text.count(u'\n'), expected.count(u'\n'));
     }
 
-    // A long paragraph set tight, each of its lines read: none is lost or merged with another.
+    // A long paragraph set tight, each of its lines read: none is lost or merged with another,
+    // also where it is a small part of a tall capture (a long document's page).
     void noLineIsLost()
     {
         QStringList lines;
         for (int i = 0; i < 14; ++i)
             lines << QStringLiteral("Line %1 of the minutes: the committee agreed on item %2.").arg(i + 1).arg(40 + i);
-        TextRenderer renderer{"Noto Serif", 14, 1, false};
-        const OCRResult result = provider().recognizeNow(renderer.render(lines), OCRRequest{PreferredLanguageMode::automatic});
-        QCOMPARE(result.text.count(u'\n'), lines.size() - 1);
-        QVERIFY2(textDistance(result.text, lines.join(u'\n')) <= 3, qPrintable(result.text));
+        const QImage paragraph = TextRenderer{"Noto Serif", 14, 1, false}.render(lines);
+        const QString heading = QStringLiteral("Minutes of the spring meeting");
+        const QImage title = TextRenderer{"Noto Serif", 26, 1, false}.render({heading});
+        QImage page(paragraph.width(), 1800, QImage::Format_RGB32);
+        page.fill(paragraph.pixel(0, 0));
+        QPainter painter(&page);
+        painter.drawImage(0, 0, title);
+        painter.drawImage(0, title.height(), paragraph);
+        painter.end();
+        const std::pair<QImage, QStringList> captures[] = {{paragraph, lines}, {page, QStringList{heading} + lines}};
+        for (const auto &[image, expected] : captures) {
+            const OCRResult result = provider().recognizeNow(image, OCRRequest{PreferredLanguageMode::automatic});
+            QCOMPARE(result.text.count(u'\n'), expected.size() - 1);
+            QVERIFY2(textDistance(result.text, expected.join(u'\n')) <= 3, qPrintable(result.text));
+        }
     }
 
     // Stopped by the user or by the deadline, recognition ends at once and says which; noise

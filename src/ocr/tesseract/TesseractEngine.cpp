@@ -45,6 +45,8 @@ using TextRules::looksLikeLatinText;
 using Scripts::isUnspaced;
 
 namespace {
+// Source pixels: below this no screen draws readable text.
+constexpr double smallestTextHeight = 7;
 
 // Tesseract's own default when no language is asked for.
 const QString defaultModel = QStringLiteral("eng");
@@ -719,7 +721,10 @@ std::vector<TextObservation> TesseractEngine::perform(const QImage &image, const
     if (settings.automaticallyDetectsLanguage)
         pass = PassModels{d->detectedModels(analysis->prepared), {}};
 
-    const double minimumHeight = double(settings.minimumTextHeight) * image.height() * analysis->prepared.scale;
+    // A share of the capture's height, but never more than the smallest text a screen shows: in a
+    // tall capture (a long document) the share alone would drop every line of body text.
+    const double minimumHeight = std::min(double(settings.minimumTextHeight) * image.height(), smallestTextHeight)
+        * analysis->prepared.scale;
     std::vector<qsizetype> lines;
     for (size_t i = 0; i < analysis->lines.size(); ++i) {
         if (analysis->lines[i].height() >= minimumHeight)
