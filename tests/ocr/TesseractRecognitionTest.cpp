@@ -351,6 +351,14 @@ private slots:
                                                     .text({398, 35}, "12", Qt::white)
                                                     .image()
                                              << "Save Delete Cancel Inbox 12";
+        QTest::newRow("an unread count far from its label")
+            << AppScreen(300, 70, Qt::white)
+                   .text({20, 26}, "Downloads", dark)
+                   .shape({250, 10, 24, 20}, QColor(0x35, 0x84, 0xe4), 10)
+                   .text({257, 26}, "3", Qt::white)
+                   .text({20, 58}, "Trash", dark)
+                   .image()
+            << "Downloads 3\nTrash";
         QTest::newRow("a link on a dark page") << AppScreen(460, 50, QColor(0x1b, 0x1d, 0x22))
                                                       .text({10, 30}, "See the", QColor(0xe4, 0xe4, 0xe4))
                                                       .text({72, 30}, "release notes", QColor(0x8a, 0xb4, 0xf8))

@@ -723,8 +723,11 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
     }
     std::vector<std::pair<QRect, int>> rows = rowsOf(loose, reach, glyphHeight);
     for (const auto &[row, count] : rows) {
-        // A lone mark is more likely an icon than text.
-        if (count < 2 && row.width() < 2 * row.height())
+        // A lone mark is more likely an icon than text, unless it has a digit's or a letter's
+        // build: an unread count on its own, far from its label.
+        const bool glyphBuilt = row.width() * 10 >= row.height() * 3 && row.width() * 10 <= row.height() * 8
+            && row.height() * 10 >= glyphHeight * 8 && row.height() * 10 <= glyphHeight * 16;
+        if (count < 2 && row.width() < 2 * row.height() && !glyphBuilt)
             continue;
         const int top = row.top();
         const auto below = std::find_if(lines.begin(), lines.end(), [top](const QRect &line) { return line.top() > top; });
