@@ -351,6 +351,18 @@ private slots:
                                                     .text({398, 35}, "12", Qt::white)
                                                     .image()
                                              << "Save Delete Cancel Inbox 12";
+        const QColor grey(0x6f, 0x6f, 0x6f);
+        QTest::newRow("radio buttons beside two-line labels")
+            << AppScreen(360, 120, Qt::white)
+                   .outline({14, 19, 18, 18}, grey, 9)
+                   .text({46, 24}, "Performance", dark)
+                   .text({46, 46}, "High power usage", grey)
+                   .shape({14, 79, 18, 18}, QColor(0x35, 0x84, 0xe4), 9, true)
+                   .shape({20, 85, 6, 6}, Qt::white, 3, true)
+                   .text({46, 84}, "Balanced", dark)
+                   .text({46, 106}, "Standard power usage", grey)
+                   .image()
+            << "Performance\nHigh power usage\nBalanced\nStandard power usage";
         QTest::newRow("an unread count far from its label")
             << AppScreen(300, 70, Qt::white)
                    .text({20, 26}, "Downloads", dark)

@@ -366,8 +366,8 @@ double middleInk(PIX *mask, double inset)
 }
 
 // Controls drawn beside a label add no characters: a solid square or disc of about a glyph's
-// size (a ticked box, an avatar, an icon, a switch's knob), and a hollow square or ring that
-// starts a line with a gap after it (an empty check box, a radio button). A glyph with a
+// size (a ticked box, an avatar, an icon, a switch's knob), and a square or ring, hollow or
+// around a dot, that starts a line with a gap after it (a check box, a radio button). A glyph with a
 // solid middle is a bullet at most; a lone ring at a line's start is rarely a letter.
 void eraseControls(QImage &gray, const std::vector<Piece> &pieces, PIXA *masks, int glyph, std::vector<QRect> &glyphs)
 {
@@ -383,9 +383,12 @@ void eraseControls(QImage &gray, const std::vector<Piece> &pieces, PIXA *masks, 
             continue;
         std::unique_ptr<PIX, PixDeleter> mask(pixaGetPix(masks, int(i), L_CLONE));
         const bool solid = piece.fill >= 0.75 && middleInk(mask.get(), 0.2) >= 0.97 && !hasHoles(mask.get());
+        // An empty box or radio button is a thin ring; a chosen radio button a thick one around
+        // its dot.
+        const bool thinRing = piece.fill < 0.5 && middleInk(mask.get(), 0.3) == 0;
+        const bool thickRing = piece.fill >= 0.6 && hasHoles(mask.get());
         bool startsLine = false;
-        if (!solid && longer * 2 <= 5 * glyph && piece.fill < 0.5 && middleInk(mask.get(), 0.3) == 0
-            && isRing(mask.get())) {
+        if (!solid && longer * 2 <= 5 * glyph && (thinRing || thickRing) && isRing(mask.get())) {
             const bool before = std::any_of(glyphs.begin(), glyphs.end(), [&](const QRect &other) {
                 return onRow(box, other) && other.right() < box.left() && box.left() - other.right() <= glyph * 3 / 2;
             });
