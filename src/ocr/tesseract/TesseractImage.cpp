@@ -311,15 +311,21 @@ void erase(QImage &gray, const Piece &piece, PIXA *masks, int index)
     }
 }
 
-// Whether a piece encloses any background, as every glyph but a dot or a bar does, however
-// dense: a small Han character of many strokes has a solid middle but holes between them.
-bool hasHoles(PIX *mask)
+// The share of a piece's box that is background it encloses: none for a dot or a bar, some
+// for every other glyph, however dense (a small Han character of many strokes has a solid
+// middle but holes between them).
+double holeShare(PIX *mask)
 {
     std::unique_ptr<PIX, PixDeleter> holes(pixHolesByFilling(mask, 4));
     l_int32 count = 0;
     if (holes)
         pixCountPixels(holes.get(), &count, nullptr);
-    return count > 0;
+    return double(count) / double(pixGetWidth(mask) * pixGetHeight(mask));
+}
+
+bool hasHoles(PIX *mask)
+{
+    return holeShare(mask) > 0;
 }
 
 // Whether ink closes around the middle on all four sides, as a box's or a circle's outline
@@ -386,7 +392,7 @@ void eraseControls(QImage &gray, const std::vector<Piece> &pieces, PIXA *masks, 
         // An empty box or radio button is a thin ring; a chosen radio button a thick one around
         // its dot.
         const bool thinRing = piece.fill < 0.5 && middleInk(mask.get(), 0.3) == 0;
-        const bool thickRing = piece.fill >= 0.6 && hasHoles(mask.get());
+        const bool thickRing = piece.fill >= 0.6 && holeShare(mask.get()) > 0 && holeShare(mask.get()) < 0.15;
         bool startsLine = false;
         if (!solid && longer * 2 <= 5 * glyph && (thinRing || thickRing) && isRing(mask.get())) {
             const bool before = std::any_of(glyphs.begin(), glyphs.end(), [&](const QRect &other) {
