@@ -37,6 +37,8 @@ int darkest(const QImage &gray, const QRect &area)
 } // namespace
 
 Q_DECLARE_METATYPE(Boxes)
+Q_DECLARE_METATYPE(std::vector<TextRules::ReadWord>)
+Q_DECLARE_METATYPE(TextRules::IconWords)
 
 class ScreenLayoutTest : public QObject
 {
@@ -144,6 +146,40 @@ private slots:
         QFETCH(QString, read);
         QFETCH(QString, pasted);
         QCOMPARE(TextRules::normalizedLine(read), pasted);
+    }
+
+    // Words as the models give them, 20 px high: what is an icon read as characters.
+    void iconsReadAsCharacters_data()
+    {
+        using TextRules::ReadWord;
+        QTest::addColumn<std::vector<ReadWord>>("words");
+        QTest::addColumn<TextRules::IconWords>("icons");
+        const auto at = [](const char *text, int left, int right, float confidence = 95) {
+            return ReadWord{QString::fromUtf8(text), QRect(left, 0, right - left, 20), confidence};
+        };
+        QTest::newRow("a sidebar's icon before its label, a count after")
+            << std::vector{at("©", 6, 24, 79), at("Inbox", 46, 110), at("24", 300, 318)} << TextRules::IconWords{1, 0};
+        QTest::newRow("a sure capital letter stays") << std::vector{at("A", 6, 20, 96), at("Spam", 40, 90)}
+                                                  << TextRules::IconWords{};
+        QTest::newRow("a list's number stays") << std::vector{at("1.", 6, 20, 70), at("Install", 44, 110)}
+                                            << TextRules::IconWords{};
+        QTest::newRow("a word space is no gap") << std::vector{at("a", 6, 16, 60), at("cat", 24, 60)}
+                                             << TextRules::IconWords{};
+        QTest::newRow("a tab's close button") << std::vector{at("Notes.txt", 6, 100), at("x", 124, 134, 90)}
+                                           << TextRules::IconWords{0, 1};
+        QTest::newRow("a row of toolbar icons")
+            << std::vector{at("BA", 6, 30, 70), at("Hh", 90, 120, 45), at("&®&", 180, 210, 57), at("5", 260, 276, 68)}
+            << TextRules::IconWords{4, 0};
+        QTest::newRow("short words of a sentence") << std::vector{at("It", 6, 20), at("is", 26, 38), at("so", 44, 60)}
+                                                << TextRules::IconWords{};
+    }
+    void iconsReadAsCharacters()
+    {
+        QFETCH(std::vector<TextRules::ReadWord>, words);
+        QFETCH(TextRules::IconWords, icons);
+        const TextRules::IconWords found = TextRules::iconWords(words);
+        QCOMPARE(found.leading, icons.leading);
+        QCOMPARE(found.trailing, icons.trailing);
     }
 
     void picturesHaveNoBackgroundsAndGridsHaveRules()

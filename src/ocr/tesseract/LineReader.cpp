@@ -140,10 +140,11 @@ std::optional<RecognizedText> LineReader::readNow(const QString &model, qsizetyp
         QMutexLocker lock(&m_analysis.mutex);
         limit = m_analysis.limit;
     }
-    std::optional<RecognizedText> result = recognizedLine(engine, limit);
+    bool onlyIcons = false;
+    std::optional<RecognizedText> result = recognizedLine(engine, limit, &onlyIcons);
     // The line model's own layout drops a short line of large glyphs now and then; read as a
-    // raw line, without it, the glyphs come back.
-    if (!result || result->string.isEmpty()) {
+    // raw line, without it, the glyphs come back. A row of icons stays empty.
+    if (!onlyIcons && (!result || result->string.isEmpty())) {
         engine->SetPageSegMode(tesseract::PSM_RAW_LINE);
         result = recognizedLine(engine, limit);
     }
@@ -154,14 +155,47 @@ std::optional<RecognizedText> LineReader::readNow(const QString &model, qsizetyp
     return result;
 }
 
-std::optional<RecognizedText> LineReader::recognizedLine(tesseract::TessBaseAPI *engine, const RecognitionLimit &limit)
+std::optional<RecognizedText> LineReader::recognizedLine(tesseract::TessBaseAPI *engine, const RecognitionLimit &limit,
+                                                         bool *onlyIcons)
 {
     recognizeWithin(engine, limit);
     std::unique_ptr<char[]> text(engine->GetUTF8Text());
     if (!text)
         return std::nullopt;
-    return RecognizedText{normalizedLine(QString::fromUtf8(text.get())),
-                          std::clamp(float(engine->MeanTextConf()) / 100.0f, 0.0f, 1.0f)};
+    RecognizedText line{normalizedLine(QString::fromUtf8(text.get())),
+                        std::clamp(float(engine->MeanTextConf()) / 100.0f, 0.0f, 1.0f)};
+    const bool iconsOnly = withoutIcons(engine, line);
+    if (onlyIcons)
+        *onlyIcons = iconsOnly;
+    return line;
+}
+
+bool LineReader::withoutIcons(tesseract::TessBaseAPI *engine, RecognizedText &line)
+{
+    std::vector<TextRules::ReadWord> words;
+    std::unique_ptr<tesseract::ResultIterator> word(engine->GetIterator());
+    if (!word || word->Empty(tesseract::RIL_WORD))
+        return false;
+    do {
+        int left = 0, top = 0, right = 0, bottom = 0;
+        word->BoundingBox(tesseract::RIL_WORD, &left, &top, &right, &bottom);
+        std::unique_ptr<char[]> text(word->GetUTF8Text(tesseract::RIL_WORD));
+        words.push_back({text ? QString::fromUtf8(text.get()).trimmed() : QString(),
+                         QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), word->Confidence(tesseract::RIL_WORD)});
+    } while (word->Next(tesseract::RIL_WORD));
+    const TextRules::IconWords icons = TextRules::iconWords(words);
+    if (icons.leading == words.size()) {
+        // Surely no text: no other model is asked.
+        line = {QString(), 1.0f};
+        return true;
+    }
+    QString text = line.string;
+    if (icons.leading && text.startsWith(words.front().text))
+        text = text.mid(words.front().text.size()).trimmed();
+    if (icons.trailing && text.endsWith(words.back().text))
+        text.chop(words.back().text.size());
+    line.string = text.trimmed();
+    return false;
 }
 
 std::vector<RecognizedText> LineReader::readBlock(const QString &model, const std::vector<qsizetype> &lines)

@@ -95,7 +95,11 @@ public:
     // Reads the line with the model, whatever was read before, and keeps the reading.
     std::optional<RecognizedText> readNow(const QString &model, qsizetype lineIndex);
 
-    static std::optional<RecognizedText> recognizedLine(tesseract::TessBaseAPI *engine, const RecognitionLimit &limit);
+    // onlyIcons, when given, tells whether the line held nothing but icons.
+    static std::optional<RecognizedText> recognizedLine(tesseract::TessBaseAPI *engine, const RecognitionLimit &limit,
+                                                        bool *onlyIcons = nullptr);
+    // Icons the model read as characters, taken off the line's ends; true when that was all.
+    static bool withoutIcons(tesseract::TessBaseAPI *engine, RecognizedText &line);
 
     // The given lines read together as one block of text, one reading per line found.
     std::vector<RecognizedText> readBlock(const QString &model, const std::vector<qsizetype> &lines);

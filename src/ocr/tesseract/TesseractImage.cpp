@@ -394,7 +394,7 @@ void eraseControls(QImage &gray, const std::vector<Piece> &pieces, PIXA *masks, 
         const bool thinRing = piece.fill < 0.5 && middleInk(mask.get(), 0.3) == 0;
         const bool thickRing = piece.fill >= 0.6 && holeShare(mask.get()) > 0 && holeShare(mask.get()) < 0.15;
         bool startsLine = false;
-        if (!solid && longer * 2 <= 5 * glyph && (thinRing || thickRing) && isRing(mask.get())) {
+        if (!solid && longer * 2 <= 7 * glyph && (thinRing || thickRing) && isRing(mask.get())) {
             const bool before = std::any_of(glyphs.begin(), glyphs.end(), [&](const QRect &other) {
                 return onRow(box, other) && other.right() < box.left() && box.left() - other.right() <= glyph * 3 / 2;
             });

@@ -146,4 +146,72 @@ bool looksLikeLatinText(const RecognizedText &text)
     return isLatinText(text);
 }
 
+namespace {
+// A word space is at most about half a line's height; an icon stands a whole height away.
+bool setApart(const QRect &word, const QRect &neighbour, int lineHeight)
+{
+    const int gap = word.right() < neighbour.left() ? neighbour.left() - word.right() : word.left() - neighbour.right();
+    return gap * 10 >= lineHeight * 8;
+}
+
+bool isAsciiSymbol(QChar c)
+{
+    return c.unicode() < 0x80 && !c.isLetterOrNumber();
+}
+
+// An icon comes back as a short word of Latin letters or digits the model is unsure of, or as
+// symbols beyond ASCII. ASCII's own symbols are text (a prompt's "$", a brace, a list's dash),
+// and so is any word of another script, however short.
+bool mayBeIcon(const ReadWord &word)
+{
+    constexpr float sureLetters = 92;
+    // A list's number or letter ("1.", "b)") stands apart from its item too.
+    static const QRegularExpression listMarker(QStringLiteral("^[0-9A-Za-z]{1,2}[.)]$"));
+    if (word.text.isEmpty() || word.text.size() > 3 || listMarker.match(word.text).hasMatch())
+        return false;
+    if (std::any_of(word.text.begin(), word.text.end(), [](QChar c) { return c.isLetter() && c.script() != QChar::Script_Latin; }))
+        return false;
+    if (std::all_of(word.text.begin(), word.text.end(), isAsciiSymbol))
+        return false;
+    const bool latinOrDigits = std::all_of(word.text.begin(), word.text.end(), [](QChar c) { return c.isLetterOrNumber(); });
+    return !latinOrDigits || word.confidence < sureLetters;
+}
+
+// A tab's close button or a list's chevron at a line's end.
+bool isTrailingMark(const ReadWord &word)
+{
+    if (word.text.size() != 1)
+        return false;
+    const QChar c = word.text.front();
+    const bool symbol = !c.isLetterOrNumber() || c.category() == QChar::Letter_Modifier; // a caron for a chevron
+    return c == u'x' || c == u'X' || (symbol && !c.isSpace() && c.unicode() >= 0x80);
+}
+} // namespace
+
+IconWords iconWords(const std::vector<ReadWord> &words)
+{
+    if (words.empty())
+        return {};
+    std::vector<int> heights;
+    for (const ReadWord &word : words)
+        heights.push_back(word.box.height());
+    std::nth_element(heights.begin(), heights.begin() + long(heights.size() / 2), heights.end());
+    const int lineHeight = heights[heights.size() / 2];
+    if (words.size() >= 3) {
+        bool allIcons = true;
+        for (size_t i = 0; i + 1 < words.size() && allIcons; ++i)
+            allIcons = mayBeIcon(words[i]) && mayBeIcon(words[i + 1]) && setApart(words[i].box, words[i + 1].box, lineHeight);
+        if (allIcons)
+            return {words.size(), 0};
+    }
+    IconWords icons;
+    if (words.size() >= 2 && words.front().text.size() <= 2 && mayBeIcon(words.front())
+        && setApart(words[0].box, words[1].box, lineHeight))
+        icons.leading = 1;
+    if (words.size() >= icons.leading + 2 && isTrailingMark(words.back())
+        && setApart(words.back().box, words[words.size() - 2].box, lineHeight))
+        icons.trailing = 1;
+    return icons;
+}
+
 } // namespace TextRules

@@ -2,7 +2,10 @@
 
 #include "ocr/TextRecognitionEngine.h"
 
+#include <QRect>
 #include <QString>
+
+#include <vector>
 
 // What the models' raw text becomes before it goes to the clipboard, and what it tells about the
 // line's script. Pure functions of the text.
@@ -15,5 +18,24 @@ QString normalizedLine(const QString &line);
 // Whether a Latin model's reading is running text in a Latin language, perhaps with accents the
 // model lacks: at most one word in four garbled.
 bool looksLikeLatinText(const RecognizedText &text);
+
+// A word as a model read it, where it stands in the line, and how sure the model was (0...100).
+struct ReadWord {
+    QString text;
+    QRect box;
+    float confidence = 0;
+    bool operator==(const ReadWord &) const = default;
+};
+
+// How many words at each end of a line are icons the model took for characters: a short word
+// set apart by a gap wider than a word space (a sidebar's or a menu's icon, a tab's close
+// button), unless it reads surely as letters or digits. A line of nothing but such words (a row
+// of toolbar icons) is all icons.
+struct IconWords {
+    size_t leading = 0;
+    size_t trailing = 0;
+    bool operator==(const IconWords &) const = default;
+};
+IconWords iconWords(const std::vector<ReadWord> &words);
 
 } // namespace TextRules
