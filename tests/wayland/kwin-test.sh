@@ -3,6 +3,7 @@
 # KDE's shortcut registry through the GlobalShortcuts portal, pressing them there starts captures
 # whose screen comes from KDE's Screenshot portal, the pointer and keys come through KWin's fake
 # input, and the clipboard is read back with wl-paste.
+# Last, KWin refuses the portal the screen, and the program shows its permission alert.
 #   kwin-test.sh TESSARIN SHOW_SCENE
 set -euo pipefail
 app=$1 show_scene=$2
@@ -137,3 +138,36 @@ wait_for 15 "the overlay after a cancelled one" overlay_shown
 input key 1
 wait_for 5 "the second Escape" overlay_gone
 echo "ok: Escape cancels"
+
+echo "== KWin refusing the portal the screen: the program's permission alert"
+# KWin gives the screen only to programs whose desktop entries allow it: the portal's backend
+# started from elsewhere has none, as an untrusted program would.
+backend=org.freedesktop.impl.portal.desktop.kde
+owner_pid() { gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus \
+  -m org.freedesktop.DBus.GetConnectionUnixProcessID "$1" | sed -n 's/^(uint32 \([0-9]*\),)$/\1/p'; }
+portal_pid=$(owner_pid "$backend")
+cp "$(readlink "/proc/$portal_pid/exe")" "$work/xdg-desktop-portal-kde"
+kill "$portal_pid"
+backend_gone() { [ -z "$(owner_pid "$backend" 2>/dev/null)" ]; }
+wait_for 10 "KDE's portal to end" backend_gone
+"$work/xdg-desktop-portal-kde" >"$work/portal.log" 2>&1 &
+copy=$!
+pids+=($copy)
+backend_is_copy() { [ "$(owner_pid "$backend")" = "$copy" ]; }
+wait_for 10 "the copy of KDE's portal on the bus" backend_is_copy
+# The first-start hint and the notices of the captures are windows of that name too.
+no_program_window() { ! windows | grep -q "^Tessarin	"; }
+wait_for 20 "the program's notices to go" no_program_window
+dbus-monitor --session "type='error'" >"$work/errors.log" 2>&1 &
+pids+=($!)
+errors_monitored() { grep -q "member=NameLost" "$work/errors.log"; }
+wait_for 5 "dbus-monitor to start monitoring" errors_monitored
+gapplication action org.tessarin.Tessarin capture-text
+alert_shown() { windows | grep -q "^Tessarin	true	"; }
+wait_for 15 "the program's permission alert" alert_shown
+overlay_gone || fail "an overlay was left behind after the refusal"
+refused() { grep -q "error_name=org.kde.kwin.Screenshot.Error.NoAuthorized" "$work/errors.log"; }
+wait_for 5 "KWin's refusal on the bus" refused
+input key 1
+wait_for 5 "Escape to close the alert" no_program_window
+echo "ok: KWin's refusal shows the program's permission alert, and no overlay"
