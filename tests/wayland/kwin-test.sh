@@ -49,7 +49,7 @@ portal_picture() { # file
   new_picture() { [ -n "$(comm -13 <(echo "$before") <(ls "$HOME/Pictures"))" ]; }
   wait_until 10 new_picture || return 1
   local saved; saved="$HOME/Pictures/$(comm -13 <(echo "$before") <(ls "$HOME/Pictures") | head -1)"
-  wait_until 5 identify "$saved" || return 1
+  wait_until 5 identify "$saved" || { rm -f "$saved"; return 1; }
   mv "$saved" "$1"
 }
 # Part of what the screen shows, against part of a picture.
