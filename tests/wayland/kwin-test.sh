@@ -141,20 +141,25 @@ echo "ok: Escape cancels"
 
 echo "== KWin refusing the portal the screen: the program's permission alert"
 # KWin gives the screen only to programs whose desktop entries allow it: the portal's backend
-# started from elsewhere has none, as an untrusted program would.
+# started from elsewhere has none, as an untrusted program would. The bus starts the backend on
+# demand, from the session's own service files first: one there starts a copy.
 backend=org.freedesktop.impl.portal.desktop.kde
 owner_pid() { gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus \
   -m org.freedesktop.DBus.GetConnectionUnixProcessID "$1" | sed -n 's/^(uint32 \([0-9]*\),)$/\1/p'; }
+bus() { gdbus call --session -d org.freedesktop.DBus -o /org/freedesktop/DBus -m "org.freedesktop.DBus.$1" "${@:2}"; }
 portal_pid=$(owner_pid "$backend")
-cp "$(readlink "/proc/$portal_pid/exe")" "$work/xdg-desktop-portal-kde"
+copy="$work/xdg-desktop-portal-kde"
+cp "$(readlink "/proc/$portal_pid/exe")" "$copy"
+services="$XDG_RUNTIME_DIR/dbus-1/services"
+mkdir -p "$services"
+printf '%s\n' "[D-BUS Service]" "Name=$backend" "Exec=$copy" >"$services/$backend.service"
+bus ReloadConfig >/dev/null
 kill "$portal_pid"
-backend_gone() { [ -z "$(owner_pid "$backend" 2>/dev/null)" ]; }
-wait_for 10 "KDE's portal to end" backend_gone
-"$work/xdg-desktop-portal-kde" >"$work/portal.log" 2>&1 &
-copy=$!
-pids+=($copy)
-backend_is_copy() { [ "$(owner_pid "$backend")" = "$copy" ]; }
-wait_for 10 "the copy of KDE's portal on the bus" backend_is_copy
+backend_is_copy() {
+  bus StartServiceByName "$backend" 0 >/dev/null 2>&1 || return 1
+  [ "$(readlink "/proc/$(owner_pid "$backend")/exe")" = "$copy" ]
+}
+wait_for 20 "the copy of KDE's portal on the bus" backend_is_copy
 # The first-start hint and the notices of the captures are windows of that name too.
 no_program_window() { ! windows | grep -q "^Tessarin	"; }
 wait_for 20 "the program's notices to go" no_program_window
