@@ -1,6 +1,7 @@
 #include "app/AppController.h"
 
 #include "app/CaptureWorkflow.h"
+#include "codes/CodeReadingOCRProvider.h"
 #include "app/MenuBarIcon.h"
 #include "app/PlatformLoader.h"
 #include "app/TrayMenu.h"
@@ -30,10 +31,15 @@ constexpr int resultNoticeMs = 3200;
 AppServices AppServices::forSession()
 {
     return AppServices{AppSettingsStore(),
-                       std::make_unique<TesseractOCRProvider>(),
+                       recognizer(),
                        ClipboardService({}, DesktopSession::clipboardNeedsFocus()),
                        &PlatformLoader::screenGrabber(),
                        PlatformLoader::globalShortcutService()};
+}
+
+std::unique_ptr<OCRProvider> AppServices::recognizer()
+{
+    return std::make_unique<CodeReadingOCRProvider>(std::make_unique<TesseractOCRProvider>());
 }
 
 AppController &AppController::shared()

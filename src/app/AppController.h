@@ -28,6 +28,8 @@ struct AppServices {
     std::unique_ptr<GlobalShortcutService> shortcuts;
 
     static AppServices forSession();
+    // The system's recogniser: codes, then text.
+    static std::unique_ptr<OCRProvider> recognizer();
 };
 
 // The composition root: owns every long-lived service, the tray, the capture workflow, the

@@ -24,7 +24,7 @@ CaptureScene::CaptureScene(Options options)
     AppServices services{
         AppSettingsStore(QString::fromLatin1(AppSettingsStore::defaultKey),
                          options.settingsFile.isEmpty() ? m_folder.filePath("Tessarin.conf") : options.settingsFile),
-        options.ocrProvider ? std::move(options.ocrProvider) : std::make_unique<TesseractOCRProvider>(),
+        options.ocrProvider ? std::move(options.ocrProvider) : AppServices::recognizer(),
         ClipboardService(options.clipboardFolder.isEmpty() ? m_folder.filePath("cache/TessarinClipboard")
                                                            : options.clipboardFolder),
         options.screenGrabber ? options.screenGrabber : &PlatformLoader::screenGrabber(),

@@ -1,0 +1,170 @@
+#include "codes/CodeReader.h"
+
+#include <ZXing/ReadBarcode.h>
+
+#include <QHash>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+using ZXing::BarcodeFormat;
+
+constexpr ZXing::BarcodeFormats matrixFormats =
+    BarcodeFormat::QRCode | BarcodeFormat::MicroQRCode | BarcodeFormat::DataMatrix | BarcodeFormat::Aztec
+    | BarcodeFormat::PDF417;
+// Those with a check digit or a strict structure. Codabar, ITF and DataBar decode too readily from
+// the strokes of ordinary text.
+constexpr ZXing::BarcodeFormats barcodeFormats =
+    BarcodeFormat::EAN13 | BarcodeFormat::EAN8 | BarcodeFormat::UPCA | BarcodeFormat::UPCE | BarcodeFormat::Code128
+    | BarcodeFormat::Code39 | BarcodeFormat::Code93;
+// A barcode is taken only where its bars span this much of the image's width, so that the user
+// evidently selected the barcode and not text beside it.
+constexpr double barcodeShareOfWidth = 0.6;
+
+QString formatName(BarcodeFormat format)
+{
+    switch (format) {
+    case BarcodeFormat::QRCode:
+        return QStringLiteral("QR Code");
+    case BarcodeFormat::MicroQRCode:
+        return QStringLiteral("Micro QR Code");
+    case BarcodeFormat::DataMatrix:
+        return QStringLiteral("Data Matrix");
+    case BarcodeFormat::Aztec:
+        return QStringLiteral("Aztec");
+    case BarcodeFormat::PDF417:
+        return QStringLiteral("PDF417");
+    case BarcodeFormat::EAN13:
+        return QStringLiteral("EAN-13");
+    case BarcodeFormat::EAN8:
+        return QStringLiteral("EAN-8");
+    case BarcodeFormat::UPCA:
+        return QStringLiteral("UPC-A");
+    case BarcodeFormat::UPCE:
+        return QStringLiteral("UPC-E");
+    case BarcodeFormat::Code128:
+        return QStringLiteral("Code 128");
+    case BarcodeFormat::Code39:
+        return QStringLiteral("Code 39");
+    case BarcodeFormat::Code93:
+        return QStringLiteral("Code 93");
+    default:
+        return QString::fromLatin1(ZXing::ToString(format));
+    }
+}
+
+QPolygon polygonOf(const ZXing::Position &position)
+{
+    QPolygon polygon;
+    for (const ZXing::PointI &corner : position)
+        polygon << QPoint(corner.x, corner.y);
+    return polygon;
+}
+
+bool isBarcode(BarcodeFormat format)
+{
+    return (barcodeFormats & format) == format;
+}
+
+ZXing::Results read(const QImage &grey)
+{
+    const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(), ZXing::ImageFormat::Lum,
+                                int(grey.bytesPerLine()));
+    ZXing::DecodeHints hints;
+    // Codes on screens stand upright; turned images are not worth the time of every capture.
+    hints.setFormats(matrixFormats | barcodeFormats).setTryHarder(true).setTryRotate(false);
+    return ZXing::ReadBarcodes(view, hints);
+}
+
+// Bars' ends and a module of margin: the polygon grown about its centre.
+QPolygon withMargin(const QPolygon &area)
+{
+    const QRect bounds = area.boundingRect();
+    const QPointF centre = QRectF(bounds).center();
+    const double grow = std::max(2.0, 0.05 * std::max(bounds.width(), bounds.height()));
+    QPolygon grown;
+    for (const QPoint &corner : area) {
+        const QPointF away = QPointF(corner) - centre;
+        const double length = std::hypot(away.x(), away.y());
+        grown << (length > 0 ? (centre + away * ((length + grow) / length)).toPoint() : corner);
+    }
+    return grown;
+}
+
+void addFound(QList<CodeReader::FoundCode> &found, const ZXing::Results &results, int imageWidth)
+{
+    for (const ZXing::Result &result : results) {
+        if (!result.isValid() || result.text().empty())
+            continue;
+        QPolygon area = polygonOf(result.position());
+        if (isBarcode(result.format()) && area.boundingRect().width() < barcodeShareOfWidth * imageWidth)
+            continue;
+        CodeReader::FoundCode code{{formatName(result.format()), QString::fromStdString(result.text())},
+                                   withMargin(area)};
+        // The same code read in both polarities, or twice, is one code.
+        const bool known = std::any_of(found.cbegin(), found.cend(), [&](const CodeReader::FoundCode &each) {
+            return each.code == code.code && each.area.boundingRect().intersects(code.area.boundingRect());
+        });
+        if (!known)
+            found << code;
+    }
+}
+
+// The colour most of the area's surroundings have: the page or panel the code sits on.
+QRgb surroundingColour(const QImage &image, const QRect &area)
+{
+    const QRect ring = area.adjusted(-2, -2, 2, 2).intersected(image.rect());
+    QHash<QRgb, int> counts;
+    auto count = [&](int x, int y) { ++counts[image.pixel(x, y) | 0xff000000u]; };
+    for (int x = ring.left(); x <= ring.right(); ++x) {
+        count(x, ring.top());
+        count(x, ring.bottom());
+    }
+    for (int y = ring.top(); y <= ring.bottom(); ++y) {
+        count(ring.left(), y);
+        count(ring.right(), y);
+    }
+    QRgb best = 0xffffffffu;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            best = it.key();
+        }
+    return best;
+}
+} // namespace
+
+QList<CodeReader::FoundCode> CodeReader::find(const QImage &image)
+{
+    if (image.isNull())
+        return {};
+    QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    QList<FoundCode> found;
+    addFound(found, read(grey), grey.width());
+    // Light modules on a dark panel, as in dark themes.
+    grey.invertPixels();
+    addFound(found, read(grey), grey.width());
+    std::sort(found.begin(), found.end(), [](const FoundCode &a, const FoundCode &b) {
+        const QRect first = a.area.boundingRect();
+        const QRect second = b.area.boundingRect();
+        return std::pair(first.top(), first.left()) < std::pair(second.top(), second.left());
+    });
+    return found;
+}
+
+QImage CodeReader::withoutCodes(const QImage &image, const QList<FoundCode> &codes)
+{
+    if (codes.isEmpty())
+        return image;
+    QImage cleaned = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QPainter painter(&cleaned);
+    painter.setPen(Qt::NoPen);
+    for (const FoundCode &code : codes) {
+        painter.setBrush(QColor::fromRgb(surroundingColour(image, code.area.boundingRect())));
+        painter.drawPolygon(code.area);
+    }
+    return cleaned;
+}
