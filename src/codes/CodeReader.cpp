@@ -6,7 +6,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 using ZXing::BarcodeFormat;
@@ -78,18 +77,18 @@ ZXing::Results read(const QImage &grey)
     return ZXing::ReadBarcodes(view, hints);
 }
 
-// Bars' ends and a module of margin: the polygon grown about its centre.
-QPolygon withMargin(const QPolygon &area)
+// A module or two of margin. Not below a barcode, whose printed digits start where its guard bars
+// end: half a digit would be read as some other letter.
+QPolygon withMargin(const QPolygon &area, bool barcode)
 {
     const QRect bounds = area.boundingRect();
-    const QPointF centre = QRectF(bounds).center();
-    const double grow = std::max(2.0, 0.05 * std::max(bounds.width(), bounds.height()));
+    const QPoint centre = bounds.center();
+    const int grow = std::max(2, int(0.05 * std::max(bounds.width(), bounds.height())));
+    const int growDown = barcode ? 1 : grow;
     QPolygon grown;
-    for (const QPoint &corner : area) {
-        const QPointF away = QPointF(corner) - centre;
-        const double length = std::hypot(away.x(), away.y());
-        grown << (length > 0 ? (centre + away * ((length + grow) / length)).toPoint() : corner);
-    }
+    for (const QPoint &corner : area)
+        grown << corner
+                + QPoint(corner.x() < centre.x() ? -grow : grow, corner.y() < centre.y() ? -grow : growDown);
     return grown;
 }
 
@@ -98,11 +97,12 @@ void addFound(QList<CodeReader::FoundCode> &found, const ZXing::Results &results
     for (const ZXing::Result &result : results) {
         if (!result.isValid() || result.text().empty())
             continue;
-        QPolygon area = polygonOf(result.position());
-        if (isBarcode(result.format()) && area.boundingRect().width() < barcodeShareOfWidth * imageWidth)
+        const QPolygon area = polygonOf(result.position());
+        const bool barcode = isBarcode(result.format());
+        if (barcode && area.boundingRect().width() < barcodeShareOfWidth * imageWidth)
             continue;
         CodeReader::FoundCode code{{formatName(result.format()), QString::fromStdString(result.text())},
-                                   withMargin(area)};
+                                   withMargin(area, barcode)};
         // The same code read in both polarities, or twice, is one code.
         const bool known = std::any_of(found.cbegin(), found.cend(), [&](const CodeReader::FoundCode &each) {
             return each.code == code.code && each.area.boundingRect().intersects(code.area.boundingRect());

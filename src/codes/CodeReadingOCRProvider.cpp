@@ -5,6 +5,46 @@
 #include <QElapsedTimer>
 #include <QtConcurrent>
 
+namespace {
+QString lettersAndDigits(const QString &text)
+{
+    QString kept;
+    for (const QChar character : text)
+        if (character.isLetterOrNumber())
+            kept += character.toCaseFolded();
+    return kept;
+}
+
+// Whether a line prints the code's content: all of it in order, with no more than a few strays such
+// as the ends of guard bars read as ones.
+bool prints(const QString &line, const QString &code)
+{
+    constexpr qsizetype strays = 4;
+    if (code.isEmpty() || line.size() > code.size() + strays)
+        return false;
+    qsizetype matched = 0;
+    for (const QChar character : line)
+        if (matched < code.size() && character == code.at(matched))
+            ++matched;
+    return matched == code.size();
+}
+
+// The text's lines but those that only print a code's content, as the digits under a barcode do.
+QStringList linesNotRepeating(const QString &text, const QList<DecodedCode> &codes)
+{
+    QStringList kept;
+    for (const QString &line : text.split(u'\n')) {
+        const QString content = lettersAndDigits(line);
+        const bool repeats = std::any_of(codes.cbegin(), codes.cend(), [&](const DecodedCode &code) {
+            return prints(content, lettersAndDigits(code.text));
+        });
+        if (!repeats)
+            kept << line;
+    }
+    return kept;
+}
+} // namespace
+
 CodeReadingOCRProvider::CodeReadingOCRProvider(std::unique_ptr<OCRProvider> textProvider)
     : m_text(std::move(textProvider))
 {
@@ -36,8 +76,9 @@ OCRResult CodeReadingOCRProvider::combined(const QList<DecodedCode> &codes, OCRR
     QStringList parts;
     for (const DecodedCode &code : codes)
         parts << code.text;
-    if (text.status == OCRStatus::success) {
-        parts << text.text;
+    const QStringList lines = text.status == OCRStatus::success ? linesNotRepeating(text.text, codes) : QStringList();
+    if (!lines.isEmpty()) {
+        parts << lines;
     } else {
         // Only codes: nothing was read in a language, and a decoded code is certain.
         text.detectedLanguages = {QStringLiteral("und")};

@@ -5,7 +5,6 @@
 #include "capture/ScreenRegionSelectionController.h"
 #include "feedback/ToastPresenter.h"
 #include "feedback/ToastView.h"
-#include "ocr/TesseractOCRProvider.h"
 #include "app/PlatformLoader.h"
 #include "platform/DesktopSession.h"
 
