@@ -73,7 +73,9 @@ ZXing::Results read(const QImage &grey)
                                 int(grey.bytesPerLine()));
     ZXing::DecodeHints hints;
     // Codes on screens stand upright; turned images are not worth the time of every capture.
-    hints.setFormats(matrixFormats | barcodeFormats).setTryHarder(true).setTryRotate(false);
+    // Without downscaled passes too: merging their barcodes with the full size's trips an
+    // assertion in the library, which would end the program.
+    hints.setFormats(matrixFormats | barcodeFormats).setTryHarder(true).setTryRotate(false).setTryDownscale(false);
     return ZXing::ReadBarcodes(view, hints);
 }
 
