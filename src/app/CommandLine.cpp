@@ -86,8 +86,10 @@ CommandLine CommandLine::parse(int argc, char *argv[])
         return usageError(parser.errorText());
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         // Without an application object yet, Qt cannot know the program's name.
-        std::fputs(qPrintable(parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("tessarin"))),
-                   stdout);
+        QString text = parser.helpText().replace(QLatin1String("<executable_name>"), QLatin1String("tessarin"));
+        if (!text.endsWith(u'\n'))
+            text += u'\n';
+        std::fputs(qPrintable(text), stdout);
         return CommandLine{{}, EXIT_SUCCESS, std::nullopt};
     }
     if (parser.isSet(version)) {
