@@ -34,7 +34,8 @@ AppServices AppServices::forSession()
                        recognizer(),
                        ClipboardService({}, DesktopSession::clipboardNeedsFocus()),
                        &PlatformLoader::screenGrabber(),
-                       PlatformLoader::globalShortcutService()};
+                       PlatformLoader::globalShortcutService(),
+                       PlatformLoader::cancelKeyService()};
 }
 
 std::unique_ptr<OCRProvider> AppServices::recognizer()
@@ -61,6 +62,7 @@ AppController::AppController(AppServices services, QObject *parent)
                                                           *m_toastPresenter))
     , m_hotKeyMonitor(std::move(services.shortcuts))
 {
+    m_captureWorkflow->setCancelKey(std::move(services.cancelKey));
     m_captureWorkflow->languageMode = [this] { return m_settings.preferredLanguageMode; };
     connect(m_captureWorkflow.get(), &CaptureWorkflow::summaryChanged, this, &AppController::setLastResultSummary);
     connect(m_captureWorkflow.get(), &CaptureWorkflow::runningChanged, this, [this] {

@@ -4,6 +4,7 @@
 #include "ocr/OCRProvider.h"
 #include "settings/AppSettings.h"
 #include "settings/AppSettingsStore.h"
+#include "platform/CancelKeyService.h"
 #include "platform/GlobalShortcutService.h"
 #include "settings/HotKeyMonitor.h"
 #include "settings/SettingsModel.h"
@@ -26,6 +27,7 @@ struct AppServices {
     ClipboardService clipboardService;
     ScreenGrabber *screenGrabber = nullptr;
     std::unique_ptr<GlobalShortcutService> shortcuts;
+    std::unique_ptr<CancelKeyService> cancelKey; // none where the overlay stays up to take Escape
 
     static AppServices forSession();
     // The system's recogniser: codes, then text.

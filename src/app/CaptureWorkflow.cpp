@@ -1,5 +1,7 @@
 #include "app/CaptureWorkflow.h"
 
+#include "app/AppLog.h"
+
 #include "capture/CaptureTiming.h"
 #include "capture/CapturedScreenImage.h"
 #include "capture/ScreenImageCapturer.h"
@@ -10,7 +12,7 @@
 #include "ocr/OCRProvider.h"
 #include "platform/DesktopSession.h"
 #include "platform/ScreenGrabber.h"
-#include "platform/wayland/PortalRequest.h"
+#include "platform/ScreenCaptureError.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -86,6 +88,13 @@ CaptureWorkflow::CaptureWorkflow(ClipboardService &clipboard, OCRProvider &ocr, 
         connect(systemClipboard, &QClipboard::dataChanged, this, [this] { ++m_clipboardChanges; });
 }
 
+void CaptureWorkflow::setCancelKey(std::unique_ptr<CancelKeyService> cancelKey)
+{
+    m_cancelKey = std::move(cancelKey);
+    if (m_cancelKey)
+        m_cancelKey->onPressed = [this] { stopRecognition(); };
+}
+
 void CaptureWorkflow::startTextCapture()
 {
     stopRecognition();
@@ -109,7 +118,7 @@ void CaptureWorkflow::stopRecognition()
     if (!m_recognizing)
         return;
     m_recognition.cancel();
-    m_recognizing = false;
+    setRecognizing(false);
     ++m_recognitionRun; // its result, when it comes, is no one's
     finish(cancelled());
 }
@@ -140,24 +149,32 @@ void CaptureWorkflow::run(std::function<void(const CapturedScreenImage &)> onCap
             }
             ScreenImageCapturer::capture(*selection, m_grabber)
                 .then(this, onCaptured)
-                .onFailed(this, [this] { finish(cancelled()); });
+                .onFailed(this, [this](const ScreenCaptureException &error) {
+                    qCWarning(appLog) << "the selected region could not be captured:" << error.error();
+                    finish(cancelled());
+                });
         })
-        .onFailed(this, [this](const PortalRequestError &) {
-            // The desktop's screenshot service said no, or is missing: missing permission.
-            finish({.permissionMissing = true});
-        })
-        .onFailed(this, [this] { finish(cancelled()); });
+        .onFailed(this, [this](const ScreenCaptureException &error) {
+            qCWarning(appLog) << "the screens could not be read:" << error.error();
+            if (error.error() == ScreenCaptureError::refused)
+                finish({.permissionMissing = true});
+            else
+                finish(cancelled());
+        });
 }
 
 void CaptureWorkflow::recognize(const QImage &image)
 {
-    m_recognizing = true;
+    setRecognizing(true);
     m_recognition = RecognitionLimit::within(recognitionBudget);
     const quint64 run = ++m_recognitionRun;
     m_ocr.recognize(image, OCRRequest{languageMode(), m_recognition}).then(this, [this, run](const OCRResult &result) {
         if (run != m_recognitionRun)
             return;
-        m_recognizing = false;
+        setRecognizing(false);
+        if (result.status == OCRStatus::failed)
+            qCInfo(appLog) << "recognition ended without text:" << result.failureReason << "after"
+                           << result.durationMilliseconds << "ms";
         if (result.failureReason == OCRFailureReason::cancelled)
             finish(cancelled());
         else
@@ -165,10 +182,23 @@ void CaptureWorkflow::recognize(const QImage &image)
     });
 }
 
+void CaptureWorkflow::setRecognizing(bool recognizing)
+{
+    m_recognizing = recognizing;
+    if (!m_cancelKey)
+        return;
+    if (recognizing)
+        m_cancelKey->hold();
+    else
+        m_cancelKey->release();
+}
+
 void CaptureWorkflow::deliverUnlessChanged(std::function<Outcome()> write)
 {
-    if (m_clipboardChanges != m_clipboardChangesAtStart)
+    if (m_clipboardChanges != m_clipboardChangesAtStart) {
+        qCInfo(appLog) << "the clipboard changed during the capture: it is kept";
         finish(clipboardChanged());
+    }
     else
         deliver(std::move(write));
 }
@@ -186,8 +216,10 @@ void CaptureWorkflow::deliver(std::function<Outcome()> write, int tries)
                 finish(outcome);
             else if (tries > 1)
                 deliver(write, tries - 1);
-            else
+            else {
+                qCWarning(appLog) << "the desktop kept dropping the clipboard item: nothing copied";
                 finish(clipboardDropped());
+            }
         });
     });
 }

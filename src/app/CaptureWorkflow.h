@@ -4,11 +4,13 @@
 #include "feedback/ToastStyle.h"
 #include "ocr/PreferredLanguageMode.h"
 #include "ocr/RecognitionLimit.h"
+#include "platform/CancelKeyService.h"
 
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class ClipboardService;
 class OCRProvider;
@@ -40,6 +42,9 @@ public:
     // Read when recognition starts: a mode changed while the user was selecting applies.
     std::function<PreferredLanguageMode()> languageMode = [] { return PreferredLanguageMode::automatic; };
 
+    // Where nothing of ours is on screen while the text is read, Escape still stops it through this.
+    void setCancelKey(std::unique_ptr<CancelKeyService> cancelKey);
+
     bool isRunning() const { return m_isRunning; }
     ScreenRegionSelectionController &selection() { return m_selection; }
 
@@ -57,6 +62,7 @@ private:
     bool begin();
     void run(std::function<void(const CapturedScreenImage &)> onCaptured);
     void recognize(const QImage &image);
+    void setRecognizing(bool recognizing);
     // Runs write when the clipboard takes writes and ends the run with its outcome once the
     // desktop holds the item; writes again when the desktop dropped it, up to tries times.
     void deliver(std::function<Outcome()> write, int tries = 3);
@@ -78,6 +84,7 @@ private:
     bool m_isRunning = false;
     bool m_recognizing = false;
     RecognitionLimit m_recognition;
+    std::unique_ptr<CancelKeyService> m_cancelKey;
     quint64 m_recognitionRun = 0;
     quint64 m_clipboardChanges = 0;
     quint64 m_clipboardChangesAtStart = 0;

@@ -4,6 +4,7 @@
 #include "platform/DesktopSession.h"
 #include "platform/wayland/PortalGlobalShortcutService.h"
 #include "platform/wayland/PortalScreenGrabber.h"
+#include "platform/x11/X11CancelKeyService.h"
 #include "platform/x11/X11GlobalShortcutService.h"
 #include "platform/x11/X11ScreenGrabber.h"
 
@@ -28,6 +29,14 @@ std::unique_ptr<GlobalShortcutService> globalShortcutService()
         {1, {QStringLiteral("capture-text"), L::text(LocalizedKey::captureText)}},
         {2, {QStringLiteral("capture-screenshot"), L::text(LocalizedKey::captureScreenshot)}},
     });
+}
+
+std::unique_ptr<CancelKeyService> cancelKeyService()
+{
+    // Whenever Qt talks X11, also through XWayland: the overlay is then closed at mouse-up.
+    if (!DesktopSession::clipboardNeedsFocus())
+        return std::make_unique<X11CancelKeyService>();
+    return nullptr;
 }
 
 } // namespace PlatformLoader

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+class CancelKeyService;
 class GlobalShortcutService;
 class ScreenGrabber;
 
@@ -11,4 +12,7 @@ namespace PlatformLoader {
 ScreenGrabber &screenGrabber();
 // A new global-shortcut service for this session.
 std::unique_ptr<GlobalShortcutService> globalShortcutService();
+// Escape for a capture whose text is read with nothing of ours on screen; null where the frozen
+// screen stays up and takes the key itself.
+std::unique_ptr<CancelKeyService> cancelKeyService();
 } // namespace PlatformLoader

@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 
+#include "app/AppLog.h"
 #include "feedback/Localization.h"
 #include "feedback/ToastPresenter.h"
 
@@ -178,7 +179,7 @@ void SingleInstance::listen()
         }
     });
     if (!m_server.listen(m_socketName))
-        qWarning("Tessarin: later starts cannot reach this instance: %s", qPrintable(m_server.errorString()));
+        qCWarning(appLog) << "later starts cannot reach this instance:" << m_server.errorString();
 }
 
 void SingleInstance::reportUnanswered()

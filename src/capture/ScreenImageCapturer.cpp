@@ -1,5 +1,6 @@
 #include "capture/ScreenImageCapturer.h"
 
+#include "capture/CaptureLog.h"
 #include "platform/ScreenCaptureError.h"
 #include "platform/ScreenGrabber.h"
 
@@ -16,8 +17,10 @@ CapturedScreenImage cropAndEncode(const QImage &screenImage, const std::optional
     if (!crop)
         throw ScreenCaptureException(ScreenCaptureError::cropFailed);
     const QRect inside = crop->intersected(screenImage.rect());
-    if (inside.isEmpty())
+    if (inside.isEmpty()) {
+        qCWarning(captureLog) << "the region" << *crop << "lies outside the screen's picture" << screenImage.size();
         throw ScreenCaptureException(ScreenCaptureError::cropFailed);
+    }
     QImage image = screenImage.copy(inside);
     image.setDevicePixelRatio(1);
 
@@ -44,8 +47,10 @@ QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection, Scr
         if (!target || !grabber.isAvailable())
             throw ScreenCaptureException(ScreenCaptureError::displayUnavailable);
         const QImage screenImage = snapshot.isNull() ? grabber.grab(*target) : snapshot;
-        if (screenImage.isNull())
+        if (screenImage.isNull()) {
+            qCWarning(captureLog) << "no picture of the screen" << target->name;
             throw ScreenCaptureException(ScreenCaptureError::displayUnavailable);
+        }
         return cropAndEncode(screenImage, crop);
     });
 }

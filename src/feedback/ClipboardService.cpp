@@ -1,5 +1,6 @@
 #include "feedback/ClipboardService.h"
 
+#include "feedback/FeedbackLog.h"
 #include "feedback/Localization.h"
 
 #include <QBuffer>
@@ -158,8 +159,9 @@ void ClipboardService::whenHeld(QObject *context, std::function<void(bool held)>
             return;
         const bool held = clipboard()->ownsClipboard();
         if (!held)
-            qWarning("The desktop dropped the clipboard item (keyboard focus: %s)",
-                     QGuiApplication::focusWindow() ? qPrintable(QGuiApplication::focusWindow()->title()) : "none");
+            qCWarning(feedbackLog) << "the desktop dropped the clipboard item; keyboard focus:"
+                                   << (QGuiApplication::focusWindow() ? QGuiApplication::focusWindow()->title()
+                                                                       : QStringLiteral("none"));
         answer(held);
     });
     QTimer::singleShot(patience, waiting, [answer] { answer(true); });
@@ -223,12 +225,21 @@ ClipboardService::ImageCopy ClipboardService::writeFile(const QString &path, con
     if (file.open(QIODevice::WriteOnly) && file.setPermissions(privateFile) && file.write(data) == data.size()
         && file.flush() && synced(file) && file.commit())
         return {};
+    qCWarning(feedbackLog) << "cannot write" << path << "-" << file.errorString();
     if (file.error() == QFileDevice::ResourceError)
         return {ImageCopyFailure::diskFull, m_imageFolder};
     return refusalOf(m_imageFolder, data.size());
 }
 
 ClipboardService::ImageCopy ClipboardService::copyImage(const QImage &image, const QByteArray &pngData) const
+{
+    const ImageCopy copy = writeImage(image, pngData);
+    if (!copy)
+        qCWarning(feedbackLog) << "screenshot not copied:" << copy.failure << copy.path;
+    return copy;
+}
+
+ClipboardService::ImageCopy ClipboardService::writeImage(const QImage &image, const QByteArray &pngData) const
 {
     const QUrl url = makeClipboardImageURL();
     const QString path = url.toLocalFile();

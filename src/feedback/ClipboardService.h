@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QImage>
+#include <QObject>
 #include <QString>
 #include <QUrl>
 
@@ -16,6 +17,8 @@ class QObject;
 // PNG files, so that terminals and file dialogs can paste them as a path.
 class ClipboardService
 {
+    Q_GADGET
+
 public:
     static constexpr qint64 imageLifetimeSeconds = 24 * 60 * 60;
 
@@ -31,6 +34,7 @@ public:
         specialFileSystem, // on a file system that holds no files, such as /proc
         permissionDenied,
     };
+    Q_ENUM(ImageCopyFailure)
     // The outcome of a screenshot copy; true when it succeeded. path: what the failure is about.
     struct ImageCopy {
         ImageCopyFailure failure = ImageCopyFailure::none;
@@ -72,6 +76,7 @@ public:
     static QString defaultImageFolder();
 
 private:
+    ImageCopy writeImage(const QImage &image, const QByteArray &pngData) const;
     ImageCopy prepareFolder(qint64 bytesNeeded) const;
     ImageCopy writeFile(const QString &path, const QByteArray &data) const;
     static QClipboard *clipboard();

@@ -5,6 +5,7 @@
 #include "ocr/RecognitionLimit.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -17,10 +18,19 @@ struct OCRRequest {
     bool operator==(const OCRRequest &) const = default;
 };
 
+namespace OCROutcomes {
+Q_NAMESPACE
+
 enum class OCRStatus : std::uint8_t { success, noText, failed };
+Q_ENUM_NS(OCRStatus)
 
 // cancelled: stopped by whoever asked; timedOut: stopped at the request's deadline.
 enum class OCRFailureReason : std::uint8_t { none, captureFailed, recognitionFailed, unexpected, cancelled, timedOut };
+Q_ENUM_NS(OCRFailureReason)
+} // namespace OCROutcomes
+
+using OCROutcomes::OCRFailureReason;
+using OCROutcomes::OCRStatus;
 
 struct OCRResult {
     // Lines joined with a line feed, no trailing line feed.

@@ -1,5 +1,6 @@
 #include "ocr/TesseractOCRProvider.h"
 
+#include "ocr/OCRLog.h"
 #include "ocr/SupportedLanguage.h"
 #include "ocr/tesseract/Cld2LanguageRecognizer.h"
 #include "ocr/tesseract/TesseractEngine.h"
@@ -136,7 +137,14 @@ OCRResult TesseractOCRProvider::recognizeNow(const QImage &image, const OCRReque
         result.status = OCRStatus::failed;
         result.failureReason = stopped.reason == RecognitionLimit::Reached::cancelled ? OCRFailureReason::cancelled
                                                                                     : OCRFailureReason::timedOut;
+        qCDebug(ocrLog) << "recognition stopped:" << result.failureReason;
+    } catch (const std::exception &error) {
+        qCWarning(ocrLog) << "recognition failed:" << error.what();
+        result = OCRResult{};
+        result.status = OCRStatus::failed;
+        result.failureReason = OCRFailureReason::recognitionFailed;
     } catch (...) {
+        qCWarning(ocrLog) << "recognition failed: the engine threw something unknown";
         // Whatever the engine threw, and whatever earlier passes found, the run failed.
         result = OCRResult{};
         result.status = OCRStatus::failed;
@@ -161,8 +169,9 @@ void TesseractOCRProvider::warmUp(PreferredLanguageMode mode)
         for (const TextRecognitionSettings &each : settings) {
             try {
                 engine->warmUp(each);
-            } catch (const TextRecognitionError &) {
+            } catch (const TextRecognitionError &error) {
                 // A model that cannot load fails, and is reported, at the first real capture.
+                qCDebug(ocrLog) << "warm-up:" << error.what();
             }
         }
     });

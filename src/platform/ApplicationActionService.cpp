@@ -1,5 +1,7 @@
 #include "platform/ApplicationActionService.h"
 
+#include "platform/PlatformLog.h"
+
 #include <QDBusConnectionInterface>
 #include <QTimer>
 
@@ -19,9 +21,13 @@ bool ApplicationActionService::publish(QDBusConnection connection)
 {
     const QString id = QString::fromLatin1(applicationId);
     if (!connection.isConnected()
-        || !connection.registerObject(objectPath(id), this, QDBusConnection::ExportScriptableSlots))
+        || !connection.registerObject(objectPath(id), this, QDBusConnection::ExportScriptableSlots)
+        || !connection.registerService(id)) {
+        qCWarning(platformLog) << "cannot offer the capture actions on D-Bus as" << id << "-"
+                               << connection.lastError().message();
         return false;
-    return connection.registerService(id);
+    }
+    return true;
 }
 
 void ApplicationActionService::Activate(const QVariantMap &)

@@ -1,5 +1,7 @@
 #include "platform/DesktopNotifications.h"
 
+#include "platform/PlatformLog.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -43,8 +45,10 @@ void DesktopNotifications::show(const QString &title, const QString &body, bool 
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, generation] {
         watcher->deleteLater();
         const QDBusPendingReply<uint> reply = *watcher;
-        if (reply.isError())
+        if (reply.isError()) {
+            qCWarning(platformLog) << "the desktop did not show a notice:" << reply.error().message();
             return;
+        }
         if (generation == m_generation) {
             m_shownId = reply.value();
         } else {

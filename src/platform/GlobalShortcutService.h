@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/PlatformShortcut.h"
+
 #include <cstdint>
 #include <functional>
 #include <vector>
 
-// The desktop's service for shortcuts that work in every application. Shortcuts are given
-// as the program's key code and modifier mask; presses come back on the main thread.
+// The desktop's service for shortcuts that work in every application, each known by the caller's
+// id. Presses come back on the main thread.
 class GlobalShortcutService
 {
 public:
@@ -19,11 +21,10 @@ public:
 
     // 0 when the shortcut is registered, or accepted for now by a service that answers later;
     // otherwise the service's own refusal code.
-    virtual std::int32_t registerShortcut(std::uint32_t signature, std::uint32_t id, std::uint32_t keyCode,
-                                          std::uint32_t modifierMask) = 0;
-    virtual void unregisterShortcut(std::uint32_t signature, std::uint32_t id) = 0;
+    virtual std::int32_t registerShortcut(std::uint32_t id, const PlatformShortcut &shortcut) = 0;
+    virtual void unregisterShortcut(std::uint32_t id) = 0;
 
-    std::function<void(std::uint32_t signature, std::uint32_t id)> onPressed;
+    std::function<void(std::uint32_t id)> onPressed;
     // Shortcuts refused after registerShortcut() returned 0, in the order they were registered.
-    std::function<void(std::uint32_t signature, const std::vector<Refusal> &refusals)> onRefused;
+    std::function<void(const std::vector<Refusal> &refusals)> onRefused;
 };

@@ -1,15 +1,20 @@
 #pragma once
 
 #include <QException>
-#include <QString>
+#include <QObject>
 
 #include <cstdint>
 
-enum class ScreenCaptureError : std::uint8_t { displayUnavailable, cropFailed, encodingFailed };
-
 namespace ScreenCaptureErrors {
-QString toString(ScreenCaptureError error);
-}
+Q_NAMESPACE
+
+// refused: the desktop's screenshot service said no, was cancelled, or is missing; the user
+// is asked for the permission.
+enum class ScreenCaptureError : std::uint8_t { displayUnavailable, cropFailed, encodingFailed, refused };
+Q_ENUM_NS(ScreenCaptureError)
+} // namespace ScreenCaptureErrors
+
+using ScreenCaptureErrors::ScreenCaptureError;
 
 // How a capture reports a ScreenCaptureError through a QFuture.
 class ScreenCaptureException : public QException

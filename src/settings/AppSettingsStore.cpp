@@ -1,5 +1,7 @@
 #include "settings/AppSettingsStore.h"
 
+#include "settings/SettingsLog.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -65,13 +67,18 @@ AppSettings AppSettingsStore::load()
     const std::optional<AppSettings> decoded = stored.typeId() == QMetaType::QByteArray
         ? AppSettings::fromJson(stored.toByteArray())
         : std::nullopt;
-    if (configuration->status() == QSettings::FormatError || (stored.isValid() && !decoded))
+    if (configuration->status() == QSettings::FormatError || (stored.isValid() && !decoded)) {
+        qCWarning(settingsLog) << "the settings in" << configuration->fileName()
+                               << "cannot be read; the defaults apply";
         keepUnreadableFile(configuration->fileName());
+    }
 
     AppSettings settings = decoded.value_or(AppSettings{});
     // Neither can work as the text shortcut: the second would be refused as taken.
-    if (settings.hotKey.isRetiredTextShortcut() || settings.hotKey == HotKey::screenshotCapture())
+    if (settings.hotKey.isRetiredTextShortcut() || settings.hotKey == HotKey::screenshotCapture()) {
+        qCInfo(settingsLog) << "the text shortcut" << settings.hotKey.displayString() << "is replaced by the default";
         settings.hotKey = HotKey::defaultTextCapture();
+    }
     return settings;
 }
 
@@ -92,9 +99,11 @@ void AppSettingsStore::keepUnreadableFile(const QString &path)
             + (attempt ? QStringLiteral("-%1").arg(attempt) : QString());
         if (writeNewPrivateFile(copy, bytes)) {
             m_keptUnreadableFile = copy;
+            qCInfo(settingsLog) << "the unreadable settings are kept in" << copy;
             return;
         }
     }
+    qCWarning(settingsLog) << "the unreadable settings could not be kept beside" << path;
 }
 
 bool AppSettingsStore::save(const AppSettings &settings) const
@@ -111,12 +120,16 @@ bool AppSettingsStore::write(const QString &key, const QVariant &value) const
     case QSettings::NoError:
         return true;
     case QSettings::AccessError:
+        qCWarning(settingsLog) << "cannot write the settings to" << configuration->fileName();
         return false;
     case QSettings::FormatError:
         break;
     }
     // A file that was unreadable keeps its read error, which hides a failed write: read back.
-    return openConfiguration(m_fileName)->value(key).toByteArray() == value.toByteArray();
+    const bool written = openConfiguration(m_fileName)->value(key).toByteArray() == value.toByteArray();
+    if (!written)
+        qCWarning(settingsLog) << "cannot write the settings to" << configuration->fileName();
+    return written;
 }
 
 bool AppSettingsStore::flag(const QString &key) const

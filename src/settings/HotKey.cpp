@@ -45,10 +45,14 @@ QString HotKey::modifierName(Qt::KeyboardModifier modifier)
     return text == QCoreApplication::translate("QShortcut", "Meta") ? QStringLiteral("Super") : text;
 }
 
-std::uint32_t HotKey::modifierMask() const
+PlatformShortcut HotKey::platformShortcut() const
 {
-    return (command ? commandBit : 0) | (shift ? shiftBit : 0) | (option ? optionBit : 0)
-        | (control ? controlBit : 0);
+    Qt::KeyboardModifiers modifiers;
+    modifiers.setFlag(Qt::MetaModifier, command);
+    modifiers.setFlag(Qt::ControlModifier, control);
+    modifiers.setFlag(Qt::AltModifier, option);
+    modifiers.setFlag(Qt::ShiftModifier, shift);
+    return {Qt::Key(Qt::Key_0 + int(key)), modifiers};
 }
 
 QJsonObject HotKey::toJson() const

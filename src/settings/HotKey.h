@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PlatformShortcut.h"
 #include "settings/HotKeyKey.h"
 
 #include <QJsonObject>
@@ -16,12 +17,6 @@ struct HotKey {
     bool option = false;
     bool shift = false;
 
-    // Modifier bits of the mask; the platform layer translates them.
-    static constexpr std::uint32_t commandBit = 0x100;
-    static constexpr std::uint32_t shiftBit = 0x200;
-    static constexpr std::uint32_t optionBit = 0x800;
-    static constexpr std::uint32_t controlBit = 0x1000;
-
     static HotKey defaultTextCapture();  // Ctrl+Super+2
     static HotKey screenshotCapture();   // Ctrl+Super+1, fixed
     // Shift+Super+2 clashes with common screenshot tools; it is replaced wherever found.
@@ -35,7 +30,8 @@ struct HotKey {
     // Ctrl, Alt, Shift or Super (the logo key: the command flag), in Qt's words for them.
     static QString modifierName(Qt::KeyboardModifier modifier);
 
-    std::uint32_t modifierMask() const;
+    // The shortcut as the desktop's shortcut services take it.
+    PlatformShortcut platformShortcut() const;
 
     QJsonObject toJson() const;
     // All five members are required with their exact JSON types; others are ignored.

@@ -4,7 +4,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <optional>
 
 namespace HotKeyKeys {
 Q_NAMESPACE
@@ -15,12 +14,6 @@ Q_ENUM_NS(HotKeyKey)
 
 // The digit itself: "0" for zero ... "9" for nine.
 QString title(HotKeyKey key);
-
-// Virtual key code of the key's position in the US digit row. Not in digit order.
-std::uint32_t keyCode(HotKeyKey key);
-
-// The inverse of keyCode(), for platform layers that translate codes back to keys.
-std::optional<HotKeyKey> fromKeyCode(std::uint32_t keyCode);
 } // namespace HotKeyKeys
 
 using HotKeyKeys::HotKeyKey;

@@ -1,15 +1,16 @@
 #include "settings/HotKeyMonitor.h"
 
 #include "platform/GlobalShortcutService.h"
+#include "settings/SettingsLog.h"
 
 #include <algorithm>
 
 HotKeyMonitor::HotKeyMonitor(std::unique_ptr<GlobalShortcutService> service)
     : m_service(std::move(service))
 {
-    m_service->onPressed = [this](std::uint32_t signature, std::uint32_t id) { handlePress(signature, id); };
-    m_service->onRefused = [this](std::uint32_t signature, const std::vector<GlobalShortcutService::Refusal> &refusals) {
-        handleRefusals(signature, refusals);
+    m_service->onPressed = [this](std::uint32_t id) { handlePress(id); };
+    m_service->onRefused = [this](const std::vector<GlobalShortcutService::Refusal> &refusals) {
+        handleRefusals(refusals);
     };
 }
 
@@ -31,6 +32,8 @@ std::vector<HotKeyMonitor::RegistrationFailure> HotKeyMonitor::registerHotKeys(c
         const std::int32_t status = clash ? sameKeysAsEarlierRegistration : registerWithService(*registration);
         if (status == 0)
             continue;
+        qCWarning(settingsLog) << "the shortcut" << registration->hotKey.displayString() << "is refused, code"
+                               << status;
         failures.push_back({registration->id, registration->hotKey, status});
         if (!clash)
             m_refused.push_back(*registration);
@@ -52,8 +55,7 @@ std::vector<HotKeyMonitor::Registration> HotKeyMonitor::retryRefused()
 
 std::int32_t HotKeyMonitor::registerWithService(const Registration &registration)
 {
-    const std::int32_t status = m_service->registerShortcut(
-        signature, registration.id, HotKeyKeys::keyCode(registration.hotKey.key), registration.hotKey.modifierMask());
+    const std::int32_t status = m_service->registerShortcut(registration.id, registration.hotKey.platformShortcut());
     if (status == 0) {
         m_callbacks[registration.id] = registration.onKeyDown;
         m_hotKeys[registration.id] = registration.hotKey;
@@ -64,29 +66,28 @@ std::int32_t HotKeyMonitor::registerWithService(const Registration &registration
 void HotKeyMonitor::unregister()
 {
     for (const auto &[id, callback] : m_callbacks)
-        m_service->unregisterShortcut(signature, id);
+        m_service->unregisterShortcut(id);
     m_callbacks.clear();
     m_hotKeys.clear();
     m_refused.clear();
 }
 
-void HotKeyMonitor::handlePress(std::uint32_t, std::uint32_t id)
+void HotKeyMonitor::handlePress(std::uint32_t id)
 {
     const auto found = m_callbacks.find(id);
     if (found != m_callbacks.end() && found->second)
         found->second();
 }
 
-void HotKeyMonitor::handleRefusals(std::uint32_t refusedSignature,
-                                   const std::vector<GlobalShortcutService::Refusal> &refusals)
+void HotKeyMonitor::handleRefusals(const std::vector<GlobalShortcutService::Refusal> &refusals)
 {
-    if (refusedSignature != signature)
-        return;
     std::vector<RegistrationFailure> failures;
     for (const GlobalShortcutService::Refusal &refusal : refusals) {
         if (!m_callbacks.erase(refusal.id))
             continue;
         failures.push_back({refusal.id, m_hotKeys[refusal.id], refusal.status});
+        qCWarning(settingsLog) << "the desktop refused the shortcut" << m_hotKeys[refusal.id].displayString()
+                               << "- code" << refusal.status;
         m_hotKeys.erase(refusal.id);
     }
     if (!failures.empty())

@@ -14,8 +14,6 @@
 class HotKeyMonitor
 {
 public:
-    // "KRVL", packed big-endian as four-character codes are.
-    static constexpr std::uint32_t signature = ('K' << 24) | ('R' << 16) | ('V' << 8) | 'L';
     // The refusal code of a registration with the same keys as an earlier one in the list. Not
     // every service refuses that itself (an X server grants the same client the same grab twice).
     static constexpr std::int32_t sameKeysAsEarlierRegistration = -100;
@@ -55,8 +53,8 @@ public:
 private:
     // 0 and remembered when the service takes it; otherwise the service's refusal code.
     std::int32_t registerWithService(const Registration &registration);
-    void handlePress(std::uint32_t signature, std::uint32_t id);
-    void handleRefusals(std::uint32_t signature, const std::vector<GlobalShortcutService::Refusal> &refusals);
+    void handlePress(std::uint32_t id);
+    void handleRefusals(const std::vector<GlobalShortcutService::Refusal> &refusals);
 
     std::unique_ptr<GlobalShortcutService> m_service;
     std::map<std::uint32_t, std::function<void()>> m_callbacks;

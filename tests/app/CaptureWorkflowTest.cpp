@@ -190,7 +190,8 @@ private slots:
     }
 
     // What the user does while the text is read wins over the result: a copy made meanwhile
-    // is kept, a new capture stops the old one, and recognition that runs out of time says so.
+    // is kept, a new capture or Escape stops the old one, and recognition that runs out of time
+    // says so.
     void aLateResultNeverOverwritesTheUser()
     {
         auto held = std::make_unique<HeldRecognizer>();
@@ -218,11 +219,20 @@ private slots:
         QTRY_VERIFY(!scene.controller().isCaptureRunning());
         QCOMPARE(X11Clipboard::read().data, QByteArray("copied meanwhile"));
 
+        // Nothing of ours is on screen while the text is read, and Escape still stops it.
         QVERIFY(dragUntilRecognizing(scene, recognizer, 2));
+        DesktopDriver::xdotool({"key", "Escape"});
+        QTRY_VERIFY(!scene.controller().isCaptureRunning());
+        QVERIFY(recognizer.requests[2].limit.reached() == RecognitionLimit::Reached::cancelled);
+        QCOMPARE(scene.controller().lastResultSummary(), L::text(LocalizedKey::captureCancelled));
+        recognizer.answer(2, textResult("escaped result"));
+        QCOMPARE(X11Clipboard::read().data, QByteArray("copied meanwhile"));
+
+        QVERIFY(dragUntilRecognizing(scene, recognizer, 3));
         OCRResult late;
         late.status = OCRStatus::failed;
         late.failureReason = OCRFailureReason::timedOut;
-        recognizer.answer(2, late);
+        recognizer.answer(3, late);
         QTRY_VERIFY(!scene.controller().isCaptureRunning());
         QCOMPARE(X11Clipboard::read().data, QByteArray("copied meanwhile"));
         QCOMPARE(scene.visibleToast(), L::text(LocalizedKey::recognitionTimedOut));

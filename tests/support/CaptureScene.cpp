@@ -28,6 +28,7 @@ CaptureScene::CaptureScene(Options options)
                                                            : options.clipboardFolder),
         options.screenGrabber ? options.screenGrabber : &PlatformLoader::screenGrabber(),
         PlatformLoader::globalShortcutService(),
+        PlatformLoader::cancelKeyService(),
     };
     m_controller = std::make_unique<AppController>(std::move(services));
 }

@@ -2,7 +2,7 @@
 
 #include "app/PlatformLoader.h"
 #include "platform/ScreenGrabber.h"
-#include "platform/wayland/PortalRequest.h"
+#include "platform/ScreenCaptureError.h"
 
 #include <QPromise>
 #include <QTimer>
@@ -37,7 +37,7 @@ public:
             if (beforeAnswer)
                 beforeAnswer();
             if (refuses)
-                promise->setException(PortalRequestError({PortalResponse::Code::cancelled, {}, {}}));
+                promise->setException(ScreenCaptureException(ScreenCaptureError::refused));
             else
                 promise->addResult(pictures);
             promise->finish();

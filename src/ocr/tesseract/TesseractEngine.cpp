@@ -1,5 +1,6 @@
 #include "ocr/tesseract/TesseractEngine.h"
 
+#include "ocr/OCRLog.h"
 #include "ocr/Scripts.h"
 #include "ocr/SupportedLanguage.h"
 #include "ocr/tesseract/Cld2LanguageRecognizer.h"
@@ -39,7 +40,6 @@
 #include <string_view>
 #include <thread>
 
-Q_LOGGING_CATEGORY(ocrLog, "tessarin.ocr", QtWarningMsg)
 
 using TextRules::looksLikeLatinText;
 using Scripts::isUnspaced;
@@ -631,7 +631,7 @@ std::vector<TextObservation> inReadingOrder(const ImageAnalysis &analysis, const
         for (size_t k = 0; k < row.lines.size(); ++k) {
             const std::optional<RecognizedText> &read = reads[row.lines[k]].text;
             if (!read || read->string.trimmed().isEmpty()) {
-                qCInfo(ocrLog) << "no text read in the line at" << boxes[row.lines[k]];
+                qCDebug(ocrLog) << "no text read in the line at" << boxes[row.lines[k]];
                 continue;
             }
             if (!text.isEmpty())

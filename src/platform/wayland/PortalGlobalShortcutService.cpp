@@ -1,8 +1,6 @@
 #include "platform/wayland/PortalGlobalShortcutService.h"
 
 #include "platform/wayland/PortalRequest.h"
-#include "settings/HotKey.h"
-#include "settings/HotKeyKey.h"
 
 #include <QDBusArgument>
 #include <QDBusMetaType>
@@ -84,37 +82,36 @@ PortalGlobalShortcutService::~PortalGlobalShortcutService()
     closeSession();
 }
 
-QString PortalGlobalShortcutService::trigger(std::uint32_t keyCode, std::uint32_t modifierMask)
+QString PortalGlobalShortcutService::trigger(const PlatformShortcut &shortcut)
 {
-    QStringList parts;
-    if (modifierMask & HotKey::controlBit)
-        parts << QStringLiteral("CTRL");
-    if (modifierMask & HotKey::optionBit)
-        parts << QStringLiteral("ALT");
-    if (modifierMask & HotKey::shiftBit)
-        parts << QStringLiteral("SHIFT");
-    if (modifierMask & HotKey::commandBit)
-        parts << QStringLiteral("LOGO");
-    const std::optional<HotKeyKey> key = HotKeyKeys::fromKeyCode(keyCode);
-    if (!key)
+    // Keys as the shortcut specification names them: printable ones by their character.
+    if (shortcut.key < Qt::Key_Space || shortcut.key > Qt::Key_AsciiTilde)
         return {};
-    parts << HotKeyKeys::title(*key);
+    QStringList parts;
+    if (shortcut.modifiers & Qt::ControlModifier)
+        parts << QStringLiteral("CTRL");
+    if (shortcut.modifiers & Qt::AltModifier)
+        parts << QStringLiteral("ALT");
+    if (shortcut.modifiers & Qt::ShiftModifier)
+        parts << QStringLiteral("SHIFT");
+    if (shortcut.modifiers & Qt::MetaModifier)
+        parts << QStringLiteral("LOGO");
+    parts << QString(QChar(shortcut.key));
     return parts.join(u'+');
 }
 
-std::int32_t PortalGlobalShortcutService::registerShortcut(std::uint32_t signature, std::uint32_t id,
-                                                           std::uint32_t keyCode, std::uint32_t modifierMask)
+std::int32_t PortalGlobalShortcutService::registerShortcut(std::uint32_t id, const PlatformShortcut &shortcut)
 {
-    const QString keys = trigger(keyCode, modifierMask);
+    const QString keys = trigger(shortcut);
     if (keys.isEmpty() || !m_names.contains(id))
         return notBound;
     std::erase_if(m_wanted, [id](const Wanted &wanted) { return wanted.id == id; });
-    m_wanted.push_back({signature, id, keys});
+    m_wanted.push_back({id, keys});
     scheduleBinding();
     return 0;
 }
 
-void PortalGlobalShortcutService::unregisterShortcut(std::uint32_t, std::uint32_t id)
+void PortalGlobalShortcutService::unregisterShortcut(std::uint32_t id)
 {
     if (std::erase_if(m_wanted, [id](const Wanted &wanted) { return wanted.id == id; }))
         scheduleBinding();
@@ -208,16 +205,14 @@ void PortalGlobalShortcutService::bindShortcuts(quint64 generation, const QVaria
 
 void PortalGlobalShortcutService::finishBinding(const QStringList &boundIds, std::int32_t status)
 {
-    std::map<std::uint32_t, std::vector<Refusal>> refusals;
+    std::vector<Refusal> refusals;
     for (const Wanted &wanted : m_wanted) {
         if (!boundIds.contains(portalId(wanted.id)))
-            refusals[wanted.signature].push_back({wanted.id, boundIds.isEmpty() ? status : notBound});
+            refusals.push_back({wanted.id, boundIds.isEmpty() ? status : notBound});
     }
     std::erase_if(m_wanted, [&boundIds, this](const Wanted &wanted) { return !boundIds.contains(portalId(wanted.id)); });
-    if (onRefused) {
-        for (const auto &[signature, list] : refusals)
-            onRefused(signature, list);
-    }
+    if (onRefused && !refusals.empty())
+        onRefused(refusals);
 }
 
 void PortalGlobalShortcutService::closeSession()
@@ -248,7 +243,7 @@ void PortalGlobalShortcutService::handleActivated(const QDBusMessage &message)
         return;
     for (const Wanted &wanted : m_wanted) {
         if (portalId(wanted.id) == shortcutId) {
-            onPressed(wanted.signature, wanted.id);
+            onPressed(wanted.id);
             return;
         }
     }

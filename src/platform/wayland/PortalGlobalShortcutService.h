@@ -33,12 +33,11 @@ public:
                                          QDBusConnection connection = QDBusConnection::sessionBus());
     ~PortalGlobalShortcutService() override;
 
-    std::int32_t registerShortcut(std::uint32_t signature, std::uint32_t id, std::uint32_t keyCode,
-                                  std::uint32_t modifierMask) override;
-    void unregisterShortcut(std::uint32_t signature, std::uint32_t id) override;
+    std::int32_t registerShortcut(std::uint32_t id, const PlatformShortcut &shortcut) override;
+    void unregisterShortcut(std::uint32_t id) override;
 
     // The portal's trigger syntax, e.g. "CTRL+LOGO+2".
-    static QString trigger(std::uint32_t keyCode, std::uint32_t modifierMask);
+    static QString trigger(const PlatformShortcut &shortcut);
     // The session the portal gave us; empty until it answered.
     const QString &sessionHandle() const { return m_session; }
 
@@ -47,7 +46,6 @@ private slots:
 
 private:
     struct Wanted {
-        std::uint32_t signature = 0;
         std::uint32_t id = 0;
         QString trigger;
     };

@@ -1,5 +1,7 @@
 #include "platform/wayland/PortalRequest.h"
 
+#include "platform/PlatformLog.h"
+
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QTimer>
@@ -28,6 +30,7 @@ QString PortalRequest::objectPath(const QDBusConnection &connection, const QStri
 void PortalRequest::send(QDBusMessage call, Handler handler, int timeoutMs, QDBusConnection connection)
 {
     auto *request = new PortalRequest(connection, std::move(handler));
+    request->m_method = call.interface() + u'.' + call.member();
     if (!connection.isConnected()) {
         QTimer::singleShot(0, request, [request, connection] {
             request->finish({PortalResponse::Code::other, {}, connection.lastError().name()});
@@ -68,6 +71,11 @@ void PortalRequest::finish(const PortalResponse &response)
     if (m_finished)
         return;
     m_finished = true;
+    if (response.code == PortalResponse::Code::cancelled)
+        qCInfo(platformLog) << m_method << "was cancelled";
+    else if (!response.succeeded())
+        qCWarning(platformLog) << m_method << "failed:" << (response.errorName.isEmpty() ? QStringLiteral("refused")
+                                                                                          : response.errorName);
     if (!m_path.isEmpty()) {
         m_connection.disconnect(QString::fromLatin1(service), m_path, QStringLiteral("org.freedesktop.portal.Request"),
                                 QStringLiteral("Response"), this, SLOT(handleResponse(uint, QVariantMap)));

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/ScreenCaptureError.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QException>
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
@@ -21,12 +22,14 @@ struct PortalResponse {
     bool operator==(const PortalResponse &) const = default;
 };
 
-// A portal's refusal, cancellation or failure, passed to callers as the portal gave it.
-class PortalRequestError : public QException
+// A portal's refusal, cancellation or failure, passed to callers as the portal gave it: to the
+// program, a refused capture.
+class PortalRequestError : public ScreenCaptureException
 {
 public:
     explicit PortalRequestError(PortalResponse response)
-        : m_response(std::move(response))
+        : ScreenCaptureException(ScreenCaptureError::refused)
+        , m_response(std::move(response))
     {
     }
     const PortalResponse &response() const { return m_response; }
@@ -69,5 +72,6 @@ private:
     QDBusConnection m_connection;
     Handler m_handler;
     QString m_path;
+    QString m_method; // for the log
     bool m_finished = false;
 };

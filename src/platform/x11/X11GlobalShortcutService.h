@@ -1,11 +1,11 @@
 #pragma once
 
 #include "platform/GlobalShortcutService.h"
+#include "platform/x11/X11KeyboardModifiers.h"
 
 #include <QAbstractNativeEventFilter>
 
 #include <map>
-#include <utility>
 #include <vector>
 
 struct xcb_connection_t;
@@ -21,9 +21,8 @@ public:
     X11GlobalShortcutService();
     ~X11GlobalShortcutService() override;
 
-    std::int32_t registerShortcut(std::uint32_t signature, std::uint32_t id, std::uint32_t keyCode,
-                                  std::uint32_t modifierMask) override;
-    void unregisterShortcut(std::uint32_t signature, std::uint32_t id) override;
+    std::int32_t registerShortcut(std::uint32_t id, const PlatformShortcut &shortcut) override;
+    void unregisterShortcut(std::uint32_t id) override;
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 
@@ -32,16 +31,10 @@ private:
         std::uint8_t keycode = 0;
         std::uint16_t modifiers = 0;
     };
-    struct Modifiers {
-        std::uint16_t super = 0, alt = 0, numLock = 0;
-    };
-
-    Modifiers readModifierMapping() const;
-    std::uint16_t xModifiers(std::uint32_t modifierMask, const Modifiers &modifiers) const;
-    std::vector<std::uint16_t> lockVariants(const Modifiers &modifiers) const;
-    void ungrab(const Grab &grab, const Modifiers &modifiers);
+    static std::uint16_t xModifiers(Qt::KeyboardModifiers modifiers, const X11KeyboardModifiers &mapping);
+    void ungrab(const Grab &grab, const X11KeyboardModifiers &modifiers);
 
     xcb_connection_t *m_connection = nullptr;
     std::uint32_t m_root = 0;
-    std::map<std::pair<std::uint32_t, std::uint32_t>, Grab> m_grabs; // (signature, id) -> grab
+    std::map<std::uint32_t, Grab> m_grabs; // by id
 };

@@ -1,5 +1,6 @@
 #include "platform/x11/X11ScreenGrabber.h"
 
+#include "platform/PlatformLog.h"
 #include "platform/XcbReply.h"
 
 #include <xcb/randr.h>
@@ -83,13 +84,17 @@ std::optional<X11ScreenGrabber::Root> X11ScreenGrabber::root()
     }
     if (!m_connection)
         m_connection = xcb_connect(nullptr, &m_screenNumber);
-    if (xcb_connection_has_error(m_connection))
+    if (const int error = xcb_connection_has_error(m_connection)) {
+        qCWarning(platformLog) << "cannot connect to the X server to read the screen, xcb error" << error;
         return std::nullopt;
+    }
     xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(m_connection));
     for (int i = 0; i < m_screenNumber && screens.rem; ++i)
         xcb_screen_next(&screens);
-    if (!screens.rem || screens.data->root_depth < 24)
+    if (!screens.rem || screens.data->root_depth < 24) {
+        qCWarning(platformLog) << "cannot read a screen of fewer than 24 bits per pixel";
         return std::nullopt;
+    }
     return Root{m_connection, screens.data->root,
                 QRect(0, 0, screens.data->width_in_pixels, screens.data->height_in_pixels)};
 }
@@ -138,6 +143,9 @@ QList<QImage> X11ScreenGrabber::grabAll(const QList<ScreenGrabTarget> &screens)
             continue;
         xcb_generic_error_t *error = nullptr;
         Reply<xcb_get_image_reply_t> reply(xcb_get_image_reply(connection, cookie, &error));
+        if (error)
+            qCWarning(platformLog) << "the X server did not give the picture of" << screens[i].name << "- error"
+                                   << error->error_code;
         std::free(error);
         images[i] = imageOf(std::move(reply), size, screens[i].devicePixelRatio);
     }

@@ -1,0 +1,3 @@
+#include "feedback/FeedbackLog.h"
+
+Q_LOGGING_CATEGORY(feedbackLog, "tessarin.feedback", QtInfoMsg)
