@@ -42,7 +42,9 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     std::vector<CorpusSample> samples = Corpus::samples();
-    std::erase_if(samples, [](const CorpusSample &s) { return s.name.contains("-x2-") || (s.pixelSize != 14 && s.pixelSize != 24); });
+    std::erase_if(samples, [](const CorpusSample &s) {
+        return s.name.contains("-x2-") || (s.pixelSize != 14 && s.pixelSize != 24);
+    });
     for (CorpusSample &sample : Corpus::captured(parser.value("real")))
         samples.push_back(std::move(sample));
     samples.push_back(Corpus::fullScreenChinese());
@@ -74,7 +76,8 @@ int main(int argc, char *argv[])
     auto sum = [](const std::vector<double> &values) { return std::accumulate(values.begin(), values.end(), 0.0); };
     std::vector<std::size_t> order(samples.size());
     std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return search[a] / text[a] > search[b] / text[b]; });
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return search[a] / text[a] > search[b] / text[b]; });
     const double worstShare = search[order.front()] / text[order.front()];
     const QString worst = samples[order.front()].name;
     for (std::size_t i = 0; i < std::min<std::size_t>(5, order.size()); ++i) {
@@ -83,13 +86,15 @@ int main(int argc, char *argv[])
             << ": search " << QString::number(search[at], 'f', 1) << " ms, text " << QString::number(text[at], 'f', 1)
             << " ms, both " << QString::number(both[at], 'f', 1) << " ms\n";
     }
+    const double searchMost = *std::max_element(search.begin(), search.end());
     out << samples.size() << " screens without codes, fastest of " << rounds << " rounds, automatic mode\n"
         << "text alone:        " << qRound(sum(text)) << " ms\n"
-        << "codes, then text:  " << qRound(sum(both)) << " ms, ratio " << QString::number(sum(both) / sum(text), 'f', 3)
-        << "\n"
-        << "code search alone: " << qRound(sum(search)) << " ms, " << QString::number(100 * sum(search) / sum(text), 'f', 1)
-        << " % of the text's time; the most on one screen " << QString::number(100 * worstShare, 'f', 1) << " % ("
-        << worst << ")\n"
+        << "codes, then text:  " << qRound(sum(both)) << " ms, ratio "
+        << QString::number(sum(both) / sum(text), 'f', 3) << "\n"
+        << "code search alone: " << qRound(sum(search)) << " ms, "
+        << QString::number(100 * sum(search) / sum(text), 'f', 1) << " % of the text's time; at most "
+        << QString::number(searchMost, 'f', 1) << " ms on one screen; the largest share "
+        << QString::number(100 * worstShare, 'f', 1) << " % (" << worst << ")\n"
         << "false codes: " << falseCodes << "\n";
     return 0;
 }

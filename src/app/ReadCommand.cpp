@@ -69,7 +69,8 @@ int ReadCommand::run(OCRProvider &recognizer, PreferredLanguageMode savedMode) c
             writeJson(jsonOf(result), input);
         else if (inputs.size() > 1)
             // As head and tail mark each file's part.
-            write(stdout, QStringLiteral("==> %1 <==\n%2").arg(shownName(input), found ? result.text + u'\n' : QString()));
+            write(stdout,
+                  QStringLiteral("==> %1 <==\n%2").arg(shownName(input), found ? result.text + u'\n' : QString()));
         else if (found)
             write(stdout, result.text + u'\n');
     }
