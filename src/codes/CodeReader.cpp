@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <exception>
 
 namespace {
 using ZXing::BarcodeFormat;
@@ -69,6 +70,10 @@ bool isBarcode(BarcodeFormat format)
 
 ZXing::Results read(const QImage &grey)
 {
+    // Smaller than the smallest code (Micro QR, 11 modules a side) even at a pixel a module.
+    constexpr int smallestCode = 11;
+    if (grey.width() < smallestCode || grey.height() < smallestCode)
+        return {};
     const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(), ZXing::ImageFormat::Lum,
                                 int(grey.bytesPerLine()));
     ZXing::DecodeHints hints;
@@ -76,7 +81,13 @@ ZXing::Results read(const QImage &grey)
     // Without downscaled passes too: merging their barcodes with the full size's trips an
     // assertion in the library, which would end the program.
     hints.setFormats(matrixFormats | barcodeFormats).setTryHarder(true).setTryRotate(false).setTryDownscale(false);
-    return ZXing::ReadBarcodes(view, hints);
+    try {
+        return ZXing::ReadBarcodes(view, hints);
+    } catch (const std::exception &) {
+        // The library's detectors throw on some degenerate pictures (its Aztec detector indexes
+        // past its own vectors on a 5x5 one): no code is what such a picture holds.
+        return {};
+    }
 }
 
 // A module or two of margin. Not below a barcode, whose printed digits start where its guard bars
