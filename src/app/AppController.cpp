@@ -1,6 +1,7 @@
 #include "app/AppController.h"
 
 #include "app/CaptureWorkflow.h"
+#include "codes/CodeReadingOCRProvider.h"
 #include "app/MenuBarIcon.h"
 #include "app/PlatformLoader.h"
 #include "app/TrayMenu.h"
@@ -30,12 +31,17 @@ AppServices AppServices::forSession()
 {
     const SessionFacts &session = PlatformLoader::sessionFacts();
     return AppServices{AppSettingsStore(),
-                       std::make_unique<TesseractOCRProvider>(),
+                       recognizer(),
                        ClipboardService({}, session.waylandClient),
                        &PlatformLoader::screenGrabber(),
                        PlatformLoader::globalShortcutService(),
                        PlatformLoader::cancelKeyService(),
                        session};
+}
+
+std::unique_ptr<OCRProvider> AppServices::recognizer()
+{
+    return std::make_unique<CodeReadingOCRProvider>(std::make_unique<TesseractOCRProvider>());
 }
 
 AppController &AppController::shared()

@@ -33,6 +33,8 @@ struct AppServices {
     SessionFacts session;
 
     static AppServices forSession();
+    // The system's recogniser: codes, then text.
+    static std::unique_ptr<OCRProvider> recognizer();
 };
 
 // The composition root: owns every long-lived service, the tray, the capture workflow, the

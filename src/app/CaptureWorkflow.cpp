@@ -5,6 +5,7 @@
 #include "capture/CaptureTiming.h"
 #include "capture/CapturedScreenImage.h"
 #include "capture/ScreenImageCapturer.h"
+#include "codes/CodeNotice.h"
 #include "feedback/ClipboardService.h"
 #include "feedback/Localization.h"
 #include "feedback/ToastPresenter.h"
@@ -229,7 +230,8 @@ CaptureWorkflow::Outcome CaptureWorkflow::copyText(const OCRResult &result)
     case OCRStatus::success:
         m_clipboard.copyText(result.text);
         return {L::count(LocalizedKey::copiedCharacterCount, userPerceivedCharacters(result.text)),
-                L::text(LocalizedKey::textCopied), ToastStyle::success, 1.5};
+                result.codes.isEmpty() ? L::text(LocalizedKey::textCopied) : CodeNotice::copied(result.codes),
+                ToastStyle::success, 1.5};
     case OCRStatus::noText:
         m_clipboard.clear();
         return {L::text(LocalizedKey::noTextDetected), L::text(LocalizedKey::noTextDetected), ToastStyle::warning, 2.0};

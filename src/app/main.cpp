@@ -5,6 +5,7 @@
 #include "feedback/Localization.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QList>
 #include <QTimer>
 
@@ -62,9 +63,14 @@ int run(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Tessarin"));
     QApplication::setApplicationName(QStringLiteral("Tessarin"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARIN_VERSION));
-    const CommandLine request = CommandLine::read(argc, argv);
+    const CommandLine request = CommandLine::parse(argc, argv);
     if (request.exitStatus)
         return *request.exitStatus;
+    if (request.read) {
+        // No display, no tray, no running instance: the core application is all reading needs.
+        QCoreApplication app(argc, argv);
+        return request.read->run(*AppServices::recognizer(), AppSettingsStore().load().preferredLanguageMode);
+    }
 
     handlerAfterStart = qInstallMessageHandler(holdStartMessage);
     QApplication app(argc, argv);

@@ -74,6 +74,8 @@ enum class LocalizedKey {
     imageFolderPermissionDenied,
     singleInstanceUnanswered,
     hotKeyIsScreenshotShortcut,
+    codeCopied,
+    codesCopiedCount,
 };
 Q_ENUM_NS(LocalizedKey)
 } // namespace LocalizedKeys

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "ocr/DecodedCode.h"
 #include "ocr/PreferredLanguageMode.h"
 #include "ocr/RecognitionLimit.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -39,6 +41,8 @@ struct OCRResult {
     double confidence = 0;
     OCRStatus status = OCRStatus::noText;
     OCRFailureReason failureReason = OCRFailureReason::none;
+    // The codes found in the image, in reading order; their contents lead the text.
+    QList<DecodedCode> codes;
 
     bool operator==(const OCRResult &) const = default;
 };

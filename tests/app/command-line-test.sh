@@ -37,6 +37,73 @@ for display in "" ":4093"; do
     fail "without a display ('$display') it said: $(cat "$work/err")"
 done
 
+# reads STATUS ARGS...: tessarin --read without a display ends with that status, as answers does.
+reads() { local want=$1; shift; answers "$want" env -u DISPLAY -u WAYLAND_DISPLAY "$tessarin" --read "$@"; }
+out_is() { [ "$(cat "$work/out")" = "$1" ] || fail "printed '$(cat "$work/out")', not '$1' ($(cat "$work/err"))"; }
+err_says() { grep -q -- "$1" "$work/err" || fail "stderr does not say '$1': $(cat "$work/err")"; }
+noto=/usr/share/fonts/truetype/noto/NotoSans-Regular.ttf
+noto_cjk=/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc
+picture() { # FILE FONT TEXT: the text as a screen shows it
+  convert -size 720x90 xc:white -font "$2" -pointsize 32 -fill '#1d1d1f' -annotate +16+58 "$3" "$1"
+}
+picture "$work/words.png" "$noto" "Read from a file on disk"
+picture "$work/chinese.png" "$noto_cjk" "简体中文的文本识别"
+convert -size 400x120 xc:white "$work/blank.png"
+zint --barcode=58 --scale=3 --whitesp=4 --vwhitesp=4 --data="https://example.org/from-a-file" --output="$work/qr.png"
+convert "$work/qr.png" "$work/words.png" -background white -gravity west -append "$work/code.png"
+
+echo "== --read, files: text, codes first, standard input, several files, modes and JSON"
+reads 0 "$work/words.png"
+out_is "Read from a file on disk"
+answers 0 sh -c "exec env -u DISPLAY '$tessarin' --read - <'$work/words.png'"
+out_is "Read from a file on disk"
+reads 0 "$work/code.png"
+out_is "https://example.org/from-a-file
+Read from a file on disk"
+reads 1 "$work/blank.png"
+out_is ""
+reads 0 "$work/blank.png" "$work/words.png"
+out_is "==> $work/blank.png <==
+==> $work/words.png <==
+Read from a file on disk"
+reads 0 --mode prioritizeCJK "$work/chinese.png"
+out_is "简体中文的文本识别"
+reads 2 --mode cjkFirst "$work/chinese.png"
+err_says "Unknown mode 'cjkFirst'"
+reads 0 --json "$work/code.png" "$work/chinese.png"
+python3 - "$work/out" "$work/code.png" <<'PYTHON' || fail "JSON: $(cat "$work/out")"
+import json, sys
+code, chinese = [json.loads(line) for line in open(sys.argv[1])]
+assert code["file"] == sys.argv[2], code
+assert code["codes"] == [{"format": "QR Code", "text": "https://example.org/from-a-file"}], code
+assert code["text"] == "https://example.org/from-a-file\nRead from a file on disk", code
+assert chinese["codes"] == [] and chinese["languages"] == ["zh"] and 0.5 < chinese["confidence"] <= 1, chinese
+PYTHON
+
+echo "== --read, bad input: a clear error each, status 2, never a crash or a wait"
+corpus=$(dirname "$0")/../fuzz/corpus/image_file
+mkfifo "$work/fifo"
+mkdir "$work/folder"
+cp "$work/words.png" "$work/locked.png"
+chmod 000 "$work/locked.png"
+as_user=()
+[ "$(id -u)" != 0 ] || as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+for case in "missing.png:no such file" "folder:is a directory" "fifo:is empty" \
+            "$corpus/empty:is empty" "$corpus/truncated.png:is a damaged or truncated image" \
+            "$corpus/huge-40000x40000.png:is too large (40000×40000 pixels" "$corpus/not-an-image.txt:is not an image"; do
+  file=${case%%:*}
+  [[ "$file" == /* || "$file" == ../* || "$file" == */* ]] || file=$work/$file
+  reads 2 "$file"
+  err_says "$(basename "$file"): ${case#*:}"
+  [ ! -s "$work/out" ] || fail "$file printed: $(cat "$work/out")"
+done
+answers 2 "${as_user[@]}" env -u DISPLAY "$tessarin" --read "$work/locked.png"
+err_says "locked.png: cannot be read"
+# The good file's text is printed all the same.
+reads 2 "$work/words.png" "$work/folder"
+out_is "==> $work/words.png <==
+Read from a file on disk"
+
 echo "== the desktop file: valid, its texts in every interface language"
 desktop-file-validate "$desktop_file" || fail "the desktop file is not valid"
 for locale in de es fr ja ko pt zh_CN zh_TW; do
@@ -88,4 +155,4 @@ kill -TERM "$first"
 wait_until 20 sh -c "! kill -0 $first" || fail "SIGTERM did not end tessarin"
 status=0; wait "$first" || status=$?
 [ "$status" = 0 ] || fail "SIGTERM ended tessarin with status $status: $(tail -30 "$work/first.log")"
-echo "help, version and mistakes answered; no display refused in one line; both actions start their capture"
+echo "help, version and mistakes answered; no display refused in one line; files read with their codes; bad input refused; both actions start their capture"

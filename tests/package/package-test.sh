@@ -33,7 +33,7 @@ for wanted in /usr/bin/tessarin /usr/share/applications/tessarin.desktop \
 done
 desktop-file-validate /usr/share/applications/tessarin.desktop || fail "the desktop file is not valid"
 depends=$(dpkg-deb -f "$deb" Depends)
-for wanted in libtesseract tesseract-ocr-eng qt6-qpa-plugins qt6-wayland qt6-image-formats-plugins libqt6widgets6; do
+for wanted in libtesseract libzxing tesseract-ocr-eng qt6-qpa-plugins qt6-wayland qt6-image-formats-plugins libqt6widgets6; do
   grep -q "$wanted" <<<"$depends" || fail "the package does not depend on $wanted: $depends"
 done
 grep -q tesseract-ocr-chi-sim <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "the language packs are not recommended"

@@ -5,7 +5,6 @@
 #include "capture/ScreenRegionSelectionController.h"
 #include "feedback/ToastPresenter.h"
 #include "feedback/ToastView.h"
-#include "ocr/TesseractOCRProvider.h"
 #include "app/PlatformLoader.h"
 #include "platform/DesktopSession.h"
 
@@ -24,7 +23,7 @@ CaptureScene::CaptureScene(Options options)
     AppServices services{
         AppSettingsStore(QString::fromLatin1(AppSettingsStore::defaultKey),
                          options.settingsFile.isEmpty() ? m_folder.filePath("Tessarin.conf") : options.settingsFile),
-        options.ocrProvider ? std::move(options.ocrProvider) : std::make_unique<TesseractOCRProvider>(),
+        options.ocrProvider ? std::move(options.ocrProvider) : AppServices::recognizer(),
         ClipboardService(options.clipboardFolder.isEmpty() ? m_folder.filePath("cache/TessarinClipboard")
                                                            : options.clipboardFolder),
         options.screenGrabber ? options.screenGrabber : &PlatformLoader::screenGrabber(),

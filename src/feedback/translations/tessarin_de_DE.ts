@@ -278,5 +278,16 @@ Die Arbeitsumgebung hat Tessarin kein Bild des Bildschirms gegeben. Wählen Sie 
         <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
         <translation>%1 ist schon Tessarins Kurzbefehl für Bildschirmfotos. %2 bleibt bestehen.</translation>
     </message>
+    <message id="codeCopied">
+        <source>Copied %1: %2</source>
+        <translation>%1 kopiert: %2</translation>
+    </message>
+    <message id="codesCopiedCount" numerus="yes">
+        <source>Copied %n codes</source>
+        <translation>
+            <numerusform>%n Code kopiert</numerusform>
+            <numerusform>%n Codes kopiert</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -278,5 +278,16 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
         <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
         <translation>%1 is Tessarin’s screenshot shortcut. Kept %2.</translation>
     </message>
+    <message id="codeCopied">
+        <source>Copied %1: %2</source>
+        <translation>Copied %1: %2</translation>
+    </message>
+    <message id="codesCopiedCount" numerus="yes">
+        <source>Copied %n codes</source>
+        <translation>
+            <numerusform>Copied %n code</numerusform>
+            <numerusform>Copied %n codes</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

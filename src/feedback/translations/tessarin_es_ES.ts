@@ -278,5 +278,16 @@ El escritorio no le dio a Tessarin una imagen de la pantalla. Elige «Volver a p
         <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
         <translation>%1 ya es el atajo de captura de pantalla de Tessarin. Se mantiene %2.</translation>
     </message>
+    <message id="codeCopied">
+        <source>Copied %1: %2</source>
+        <translation>%1 copiado: %2</translation>
+    </message>
+    <message id="codesCopiedCount" numerus="yes">
+        <source>Copied %n codes</source>
+        <translation>
+            <numerusform>%n código copiado</numerusform>
+            <numerusform>%n códigos copiados</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

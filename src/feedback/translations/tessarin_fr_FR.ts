@@ -278,5 +278,16 @@ Le bureau n’a pas fourni d’image de l’écran à Tessarin. Choisissez « Re
         <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
         <translation>%1 est déjà le raccourci de capture d’écran de Tessarin. %2 est conservé.</translation>
     </message>
+    <message id="codeCopied">
+        <source>Copied %1: %2</source>
+        <translation>%1 copié : %2</translation>
+    </message>
+    <message id="codesCopiedCount" numerus="yes">
+        <source>Copied %n codes</source>
+        <translation>
+            <numerusform>%n code copié</numerusform>
+            <numerusform>%n codes copiés</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

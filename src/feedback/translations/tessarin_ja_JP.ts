@@ -277,5 +277,15 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
         <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
         <translation>%1 は Tessarin のスクリーンショット用ショートカットです。%2 のままにしました</translation>
     </message>
+    <message id="codeCopied">
+        <source>Copied %1: %2</source>
+        <translation>%1をコピーしました: %2</translation>
+    </message>
+    <message id="codesCopiedCount" numerus="yes">
+        <source>Copied %n codes</source>
+        <translation>
+            <numerusform>%n 個のコードをコピーしました</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -277,5 +277,15 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
         <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
         <translation>%1은(는) Tessarin의 스크린샷 단축키입니다. %2를 유지했습니다</translation>
     </message>
+    <message id="codeCopied">
+        <source>Copied %1: %2</source>
+        <translation>%1 복사됨: %2</translation>
+    </message>
+    <message id="codesCopiedCount" numerus="yes">
+        <source>Copied %n codes</source>
+        <translation>
+            <numerusform>코드 %n개를 복사했습니다</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

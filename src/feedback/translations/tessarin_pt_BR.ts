@@ -278,5 +278,16 @@ O ambiente de trabalho não entregou ao Tessarin uma imagem da tela. Escolha “
         <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
         <translation>%1 já é o atalho de captura de tela do Tessarin. %2 foi mantido.</translation>
     </message>
+    <message id="codeCopied">
+        <source>Copied %1: %2</source>
+        <translation>%1 copiado: %2</translation>
+    </message>
+    <message id="codesCopiedCount" numerus="yes">
+        <source>Copied %n codes</source>
+        <translation>
+            <numerusform>%n código copiado</numerusform>
+            <numerusform>%n códigos copiados</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

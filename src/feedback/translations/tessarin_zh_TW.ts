@@ -277,5 +277,15 @@ Your desktop did not hand Tessarin a picture of the screen. Choose Ask Again, th
         <source>%1 is Tessarin’s screenshot shortcut. Kept %2.</source>
         <translation>%1 已是 Tessarin 的截圖快捷鍵，已保留 %2</translation>
     </message>
+    <message id="codeCopied">
+        <source>Copied %1: %2</source>
+        <translation>已複製 %1：%2</translation>
+    </message>
+    <message id="codesCopiedCount" numerus="yes">
+        <source>Copied %n codes</source>
+        <translation>
+            <numerusform>已複製 %n 個條碼</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
