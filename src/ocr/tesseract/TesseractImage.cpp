@@ -392,7 +392,9 @@ void eraseControls(QImage &gray, const std::vector<Piece> &pieces, PIXA *masks, 
         // An empty box or radio button is a thin ring; a chosen radio button a thick one around
         // its dot.
         const bool thinRing = piece.fill < 0.5 && middleInk(mask.get(), 0.3) == 0;
-        const bool thickRing = piece.fill >= 0.6 && holeShare(mask.get()) > 0 && holeShare(mask.get()) < 0.15;
+        // (Larger than a glyph's part: the boxes of 品 are thick rings too.)
+        const bool thickRing = piece.fill >= 0.6 && shorter * 10 >= glyph * 12 && holeShare(mask.get()) > 0
+            && holeShare(mask.get()) < 0.15;
         bool startsLine = false;
         if (!solid && longer * 2 <= 7 * glyph && (thinRing || thickRing) && isRing(mask.get())) {
             const bool before = std::any_of(glyphs.begin(), glyphs.end(), [&](const QRect &other) {

@@ -154,27 +154,45 @@ bool setApart(const QRect &word, const QRect &neighbour, int lineHeight)
     return gap * 10 >= lineHeight * 8;
 }
 
-bool isAsciiSymbol(QChar c)
+// What a model makes of a drawing: a pictograph, a modifier mark, a private-use glyph. Not a
+// currency sign, a quotation mark or a letter of any script.
+bool isDrawingSymbol(QChar c)
 {
-    return c.unicode() < 0x80 && !c.isLetterOrNumber();
+    switch (c.category()) {
+    case QChar::Symbol_Other:
+    case QChar::Symbol_Modifier:
+    case QChar::Letter_Modifier:
+    case QChar::Other_PrivateUse:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A single Latin letter that is a word in one of the languages read: an article, "I", "y", "à".
+bool isOneLetterWord(const QString &text)
+{
+    static const QString words = QStringLiteral("aAeEiIoOuUyYàÀéÉ");
+    return text.size() == 1 && words.contains(text.front());
 }
 
 // An icon comes back as a short word of Latin letters or digits the model is unsure of, or as
-// symbols beyond ASCII. ASCII's own symbols are text (a prompt's "$", a brace, a list's dash),
-// and so is any word of another script, however short.
+// pictographs. ASCII's symbols are text (a prompt's "$", a brace, a list's dash), and so is any
+// word of another script, however short.
 bool mayBeIcon(const ReadWord &word)
 {
     constexpr float sureLetters = 92;
     // A list's number or letter ("1.", "b)") stands apart from its item too.
     static const QRegularExpression listMarker(QStringLiteral("^[0-9A-Za-z]{1,2}[.)]$"));
-    if (word.text.isEmpty() || word.text.size() > 3 || listMarker.match(word.text).hasMatch())
+    if (word.text.isEmpty() || word.text.size() > 3 || listMarker.match(word.text).hasMatch()
+        || isOneLetterWord(word.text))
         return false;
-    if (std::any_of(word.text.begin(), word.text.end(), [](QChar c) { return c.isLetter() && c.script() != QChar::Script_Latin; }))
-        return false;
-    if (std::all_of(word.text.begin(), word.text.end(), isAsciiSymbol))
-        return false;
-    const bool latinOrDigits = std::all_of(word.text.begin(), word.text.end(), [](QChar c) { return c.isLetterOrNumber(); });
-    return !latinOrDigits || word.confidence < sureLetters;
+    if (std::any_of(word.text.begin(), word.text.end(), isDrawingSymbol))
+        return true;
+    const bool latinOrDigits = std::all_of(word.text.begin(), word.text.end(), [](QChar c) {
+        return (c.isLetter() && c.script() == QChar::Script_Latin) || c.isDigit();
+    });
+    return latinOrDigits && word.confidence < sureLetters;
 }
 
 // A tab's close button or a list's chevron at a line's end.
@@ -183,8 +201,7 @@ bool isTrailingMark(const ReadWord &word)
     if (word.text.size() != 1)
         return false;
     const QChar c = word.text.front();
-    const bool symbol = !c.isLetterOrNumber() || c.category() == QChar::Letter_Modifier; // a caron for a chevron
-    return c == u'x' || c == u'X' || (symbol && !c.isSpace() && c.unicode() >= 0x80);
+    return c == u'x' || c == u'X' || c == QChar(0x00d7) || isDrawingSymbol(c);
 }
 } // namespace
 
@@ -200,7 +217,8 @@ IconWords iconWords(const std::vector<ReadWord> &words)
     if (words.size() >= 3) {
         bool allIcons = true;
         for (size_t i = 0; i + 1 < words.size() && allIcons; ++i)
-            allIcons = mayBeIcon(words[i]) && mayBeIcon(words[i + 1]) && setApart(words[i].box, words[i + 1].box, lineHeight);
+            allIcons = mayBeIcon(words[i]) && mayBeIcon(words[i + 1])
+                && setApart(words[i].box, words[i + 1].box, 2 * lineHeight);
         if (allIcons)
             return {words.size(), 0};
     }
