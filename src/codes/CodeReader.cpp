@@ -1,5 +1,7 @@
 #include "codes/CodeReader.h"
 
+#include "codes/CodesLog.h"
+
 #include <ZXing/ReadBarcode.h>
 
 #include <QHash>
@@ -83,9 +85,10 @@ ZXing::Results read(const QImage &grey)
     hints.setFormats(matrixFormats | barcodeFormats).setTryHarder(true).setTryRotate(false).setTryDownscale(false);
     try {
         return ZXing::ReadBarcodes(view, hints);
-    } catch (const std::exception &) {
+    } catch (const std::exception &error) {
         // The library's detectors throw on some degenerate pictures (its Aztec detector indexes
         // past its own vectors on a 5x5 one): no code is what such a picture holds.
+        qCDebug(codesLog) << "the code search gave up on a" << grey.size() << "picture:" << error.what();
         return {};
     }
 }

@@ -1,0 +1,3 @@
+#include "codes/CodesLog.h"
+
+Q_LOGGING_CATEGORY(codesLog, "tessarin.codes", QtInfoMsg)
