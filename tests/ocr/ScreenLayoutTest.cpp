@@ -54,6 +54,14 @@ private slots:
         QTest::newRow("table cells, row by row with tabs")
             << Boxes{{10, 10, 60, 12}, {10, 40, 60, 12}, {100, 10, 50, 12}, {100, 40, 50, 12}, {175, 10, 40, 12}}
             << grid << "0\t2\t4|1\t3";
+        QTest::newRow("a table without rules: cells aligned in columns")
+            << Boxes{{10, 10, 50, 12}, {120, 10, 20, 12}, {200, 10, 20, 12}, {10, 30, 60, 12}, {120, 30, 30, 12},
+                     {190, 30, 30, 12}, {10, 50, 40, 12}, {120, 50, 25, 12}, {205, 50, 15, 12}}
+            << Boxes{} << "0\t1\t2|3\t4\t5|6\t7\t8";
+        QTest::newRow("labels and counts are one column: spaces")
+            << Boxes{{10, 10, 50, 12}, {200, 10, 14, 12}, {10, 30, 60, 12}, {200, 30, 14, 12}, {10, 50, 40, 12},
+                     {200, 50, 14, 12}}
+            << Boxes{} << "0 1|2 3|4 5";
         QTest::newRow("menu label and its shortcut far right")
             << Boxes{{10, 10, 40, 12}, {200, 11, 50, 11}, {10, 40, 60, 12}, {200, 41, 50, 11}} << Boxes{} << "0 1|2 3";
         QTest::newRow("chat bubbles, top to bottom whatever the given order")

@@ -120,6 +120,45 @@ std::vector<QRect> splitStackedLines(const std::vector<QRect> &lines, const std:
     return split;
 }
 
+namespace {
+// Cells of a table drawn without rules: three rows or more whose later cells line up, at their
+// left or their right edge, in at least two columns. A menu's shortcuts or a sidebar's counts
+// are one column beside their labels, and stay joined by a space.
+void tabsBetweenAlignedCells(std::vector<LayoutRow> &rows, const std::vector<QRect> &lines)
+{
+    constexpr int rowsForAColumn = 3;
+    const auto aligned = [&](const QRect &cell, size_t ownRow) {
+        const int tolerance = std::max(3, cell.height() / 3);
+        int rowsAligned = 1;
+        for (size_t r = 0; r < rows.size(); ++r) {
+            if (r == ownRow)
+                continue;
+            const std::vector<size_t> &others = rows[r].lines;
+            rowsAligned += std::any_of(others.begin() + 1, others.end(), [&](size_t other) {
+                return std::abs(lines[other].left() - cell.left()) <= tolerance
+                    || std::abs(lines[other].right() - cell.right()) <= tolerance;
+            }) ? 1 : 0;
+        }
+        return rowsAligned >= rowsForAColumn;
+    };
+    for (size_t r = 0; r < rows.size(); ++r) {
+        LayoutRow &row = rows[r];
+        std::vector<bool> inColumn(row.lines.size(), false);
+        int columns = 0;
+        for (size_t k = 1; k < row.lines.size(); ++k) {
+            inColumn[k] = aligned(lines[row.lines[k]], r);
+            columns += inColumn[k] ? 1 : 0;
+        }
+        if (columns < 2)
+            continue;
+        for (size_t k = 1; k < row.lines.size(); ++k) {
+            if (inColumn[k])
+                row.separators[k - 1] = u'\t';
+        }
+    }
+}
+} // namespace
+
 std::vector<LayoutRow> readingOrder(const std::vector<QRect> &lines, const std::vector<QRect> &rules)
 {
     std::vector<size_t> parent(lines.size());
@@ -167,6 +206,7 @@ std::vector<LayoutRow> readingOrder(const std::vector<QRect> &lines, const std::
         }
         rows.push_back(std::move(row));
     }
+    tabsBetweenAlignedCells(rows, lines);
     return rows;
 }
 
