@@ -178,6 +178,9 @@ private slots:
         QTest::newRow("a row of toolbar icons")
             << std::vector{at("BA", 6, 30, 70), at("Hh", 90, 120, 45), at("&®&", 180, 210, 57), at("5", 260, 276, 68)}
             << TextRules::IconWords{4, 0};
+        QTest::newRow("a monospaced sentence's spaces are as wide as its words are high")
+            << std::vector{at("El", 6, 30, 85), at("pingüino", 54, 150), at("comió", 174, 234), at("jamón", 258, 318)}
+            << TextRules::IconWords{};
         QTest::newRow("short words of a sentence") << std::vector{at("It", 6, 20), at("is", 26, 38), at("so", 44, 60)}
                                                 << TextRules::IconWords{};
     }

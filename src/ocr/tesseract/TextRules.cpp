@@ -192,7 +192,9 @@ bool mayBeIcon(const ReadWord &word)
     const bool latinOrDigits = std::all_of(word.text.begin(), word.text.end(), [](QChar c) {
         return (c.isLetter() && c.script() == QChar::Script_Latin) || c.isDigit();
     });
-    return latinOrDigits && word.confidence < sureLetters;
+    // Two letters are often a word ("El", "to"): only a clearly unsure reading is an icon.
+    constexpr float unsureWord = 80;
+    return latinOrDigits && word.confidence < (word.text.size() == 1 ? sureLetters : unsureWord);
 }
 
 // A tab's close button or a list's chevron at a line's end.
@@ -216,15 +218,31 @@ IconWords iconWords(const std::vector<ReadWord> &words)
     const int lineHeight = heights[heights.size() / 2];
     if (words.size() >= 3) {
         bool allIcons = true;
+        // Set that far apart, even a one-letter word is an icon's reading.
+        const auto iconInARow = [](const ReadWord &word) {
+            return mayBeIcon(word) || (word.text.size() == 1 && word.text.front().isLetter() && word.confidence < 92);
+        };
         for (size_t i = 0; i + 1 < words.size() && allIcons; ++i)
-            allIcons = mayBeIcon(words[i]) && mayBeIcon(words[i + 1])
-                && setApart(words[i].box, words[i + 1].box, 2 * lineHeight);
+            allIcons = iconInARow(words[i]) && iconInARow(words[i + 1])
+                && setApart(words[i].box, words[i + 1].box, lineHeight);
         if (allIcons)
             return {words.size(), 0};
     }
+    // In a line of several words, a monospaced one's spaces are as wide as an icon's gap: the
+    // gap must also be wider than the line's own word spaces.
+    std::vector<int> gaps;
+    for (size_t i = 1; i + 1 < words.size(); ++i)
+        gaps.push_back(words[i + 1].box.left() - words[i].box.right());
+    const auto widerThanSpaces = [&](const QRect &word, const QRect &neighbour) {
+        if (gaps.size() < 2)
+            return true;
+        std::nth_element(gaps.begin(), gaps.begin() + long(gaps.size() / 2), gaps.end());
+        const int gap = word.right() < neighbour.left() ? neighbour.left() - word.right() : word.left() - neighbour.right();
+        return gap * 2 >= gaps[gaps.size() / 2] * 3;
+    };
     IconWords icons;
     if (words.size() >= 2 && words.front().text.size() <= 2 && mayBeIcon(words.front())
-        && setApart(words[0].box, words[1].box, lineHeight))
+        && setApart(words[0].box, words[1].box, lineHeight) && widerThanSpaces(words[0].box, words[1].box))
         icons.leading = 1;
     if (words.size() >= icons.leading + 2 && isTrailingMark(words.back())
         && setApart(words.back().box, words[words.size() - 2].box, lineHeight))
