@@ -96,10 +96,9 @@ LineRead LineReader::read(qsizetype lineIndex)
         }
         if (i > 0 && scriptOf(order[i - 1]) == scriptOf(model) && scriptOf(model) == Script::han) {
             // A near tie proves nothing: the next line is read by both as well.
-            const std::optional<RecognizedText> sibling = readWith(order[i - 1], lineIndex);
-            const float margin = std::abs((sibling ? sibling->confidence : 0) - (candidate ? candidate->confidence : 0));
-            if (margin >= clearHanMargin)
-                learnBetterHanModel(best.model);
+            const float preference = m_analysis.hanVariantPreference(lineIndex, model, order[i - 1]);
+            if (std::abs(preference) >= clearHanPreference)
+                learnBetterHanModel(preference > 0 ? model : order[i - 1]);
         }
         if (best.text && best.text->confidence >= acceptedLineConfidence) {
             learnProvenModel(lineIndex, best.model);
@@ -140,34 +139,48 @@ std::optional<RecognizedText> LineReader::readNow(const QString &model, qsizetyp
         QMutexLocker lock(&m_analysis.mutex);
         limit = m_analysis.limit;
     }
-    bool onlyIcons = false;
-    std::optional<RecognizedText> result = recognizedLine(engine, limit, &onlyIcons);
+    const QImage &source = narrowed.isNull() ? m_analysis.prepared.image : narrowed;
+    const bool han = scriptOf(model) == Script::han;
+    LineReading reading = recognizedLine(engine, limit, han ? source : QImage());
     // The line model's own layout drops a short line of large glyphs now and then; read as a
     // raw line, without it, the glyphs come back. A row of icons stays empty.
-    if (!onlyIcons && (!result || result->string.isEmpty())) {
+    if (!reading.onlyIcons && (!reading.text || reading.text->string.isEmpty())) {
         engine->SetPageSegMode(tesseract::PSM_RAW_LINE);
-        result = recognizedLine(engine, limit);
+        reading = recognizedLine(engine, limit, han ? source : QImage());
     }
     if (!narrowed.isNull())
         setImage(engine, m_analysis.prepared); // the next line is read from the whole image
+    const QString key = ImageAnalysis::readKey(lineIndex, model);
     QMutexLocker lock(&m_analysis.mutex);
-    m_analysis.reads.insert(ImageAnalysis::readKey(lineIndex, model), result);
-    return result;
+    m_analysis.reads.insert(key, reading.text);
+    m_analysis.glyphs.insert(key, std::move(reading.glyphs));
+    return reading.text;
 }
 
-std::optional<RecognizedText> LineReader::recognizedLine(tesseract::TessBaseAPI *engine, const RecognitionLimit &limit,
-                                                         bool *onlyIcons)
+LineReading LineReader::recognizedLine(tesseract::TessBaseAPI *engine, const RecognitionLimit &limit, const QImage &source)
 {
     recognizeWithin(engine, limit);
     std::unique_ptr<char[]> text(engine->GetUTF8Text());
     if (!text)
-        return std::nullopt;
-    RecognizedText line{normalizedLine(QString::fromUtf8(text.get())),
-                        std::clamp(float(engine->MeanTextConf()) / 100.0f, 0.0f, 1.0f)};
-    const bool iconsOnly = withoutIcons(engine, line);
-    if (onlyIcons)
-        *onlyIcons = iconsOnly;
-    return line;
+        return {};
+    LineReading reading;
+    reading.text = RecognizedText{normalizedLine(QString::fromUtf8(text.get())),
+                                  std::clamp(float(engine->MeanTextConf()) / 100.0f, 0.0f, 1.0f)};
+    reading.onlyIcons = withoutIcons(engine, *reading.text);
+    std::unique_ptr<tesseract::ResultIterator> glyph(engine->GetIterator());
+    if (glyph && !glyph->Empty(tesseract::RIL_SYMBOL)) {
+        do {
+            std::unique_ptr<char[]> symbol(glyph->GetUTF8Text(tesseract::RIL_SYMBOL));
+            ReadGlyph read{symbol ? QString::fromUtf8(symbol.get()) : QString(), glyph->Confidence(tesseract::RIL_SYMBOL), {}};
+            if (!source.isNull() && read.text.size() == 1 && read.text.front().script() == QChar::Script_Han) {
+                int left = 0, top = 0, right = 0, bottom = 0;
+                glyph->BoundingBox(tesseract::RIL_SYMBOL, &left, &top, &right, &bottom);
+                read.shape = HanVariants::shapeOf(source, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
+            }
+            reading.glyphs.push_back(std::move(read));
+        } while (glyph->Next(tesseract::RIL_SYMBOL));
+    }
+    return reading;
 }
 
 bool LineReader::withoutIcons(tesseract::TessBaseAPI *engine, RecognizedText &line)
@@ -271,6 +284,16 @@ std::optional<std::optional<RecognizedText>> LineReader::cachedRead(const QStrin
     QMutexLocker lock(&m_analysis.mutex);
     const auto cached = m_analysis.reads.constFind(key);
     return cached != m_analysis.reads.cend() ? std::optional(*cached) : std::nullopt;
+}
+
+float ImageAnalysis::hanVariantPreference(qsizetype line, const QString &first, const QString &second)
+{
+    QMutexLocker lock(&mutex);
+    const auto firstGlyphs = glyphs.constFind(readKey(line, first));
+    const auto secondGlyphs = glyphs.constFind(readKey(line, second));
+    if (firstGlyphs == glyphs.cend() || secondGlyphs == glyphs.cend())
+        return 0;
+    return HanVariants::preference(*firstGlyphs, *secondGlyphs);
 }
 
 QRect LineReader::readingArea(qsizetype lineIndex) const

@@ -4,6 +4,7 @@
 #include "ocr/TextRecognitionEngine.h"
 #include "ocr/tesseract/TesseractEnginePool.h"
 #include "ocr/tesseract/TesseractImage.h"
+#include "ocr/tesseract/HanVariants.h"
 
 #include <QHash>
 #include <QMutex>
@@ -32,9 +33,9 @@ Script scriptOf(const QString &model);
 
 // A line read this confidently by one script's model is not tried with the scripts after it.
 inline constexpr float acceptedLineConfidence = 0.75f;
-// What one Chinese model's confidence must exceed the other's by on a line to decide which of
-// simplified and traditional the text is.
-inline constexpr float clearHanMargin = 0.02f;
+// How much more a line's glyphs must look like one Chinese model's reading than like the other's
+// to decide which of simplified and traditional the text is.
+inline constexpr float clearHanPreference = 0.15f;
 
 // The prepared image given to an engine, at the resolution it was prepared for.
 void setImage(tesseract::TessBaseAPI *engine, const TesseractImage &prepared);
@@ -47,6 +48,14 @@ struct LineRead {
     QString model;
 };
 
+// What a model made of the line the engine was set to: the text, its glyphs, and whether the line
+// held nothing but icons.
+struct LineReading {
+    std::optional<RecognizedText> text;
+    std::vector<ReadGlyph> glyphs;
+    bool onlyIcons = false;
+};
+
 // What the passes of one recognition share about its image: the prepared pixels, the text
 // lines found by layout analysis, and every line already read by a model, so that a later
 // pass asking the same model about the same line gets the answer without the work.
@@ -57,6 +66,8 @@ struct ImageAnalysis : std::enable_shared_from_this<ImageAnalysis> {
     std::vector<QRect> lines;
     QMutex mutex;
     QHash<QString, std::optional<RecognizedText>> reads;
+    // The glyphs of each reading, by the same keys.
+    QHash<QString, std::vector<ReadGlyph>> glyphs;
     // Lines read with their wide gaps narrowed: reading them as a block would undo that.
     QSet<qsizetype> narrowedLines;
     // Readings under way on another thread, by the same keys.
@@ -76,6 +87,9 @@ struct ImageAnalysis : std::enable_shared_from_this<ImageAnalysis> {
     RecognitionLimit limit;
 
     static QString readKey(qsizetype line, const QString &model) { return QStringLiteral("%1/%2").arg(line).arg(model); }
+    // How much better the first Chinese model read the line's differing glyphs than the second;
+    // 0 unless both read it.
+    float hanVariantPreference(qsizetype line, const QString &first, const QString &second);
 };
 
 // Reads lines with the models of one pass, in priority order, the models this image's text has
@@ -95,9 +109,9 @@ public:
     // Reads the line with the model, whatever was read before, and keeps the reading.
     std::optional<RecognizedText> readNow(const QString &model, qsizetype lineIndex);
 
-    // onlyIcons, when given, tells whether the line held nothing but icons.
-    static std::optional<RecognizedText> recognizedLine(tesseract::TessBaseAPI *engine, const RecognitionLimit &limit,
-                                                        bool *onlyIcons = nullptr);
+    // The engine reads from the given image; its Han glyphs' shapes are kept.
+    static LineReading recognizedLine(tesseract::TessBaseAPI *engine, const RecognitionLimit &limit,
+                                      const QImage &source = {});
     // Icons the model read as characters, taken off the line's ends; true when that was all.
     static bool withoutIcons(tesseract::TessBaseAPI *engine, RecognizedText &line);
 

@@ -378,22 +378,13 @@ public:
         if (weight.size() < 2)
             return;
         QString chosen = std::max_element(weight.begin(), weight.end()).key();
-        // Where both models read a line, their confidences over all such lines decide.
+        // Where both models read a line, the glyphs their readings differ in decide.
         const QStringList models = weight.keys();
-        QHash<QString, double> score;
-        {
-            QMutexLocker lock(&analysis.mutex);
-            for (size_t i = 0; i < reads.size(); ++i) {
-                const auto first = analysis.reads.value(ImageAnalysis::readKey(lines[i], models[0]));
-                const auto second = analysis.reads.value(ImageAnalysis::readKey(lines[i], models[1]));
-                if (!first || !second)
-                    continue;
-                score[models[0]] += double(first->confidence) * double(first->string.size());
-                score[models[1]] += double(second->confidence) * double(second->string.size());
-            }
-        }
-        if (score.value(models[0]) != score.value(models[1]))
-            chosen = score.value(models[0]) > score.value(models[1]) ? models[0] : models[1];
+        float preference = 0;
+        for (qsizetype line : lines)
+            preference += analysis.hanVariantPreference(line, models[0], models[1]);
+        if (preference != 0)
+            chosen = preference > 0 ? models[0] : models[1];
         LineReader reader(pool, analysis, {chosen});
         for (size_t i = 0; i < reads.size(); ++i) {
             if (reads[i].text && scriptOf(reads[i].model) == Script::han && reads[i].model != chosen) {
