@@ -1,5 +1,6 @@
 #include "app/AppController.h"
 
+#include "app/CaptureKinds.h"
 #include "app/CaptureWorkflow.h"
 #include "codes/CodeReadingOCRProvider.h"
 #include "app/MenuBarIcon.h"
@@ -21,8 +22,6 @@
 #include <QTimer>
 
 namespace {
-constexpr std::uint32_t textCaptureId = 1;
-constexpr std::uint32_t imageCaptureId = 2;
 // How long a capture's result notice stays up, at most.
 constexpr int resultNoticeMs = 3200;
 } // namespace
@@ -42,13 +41,6 @@ AppServices AppServices::forSession()
 std::unique_ptr<OCRProvider> AppServices::recognizer()
 {
     return std::make_unique<CodeReadingOCRProvider>(std::make_unique<TesseractOCRProvider>());
-}
-
-AppController &AppController::shared()
-{
-    // Deliberately leaked: it must outlive every window and timer until the process ends.
-    static AppController *const instance = new AppController();
-    return *instance;
 }
 
 AppController::AppController(AppServices services, QObject *parent)
@@ -158,8 +150,9 @@ void AppController::showOnboardingHint()
     // Promise only the ways in that work: the tray icon where there is a tray, the shortcut where
     // the desktop gave it to us, and otherwise starting the program again, which opens the settings.
     const bool hasTray = QSystemTrayIcon::isSystemTrayAvailable();
-    const bool hasShortcut = m_hotKeyMonitor.isRegistered(textCaptureId);
-    const QString shortcut = settings().hotKey.displayString();
+    const CaptureKind &kind = CaptureKinds::withUserShortcut().kind;
+    const bool hasShortcut = m_hotKeyMonitor.isRegistered(kind.id);
+    const QString shortcut = kind.shortcut(settings()).displayString();
     QString subtitle;
     if (hasTray)
         subtitle = hasShortcut ? L::text(LocalizedKey::onboardingMessage).arg(shortcut)
@@ -187,10 +180,8 @@ void AppController::openSettings()
 
 void AppController::runCommand(const QByteArray &command)
 {
-    if (command == captureTextCommand)
-        startCapture();
-    else if (command == captureScreenshotCommand)
-        startImageCapture();
+    if (CaptureKinds::find(command))
+        startCapture(command);
     else
         openSettings();
 }
@@ -205,7 +196,8 @@ void AppController::updateSettings(const std::function<void(AppSettings &)> &mut
     configureHotKey();
     // A shortcut that works now replaces the status line's word about one that did not.
     const HotKey &hotKey = settings().hotKey;
-    if (hotKey != update.before && m_statusIsShortcutProblem && m_hotKeyMonitor.isRegistered(textCaptureId))
+    if (hotKey != update.before && m_statusIsShortcutProblem
+        && m_hotKeyMonitor.isRegistered(CaptureKinds::withUserShortcut().kind.id))
         setLastResultSummary(L::text(LocalizedKey::hotKeyRegistrationRecovered).arg(hotKey.displayString()));
     rebuildMenu();
 }
@@ -242,28 +234,32 @@ void AppController::reportShortcutProblem(const QString &message, bool showNotic
 
 void AppController::configureHotKey()
 {
-    // The screenshot shortcut first: a text shortcut set to the same keys is the one refused.
     QPointer<AppController> self(this);
-    auto later = [self](void (AppController::*action)()) {
-        return [self, action] {
+    std::vector<HotKeyMonitor::Registration> fixed, chosen;
+    for (const CaptureKinds::Entry &entry : CaptureKinds::all()) {
+        const QByteArray action = entry.kind.action;
+        // Started from the event loop, not from inside the shortcut service's own signal.
+        auto start = [self, action] {
             QTimer::singleShot(0, self, [self, action] {
                 if (self)
-                    (self.data()->*action)();
+                    self->startCapture(action);
             });
         };
-    };
-    handleHotKeyRegistrationFailures(m_hotKeyMonitor.registerHotKeys({
-        {imageCaptureId, HotKey::screenshotCapture(), later(&AppController::startImageCapture)},
-        {textCaptureId, settings().hotKey, later(&AppController::startCapture)},
-    }));
+        (entry.kind.setting ? chosen : fixed).push_back({entry.kind.id, entry.kind.shortcut(settings()), start});
+    }
+    // The fixed shortcuts first: a user's shortcut set to the same keys is the one refused.
+    fixed.insert(fixed.end(), chosen.begin(), chosen.end());
+    handleHotKeyRegistrationFailures(m_hotKeyMonitor.registerHotKeys(fixed));
 }
 
 void AppController::publishApplicationActions()
 {
     // For desktops without global shortcuts: the user binds a desktop shortcut to these.
     auto *service = new ApplicationActionService(this);
-    service->actions = {{QString::fromLatin1(captureTextCommand), [this] { startCapture(); }},
-                        {QString::fromLatin1(captureScreenshotCommand), [this] { startImageCapture(); }}};
+    for (const CaptureKinds::Entry &entry : CaptureKinds::all()) {
+        const QByteArray action = entry.kind.action;
+        service->actions[QString::fromLatin1(action)] = [this, action] { startCapture(action); };
+    }
     service->onActivate = [this] { openSettings(); };
     service->publish();
 }
@@ -303,14 +299,15 @@ bool AppController::isCaptureRunning() const
     return m_captureWorkflow->isRunning();
 }
 
-void AppController::startCapture()
+std::vector<CaptureKind> AppController::captureKinds() const
 {
-    m_captureWorkflow->startTextCapture();
+    return CaptureKinds::kinds();
 }
 
-void AppController::startImageCapture()
+void AppController::startCapture(const QByteArray &action)
 {
-    m_captureWorkflow->startImageCapture();
+    if (const CaptureKinds::Entry *entry = CaptureKinds::find(action))
+        (m_captureWorkflow.get()->*entry->start)();
 }
 
 void AppController::setLastResultSummary(const QString &summary)
@@ -325,8 +322,7 @@ void AppController::configureStatusItem()
     if (!m_tray) {
         m_tray = std::make_unique<TrayMenu>(m_session.trayLoadsIconsByName);
         connect(m_tray.get(), &TrayMenu::aboutToShow, this, &AppController::menuNeedsUpdate);
-        connect(m_tray.get(), &TrayMenu::captureTextRequested, this, &AppController::startCapture);
-        connect(m_tray.get(), &TrayMenu::captureScreenshotRequested, this, &AppController::startImageCapture);
+        connect(m_tray.get(), &TrayMenu::captureRequested, this, &AppController::startCapture);
         connect(m_tray.get(), &TrayMenu::settingsRequested, this, &AppController::openSettings);
         connect(m_tray.get(), &TrayMenu::helpRequested, this, &AppController::openHelp);
         connect(m_tray.get(), &TrayMenu::quitRequested, this, &AppController::quit);
@@ -338,7 +334,7 @@ void AppController::configureStatusItem()
 void AppController::rebuildMenu()
 {
     if (m_tray)
-        m_tray->rebuild(isCaptureRunning(), settings().hotKey.displayString());
+        m_tray->rebuild(isCaptureRunning(), settings());
 }
 
 void AppController::menuNeedsUpdate()
