@@ -22,8 +22,19 @@
 #include <QTimer>
 
 namespace {
+// The desktop says nothing when a tray icon has appeared: first notices wait this long, so that
+// they come after the icon they speak of rather than into a start-up still drawing itself.
+constexpr int settledStartMs = 600;
+// A warning notice's 3 s on screen and a short pause, so that notices in a row are each read.
+constexpr int warningNoticeMs = 3200;
 // How long a capture's result notice stays up, at most.
 constexpr int resultNoticeMs = 3200;
+// A start-up refusal's warning (2 s), after which the first-start hint follows.
+constexpr int shortcutWarningMs = 2000;
+// Between the hint going and the next notice, so that one is not taken for the other.
+constexpr int pauseAfterHintMs = 300;
+// Recognition models load once the start is over: their disk reads would delay the tray icon.
+constexpr int warmUpAfterStartMs = 1000;
 } // namespace
 
 AppServices AppServices::forSession()
@@ -78,7 +89,7 @@ void AppController::bootstrap()
     publishApplicationActions();
     // After the hint, which would otherwise hide them at once.
     const int hintEnd = showFirstLaunchOnboardingIfNeeded();
-    showStartNotices(hintEnd > 0 ? hintEnd + 300 : 600);
+    showStartNotices(hintEnd > 0 ? hintEnd + pauseAfterHintMs : settledStartMs);
     warmUpRecognition();
 }
 
@@ -91,7 +102,7 @@ void AppController::showStartNotices(int delayMs)
 {
     for (const QString &message : std::as_const(m_startNotices)) {
         QTimer::singleShot(delayMs, this, [this, message] { notify(message); });
-        delayMs += 3200;
+        delayMs += warningNoticeMs;
     }
     m_startNotices.clear();
 }
@@ -128,7 +139,7 @@ int AppController::showFirstLaunchOnboardingIfNeeded()
         return 0;
     }
     // A shortcut refused at start warns at once: the hint waits until the warning was read.
-    const int delay = m_hasShownHotKeyRegistrationWarning ? 2600 : 600;
+    const int delay = settledStartMs + (m_hasShownHotKeyRegistrationWarning ? shortcutWarningMs : 0);
     QTimer::singleShot(delay, this, [this] { showOnboardingHint(); });
     return delay + onboardingHintDurationMs();
 }
@@ -272,7 +283,7 @@ void AppController::handleHotKeyRegistrationFailures(const std::vector<HotKeyMon
     reportShortcutProblem(message, false);
     if (!m_hasShownHotKeyRegistrationWarning) {
         m_hasShownHotKeyRegistrationWarning = true;
-        m_toastPresenter->showStatus(message, ToastStyle::warning, 2.0);
+        m_toastPresenter->showStatus(message, ToastStyle::warning, shortcutWarningMs / 1000.0);
     }
 }
 
@@ -290,8 +301,7 @@ void AppController::retryRefusedHotKeys()
 
 void AppController::warmUpRecognition()
 {
-    // After start-up has settled, so the tray icon is never delayed by it.
-    QTimer::singleShot(1000, this, [this] { m_ocrProvider->warmUp(settings().preferredLanguageMode); });
+    QTimer::singleShot(warmUpAfterStartMs, this, [this] { m_ocrProvider->warmUp(settings().preferredLanguageMode); });
 }
 
 bool AppController::isCaptureRunning() const
