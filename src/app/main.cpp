@@ -83,11 +83,11 @@ int run(int argc, char *argv[])
     // A logout ends Tessarin the way its Quit command does.
     TerminationSignals terminationSignals;
 
-    // Starting Tessarin again while it runs is how users look for it: the running one shows its
-    // settings, or starts the capture asked for.
     // Made once this start turns out to be the primary one; destroyed before the application object,
     // after the lock that lets later starts reach it.
     std::unique_ptr<AppController> controller;
+    // Starting Tessarin again while it runs is how users look for it: the running one shows its
+    // settings, or starts the capture asked for.
     SingleInstance instance(QStringLiteral("tessarin"));
     const SingleInstance::Outcome outcome = instance.start(request.command, [&controller](const QByteArray &command) {
         if (controller)

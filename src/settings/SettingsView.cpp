@@ -70,8 +70,7 @@ void SettingsView::build()
         // Enter in the dialog must not start a capture behind the user's back.
         button->setAutoDefault(false);
         buttons->addWidget(button);
-        connect(button, &QPushButton::clicked, &m_controller,
-                [this, action = kind.action] { m_controller.startCapture(action); });
+        connect(button, &QPushButton::clicked, this, [this, action = kind.action] { m_controller.startCapture(action); });
     }
     buttons->addStretch();
     capture->addRow(buttons);
