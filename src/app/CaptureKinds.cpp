@@ -32,7 +32,8 @@ std::vector<CaptureKind> kinds()
 
 const Entry *find(QByteArrayView action)
 {
-    const auto found = std::ranges::find_if(all(), [action](const Entry &entry) { return entry.kind.action == action; });
+    const auto found =
+        std::ranges::find_if(all(), [action](const Entry &entry) { return entry.kind.action == action; });
     return found == all().end() ? nullptr : &*found;
 }
 

@@ -112,7 +112,8 @@ int run(int argc, char *argv[])
     // A first start asked for a capture: once the event loop runs. Asked for the settings, it
     // shows the tray icon only, as a start from the menu or at login should.
     if (request.command != AppController::settingsCommand)
-        QTimer::singleShot(0, controller.get(), [&controller, command = request.command] { controller->runCommand(command); });
+        QTimer::singleShot(0, controller.get(),
+                           [&controller, command = request.command] { controller->runCommand(command); });
     app.exec();
     return 0;
 }

@@ -70,7 +70,8 @@ void SettingsView::build()
         // Enter in the dialog must not start a capture behind the user's back.
         button->setAutoDefault(false);
         buttons->addWidget(button);
-        connect(button, &QPushButton::clicked, this, [this, action = kind.action] { m_controller.startCapture(action); });
+        connect(button, &QPushButton::clicked, this,
+                [this, action = kind.action] { m_controller.startCapture(action); });
     }
     buttons->addStretch();
     capture->addRow(buttons);
