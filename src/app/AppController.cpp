@@ -25,8 +25,9 @@ namespace {
 // The desktop says nothing when a tray icon has appeared: first notices wait this long, so that
 // they come after the icon they speak of rather than into a start-up still drawing itself.
 constexpr int settledStartMs = 600;
-// A warning notice's 3 s on screen and a short pause, so that notices in a row are each read.
-constexpr int warningNoticeMs = 3200;
+constexpr double warningSeconds = 3.0;
+// A warning notice's time on screen and a short pause, so that notices in a row are each read.
+constexpr int warningNoticeMs = int(warningSeconds * 1000) + 200;
 // How long a capture's result notice stays up, at most.
 constexpr int resultNoticeMs = 3200;
 // A start-up refusal's warning (2 s), after which the first-start hint follows.
@@ -110,7 +111,7 @@ void AppController::showStartNotices(int delayMs)
 void AppController::notify(const QString &message)
 {
     setLastResultSummary(message);
-    m_toastPresenter->showStatus(message, ToastStyle::warning, 3.0);
+    m_toastPresenter->showStatus(message, ToastStyle::warning, warningSeconds);
 }
 
 QString AppController::settingsNotSavedMessage() const
@@ -240,7 +241,7 @@ void AppController::reportShortcutProblem(const QString &message, bool showNotic
     setLastResultSummary(message);
     m_statusIsShortcutProblem = true;
     if (showNotice)
-        m_toastPresenter->showStatus(message, ToastStyle::warning, 3.0);
+        m_toastPresenter->showStatus(message, ToastStyle::warning, warningSeconds);
 }
 
 void AppController::configureHotKey()
