@@ -1,5 +1,6 @@
 #include "app/AppController.h"
 
+#include "app/CaptureKinds.h"
 #include "app/CaptureWorkflow.h"
 #include "codes/CodeReadingOCRProvider.h"
 #include "app/MenuBarIcon.h"
@@ -21,10 +22,20 @@
 #include <QTimer>
 
 namespace {
-constexpr std::uint32_t textCaptureId = 1;
-constexpr std::uint32_t imageCaptureId = 2;
+// The desktop says nothing when a tray icon has appeared: first notices wait this long, so that
+// they come after the icon they speak of rather than into a start-up still drawing itself.
+constexpr int settledStartMs = 600;
+constexpr double warningSeconds = 3.0;
+// A warning notice's time on screen and a short pause, so that notices in a row are each read.
+constexpr int warningNoticeMs = int(warningSeconds * 1000) + 200;
 // How long a capture's result notice stays up, at most.
 constexpr int resultNoticeMs = 3200;
+// A start-up refusal's warning (2 s), after which the first-start hint follows.
+constexpr int shortcutWarningMs = 2000;
+// Between the hint going and the next notice, so that one is not taken for the other.
+constexpr int pauseAfterHintMs = 300;
+// Recognition models load once the start is over: their disk reads would delay the tray icon.
+constexpr int warmUpAfterStartMs = 1000;
 } // namespace
 
 AppServices AppServices::forSession()
@@ -42,13 +53,6 @@ AppServices AppServices::forSession()
 std::unique_ptr<OCRProvider> AppServices::recognizer()
 {
     return std::make_unique<CodeReadingOCRProvider>(std::make_unique<TesseractOCRProvider>());
-}
-
-AppController &AppController::shared()
-{
-    // Deliberately leaked: it must outlive every window and timer until the process ends.
-    static AppController *const instance = new AppController();
-    return *instance;
 }
 
 AppController::AppController(AppServices services, QObject *parent)
@@ -86,7 +90,7 @@ void AppController::bootstrap()
     publishApplicationActions();
     // After the hint, which would otherwise hide them at once.
     const int hintEnd = showFirstLaunchOnboardingIfNeeded();
-    showStartNotices(hintEnd > 0 ? hintEnd + 300 : 600);
+    showStartNotices(hintEnd > 0 ? hintEnd + pauseAfterHintMs : settledStartMs);
     warmUpRecognition();
 }
 
@@ -99,7 +103,7 @@ void AppController::showStartNotices(int delayMs)
 {
     for (const QString &message : std::as_const(m_startNotices)) {
         QTimer::singleShot(delayMs, this, [this, message] { notify(message); });
-        delayMs += 3200;
+        delayMs += warningNoticeMs;
     }
     m_startNotices.clear();
 }
@@ -107,7 +111,7 @@ void AppController::showStartNotices(int delayMs)
 void AppController::notify(const QString &message)
 {
     setLastResultSummary(message);
-    m_toastPresenter->showStatus(message, ToastStyle::warning, 3.0);
+    m_toastPresenter->showStatus(message, ToastStyle::warning, warningSeconds);
 }
 
 QString AppController::settingsNotSavedMessage() const
@@ -136,7 +140,7 @@ int AppController::showFirstLaunchOnboardingIfNeeded()
         return 0;
     }
     // A shortcut refused at start warns at once: the hint waits until the warning was read.
-    const int delay = m_hasShownHotKeyRegistrationWarning ? 2600 : 600;
+    const int delay = settledStartMs + (m_hasShownHotKeyRegistrationWarning ? shortcutWarningMs : 0);
     QTimer::singleShot(delay, this, [this] { showOnboardingHint(); });
     return delay + onboardingHintDurationMs();
 }
@@ -158,8 +162,9 @@ void AppController::showOnboardingHint()
     // Promise only the ways in that work: the tray icon where there is a tray, the shortcut where
     // the desktop gave it to us, and otherwise starting the program again, which opens the settings.
     const bool hasTray = QSystemTrayIcon::isSystemTrayAvailable();
-    const bool hasShortcut = m_hotKeyMonitor.isRegistered(textCaptureId);
-    const QString shortcut = settings().hotKey.displayString();
+    const CaptureKind &kind = CaptureKinds::withUserShortcut().kind;
+    const bool hasShortcut = m_hotKeyMonitor.isRegistered(kind.id);
+    const QString shortcut = kind.shortcut(settings()).displayString();
     QString subtitle;
     if (hasTray)
         subtitle = hasShortcut ? L::text(LocalizedKey::onboardingMessage).arg(shortcut)
@@ -187,10 +192,8 @@ void AppController::openSettings()
 
 void AppController::runCommand(const QByteArray &command)
 {
-    if (command == captureTextCommand)
-        startCapture();
-    else if (command == captureScreenshotCommand)
-        startImageCapture();
+    if (CaptureKinds::find(command))
+        startCapture(command);
     else
         openSettings();
 }
@@ -205,7 +208,8 @@ void AppController::updateSettings(const std::function<void(AppSettings &)> &mut
     configureHotKey();
     // A shortcut that works now replaces the status line's word about one that did not.
     const HotKey &hotKey = settings().hotKey;
-    if (hotKey != update.before && m_statusIsShortcutProblem && m_hotKeyMonitor.isRegistered(textCaptureId))
+    if (hotKey != update.before && m_statusIsShortcutProblem
+        && m_hotKeyMonitor.isRegistered(CaptureKinds::withUserShortcut().kind.id))
         setLastResultSummary(L::text(LocalizedKey::hotKeyRegistrationRecovered).arg(hotKey.displayString()));
     rebuildMenu();
 }
@@ -237,33 +241,37 @@ void AppController::reportShortcutProblem(const QString &message, bool showNotic
     setLastResultSummary(message);
     m_statusIsShortcutProblem = true;
     if (showNotice)
-        m_toastPresenter->showStatus(message, ToastStyle::warning, 3.0);
+        m_toastPresenter->showStatus(message, ToastStyle::warning, warningSeconds);
 }
 
 void AppController::configureHotKey()
 {
-    // The screenshot shortcut first: a text shortcut set to the same keys is the one refused.
     QPointer<AppController> self(this);
-    auto later = [self](void (AppController::*action)()) {
-        return [self, action] {
+    std::vector<HotKeyMonitor::Registration> fixed, chosen;
+    for (const CaptureKinds::Entry &entry : CaptureKinds::all()) {
+        const QByteArray action = entry.kind.action;
+        // Started from the event loop, not from inside the shortcut service's own signal.
+        auto start = [self, action] {
             QTimer::singleShot(0, self, [self, action] {
                 if (self)
-                    (self.data()->*action)();
+                    self->startCapture(action);
             });
         };
-    };
-    handleHotKeyRegistrationFailures(m_hotKeyMonitor.registerHotKeys({
-        {imageCaptureId, HotKey::screenshotCapture(), later(&AppController::startImageCapture)},
-        {textCaptureId, settings().hotKey, later(&AppController::startCapture)},
-    }));
+        (entry.kind.setting ? chosen : fixed).push_back({entry.kind.id, entry.kind.shortcut(settings()), start});
+    }
+    // The fixed shortcuts first: a user's shortcut set to the same keys is the one refused.
+    fixed.insert(fixed.end(), chosen.begin(), chosen.end());
+    handleHotKeyRegistrationFailures(m_hotKeyMonitor.registerHotKeys(fixed));
 }
 
 void AppController::publishApplicationActions()
 {
     // For desktops without global shortcuts: the user binds a desktop shortcut to these.
     auto *service = new ApplicationActionService(this);
-    service->actions = {{QString::fromLatin1(captureTextCommand), [this] { startCapture(); }},
-                        {QString::fromLatin1(captureScreenshotCommand), [this] { startImageCapture(); }}};
+    for (const CaptureKinds::Entry &entry : CaptureKinds::all()) {
+        const QByteArray action = entry.kind.action;
+        service->actions[QString::fromLatin1(action)] = [this, action] { startCapture(action); };
+    }
     service->onActivate = [this] { openSettings(); };
     service->publish();
 }
@@ -276,7 +284,7 @@ void AppController::handleHotKeyRegistrationFailures(const std::vector<HotKeyMon
     reportShortcutProblem(message, false);
     if (!m_hasShownHotKeyRegistrationWarning) {
         m_hasShownHotKeyRegistrationWarning = true;
-        m_toastPresenter->showStatus(message, ToastStyle::warning, 2.0);
+        m_toastPresenter->showStatus(message, ToastStyle::warning, shortcutWarningMs / 1000.0);
     }
 }
 
@@ -294,8 +302,7 @@ void AppController::retryRefusedHotKeys()
 
 void AppController::warmUpRecognition()
 {
-    // After start-up has settled, so the tray icon is never delayed by it.
-    QTimer::singleShot(1000, this, [this] { m_ocrProvider->warmUp(settings().preferredLanguageMode); });
+    QTimer::singleShot(warmUpAfterStartMs, this, [this] { m_ocrProvider->warmUp(settings().preferredLanguageMode); });
 }
 
 bool AppController::isCaptureRunning() const
@@ -303,14 +310,15 @@ bool AppController::isCaptureRunning() const
     return m_captureWorkflow->isRunning();
 }
 
-void AppController::startCapture()
+std::vector<CaptureKind> AppController::captureKinds() const
 {
-    m_captureWorkflow->startTextCapture();
+    return CaptureKinds::kinds();
 }
 
-void AppController::startImageCapture()
+void AppController::startCapture(const QByteArray &action)
 {
-    m_captureWorkflow->startImageCapture();
+    if (const CaptureKinds::Entry *entry = CaptureKinds::find(action))
+        (m_captureWorkflow.get()->*entry->start)();
 }
 
 void AppController::setLastResultSummary(const QString &summary)
@@ -325,8 +333,7 @@ void AppController::configureStatusItem()
     if (!m_tray) {
         m_tray = std::make_unique<TrayMenu>(m_session.trayLoadsIconsByName);
         connect(m_tray.get(), &TrayMenu::aboutToShow, this, &AppController::menuNeedsUpdate);
-        connect(m_tray.get(), &TrayMenu::captureTextRequested, this, &AppController::startCapture);
-        connect(m_tray.get(), &TrayMenu::captureScreenshotRequested, this, &AppController::startImageCapture);
+        connect(m_tray.get(), &TrayMenu::captureRequested, this, &AppController::startCapture);
         connect(m_tray.get(), &TrayMenu::settingsRequested, this, &AppController::openSettings);
         connect(m_tray.get(), &TrayMenu::helpRequested, this, &AppController::openHelp);
         connect(m_tray.get(), &TrayMenu::quitRequested, this, &AppController::quit);
@@ -338,7 +345,7 @@ void AppController::configureStatusItem()
 void AppController::rebuildMenu()
 {
     if (m_tray)
-        m_tray->rebuild(isCaptureRunning(), settings().hotKey.displayString());
+        m_tray->rebuild(isCaptureRunning(), settings());
 }
 
 void AppController::menuNeedsUpdate()

@@ -45,14 +45,9 @@ class AppController : public SettingsModel
 
 public:
     static constexpr const char *onboardingFlagKey = "tessarin.has-shown-menu-bar-onboarding";
-    // What a later start, the command line or a desktop shortcut asks of the running program; the
-    // captures are also its D-Bus actions.
+    // What a later start asks of the running program when it asks for no capture (the captures
+    // go by their action names).
     static constexpr const char *settingsCommand = "settings";
-    static constexpr const char *captureTextCommand = "capture-text";
-    static constexpr const char *captureScreenshotCommand = "capture-screenshot";
-
-    // The one instance, created on first access and never released.
-    static AppController &shared();
 
     explicit AppController(AppServices services = AppServices::forSession(), QObject *parent = nullptr);
     ~AppController() override;
@@ -68,13 +63,13 @@ public:
     ToastPresenter &toastPresenter() const { return *m_toastPresenter; }
 
     void updateSettings(const std::function<void(AppSettings &)> &mutation) override;
+    std::vector<CaptureKind> captureKinds() const override;
     OCRProvider &ocrProvider() const { return *m_ocrProvider; }
 
 public slots:
-    void startCapture() override;
-    void startImageCapture() override;
+    void startCapture(const QByteArray &action) override;
     void openSettings();
-    // One of the commands above; anything else opens the settings.
+    // A capture's action name; anything else opens the settings.
     void runCommand(const QByteArray &command);
     void openHelp();
     void quit();

@@ -88,6 +88,13 @@ CaptureWorkflow::CaptureWorkflow(ClipboardService &clipboard, OCRProvider &ocr, 
         connect(systemClipboard, &QClipboard::dataChanged, this, [this] { ++m_clipboardChanges; });
 }
 
+CaptureWorkflow::~CaptureWorkflow()
+{
+    // A recognition still running at exit stops at its next check, so that the recogniser, which
+    // waits for its threads, is not held up by it.
+    m_recognition.cancel();
+}
+
 void CaptureWorkflow::setCancelKey(std::unique_ptr<CancelKeyService> cancelKey)
 {
     m_cancelKey = std::move(cancelKey);

@@ -39,6 +39,7 @@ public:
 
     CaptureWorkflow(ClipboardService &clipboard, OCRProvider &ocr, ScreenGrabber &grabber, ToastPresenter &toasts,
                     const SessionFacts &session, QObject *parent = nullptr);
+    ~CaptureWorkflow() override;
 
     // Read when recognition starts: a mode changed while the user was selecting applies.
     std::function<PreferredLanguageMode()> languageMode = [] { return PreferredLanguageMode::automatic; };

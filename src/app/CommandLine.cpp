@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/AppController.h"
+#include "app/CaptureKinds.h"
 #include "common/EnumNames.h"
 
 #include <QCommandLineParser>
@@ -33,6 +34,18 @@ CommandLine usageError(const QString &message)
     return CommandLine{{}, usageErrorStatus, std::nullopt};
 }
 
+// "--a, --b and --c"
+QString optionList(const QStringList &names)
+{
+    QString list;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            list += i + 1 == names.size() ? QLatin1String(" and ") : QLatin1String(", ");
+        list += QLatin1String("--") + names[i];
+    }
+    return list;
+}
+
 QString modeNames()
 {
     QStringList names;
@@ -55,12 +68,11 @@ CommandLine CommandLine::parse(int argc, char *argv[])
                        "running."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption captureText(QStringLiteral("capture-text"),
-                                         QStringLiteral("Select a region and copy its text (starts Tessarin "
-                                                        "if it is not running)."));
-    const QCommandLineOption captureScreenshot(QStringLiteral("capture-screenshot"),
-                                               QStringLiteral("Select a region and copy it as an image and a "
-                                                              "PNG file."));
+    QStringList captures;
+    for (const CaptureKinds::Entry &entry : CaptureKinds::all()) {
+        captures << QString::fromLatin1(entry.kind.action);
+        parser.addOption(QCommandLineOption(captures.last(), QString::fromLatin1(entry.commandLineHelp)));
+    }
     const QCommandLineOption read(QStringLiteral("read"),
                                   QStringLiteral("Print the text and codes of the image files named after the "
                                                  "options (- for standard input), then exit. Needs no display "
@@ -73,8 +85,6 @@ CommandLine CommandLine::parse(int argc, char *argv[])
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("With --read, one JSON object per image and line: file, text, "
                                                  "languages, confidence, codes (or error)."));
-    parser.addOption(captureText);
-    parser.addOption(captureScreenshot);
     parser.addOption(read);
     parser.addOption(mode);
     parser.addOption(json);
@@ -97,8 +107,12 @@ CommandLine CommandLine::parse(int argc, char *argv[])
                     qPrintable(QCoreApplication::applicationVersion()));
         return CommandLine{{}, EXIT_SUCCESS, std::nullopt};
     }
+    QStringList capturesAsked;
+    for (const QString &capture : std::as_const(captures))
+        if (parser.isSet(capture))
+            capturesAsked << capture;
     if (parser.isSet(read)) {
-        if (parser.isSet(captureText) || parser.isSet(captureScreenshot))
+        if (!capturesAsked.isEmpty())
             return usageError(QStringLiteral("--read does not go with a capture."));
         if (parser.positionalArguments().isEmpty())
             return usageError(QStringLiteral("--read needs the image files to read, or - for standard input."));
@@ -115,11 +129,9 @@ CommandLine CommandLine::parse(int argc, char *argv[])
         return usageError(QStringLiteral("--mode and --json go with --read."));
     if (!parser.positionalArguments().isEmpty())
         return usageError(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
-    if (parser.isSet(captureText) && parser.isSet(captureScreenshot))
-        return usageError(QStringLiteral("Choose one of --capture-text and --capture-screenshot."));
-    if (parser.isSet(captureText))
-        return CommandLine{AppController::captureTextCommand, std::nullopt, std::nullopt};
-    if (parser.isSet(captureScreenshot))
-        return CommandLine{AppController::captureScreenshotCommand, std::nullopt, std::nullopt};
+    if (capturesAsked.size() > 1)
+        return usageError(QStringLiteral("Choose one of %1.").arg(optionList(captures)));
+    if (!capturesAsked.isEmpty())
+        return CommandLine{capturesAsked.constFirst().toLatin1(), std::nullopt, std::nullopt};
     return CommandLine{AppController::settingsCommand, std::nullopt, std::nullopt};
 }

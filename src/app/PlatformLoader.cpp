@@ -1,5 +1,6 @@
 #include "app/PlatformLoader.h"
 
+#include "app/CaptureKinds.h"
 #include "feedback/Localization.h"
 #include "platform/DesktopSession.h"
 #include "platform/SessionFacts.h"
@@ -40,10 +41,10 @@ std::unique_ptr<GlobalShortcutService> globalShortcutService()
     if (sessionFacts().desktop == DesktopSessionType::x11)
         return std::make_unique<X11GlobalShortcutService>();
     // Named as the desktop's shortcut settings show them, and as the program's D-Bus actions.
-    return std::make_unique<PortalGlobalShortcutService>(std::map<std::uint32_t, PortalGlobalShortcutService::Name>{
-        {1, {QStringLiteral("capture-text"), L::text(LocalizedKey::captureText)}},
-        {2, {QStringLiteral("capture-screenshot"), L::text(LocalizedKey::captureScreenshot)}},
-    });
+    std::map<std::uint32_t, PortalGlobalShortcutService::Name> names;
+    for (const CaptureKinds::Entry &entry : CaptureKinds::all())
+        names[entry.kind.id] = {QString::fromLatin1(entry.kind.action), L::text(entry.kind.title)};
+    return std::make_unique<PortalGlobalShortcutService>(names);
 }
 
 std::unique_ptr<CancelKeyService> cancelKeyService()

@@ -1,8 +1,8 @@
 #include "app/TrayMenu.h"
 
+#include "app/CaptureKinds.h"
 #include "app/MenuBarIcon.h"
 #include "feedback/Localization.h"
-#include "settings/HotKey.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -32,16 +32,18 @@ void TrayMenu::show()
     m_icon->show();
 }
 
-void TrayMenu::rebuild(bool captureRunning, const QString &textShortcut)
+void TrayMenu::rebuild(bool captureRunning, const AppSettings &settings)
 {
     m_menu->clear();
-    m_menu->addAction(L::text(LocalizedKey::captureText), this, &TrayMenu::captureTextRequested);
-    m_menu->addAction(L::text(LocalizedKey::captureScreenshot), this, &TrayMenu::captureScreenshotRequested);
+    for (const CaptureKinds::Entry &entry : CaptureKinds::all()) {
+        const QByteArray action = entry.kind.action;
+        m_menu->addAction(L::text(entry.kind.title), this, [this, action] { emit captureRequested(action); });
+    }
     auto addLine = [this](const QString &text) { m_menu->addAction(text)->setEnabled(false); };
     if (captureRunning)
         addLine(L::text(LocalizedKey::recognizing));
-    addLine(L::text(LocalizedKey::textShortcutStatus).arg(textShortcut));
-    addLine(L::text(LocalizedKey::imageShortcutStatus).arg(HotKey::screenshotCapture().displayString()));
+    for (const CaptureKinds::Entry &entry : CaptureKinds::all())
+        addLine(L::text(entry.kind.shortcutStatus).arg(entry.kind.shortcut(settings).displayString()));
     m_menu->addSeparator();
     m_menu->addAction(L::text(LocalizedKey::settings), this, &TrayMenu::settingsRequested);
     m_menu->addAction(L::text(LocalizedKey::help), this, &TrayMenu::helpRequested);

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
 #include <memory>
 
+struct AppSettings;
 class QMenu;
 class QSystemTrayIcon;
 
@@ -19,12 +21,12 @@ public:
     ~TrayMenu() override;
 
     void show();
-    void rebuild(bool captureRunning, const QString &textShortcut);
+    void rebuild(bool captureRunning, const AppSettings &settings);
 
 signals:
     void aboutToShow();
-    void captureTextRequested();
-    void captureScreenshotRequested();
+    // A capture kind's action name.
+    void captureRequested(const QByteArray &action);
     void settingsRequested();
     void helpRequested();
     void quitRequested();

@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -82,11 +83,16 @@ int run(int argc, char *argv[])
     // A logout ends Tessarin the way its Quit command does.
     TerminationSignals terminationSignals;
 
+    // Made once this start turns out to be the primary one; destroyed before the application object,
+    // after the lock that lets later starts reach it.
+    std::unique_ptr<AppController> controller;
     // Starting Tessarin again while it runs is how users look for it: the running one shows its
     // settings, or starts the capture asked for.
     SingleInstance instance(QStringLiteral("tessarin"));
-    const SingleInstance::Outcome outcome = instance.start(
-        request.command, [](const QByteArray &command) { AppController::shared().runCommand(command); });
+    const SingleInstance::Outcome outcome = instance.start(request.command, [&controller](const QByteArray &command) {
+        if (controller)
+            controller->runCommand(command);
+    });
     switch (outcome) {
     case SingleInstance::Outcome::forwarded:
         return 0;
@@ -98,15 +104,16 @@ int run(int argc, char *argv[])
         break;
     }
 
-    AppController &controller = AppController::shared();
-    QObject::connect(&terminationSignals, &TerminationSignals::received, &controller, &AppController::quit);
+    controller = std::make_unique<AppController>();
+    QObject::connect(&terminationSignals, &TerminationSignals::received, controller.get(), &AppController::quit);
     if (outcome == SingleInstance::Outcome::unguarded)
-        controller.addStartNotice(L::text(LocalizedKey::singleInstanceUnguarded).arg(instance.folder()));
-    controller.bootstrap();
+        controller->addStartNotice(L::text(LocalizedKey::singleInstanceUnguarded).arg(instance.folder()));
+    controller->bootstrap();
     // A first start asked for a capture: once the event loop runs. Asked for the settings, it
     // shows the tray icon only, as a start from the menu or at login should.
     if (request.command != AppController::settingsCommand)
-        QTimer::singleShot(0, &controller, [&controller, command = request.command] { controller.runCommand(command); });
+        QTimer::singleShot(0, controller.get(),
+                           [&controller, command = request.command] { controller->runCommand(command); });
     app.exec();
     return 0;
 }

@@ -41,8 +41,11 @@ QString HotKey::modifierName(Qt::KeyboardModifier modifier)
     // The sequence text of the modifier with a key ends in "+" and the key's name.
     QString text = QKeySequence(QKeyCombination(modifier, Qt::Key_0)).toString(QKeySequence::NativeText);
     text.truncate(text.lastIndexOf(u'+'));
-    // Qt names the logo key Meta; Linux desktops and keyboards call it Super.
-    return text == QCoreApplication::translate("QShortcut", "Meta") ? QStringLiteral("Super") : text;
+    // Qt names the logo key Meta; Linux desktops and keyboards call it Super. Qt's own text, in
+    // Qt's own translation: passed by name so that our translation files do not take it up.
+    static constexpr const char *qtContext = "QShortcut";
+    static constexpr const char *qtMeta = "Meta";
+    return text == QCoreApplication::translate(qtContext, qtMeta) ? QStringLiteral("Super") : text;
 }
 
 PlatformShortcut HotKey::platformShortcut() const

@@ -64,18 +64,17 @@ void SettingsView::build()
     };
 
     QFormLayout *capture = form(L::text(LocalizedKey::captureSection));
-    m_captureText = new QPushButton(L::text(LocalizedKey::captureText));
-    m_captureScreenshot = new QPushButton(L::text(LocalizedKey::captureScreenshot));
-    // Enter in the dialog must not start a capture behind the user's back.
-    m_captureText->setAutoDefault(false);
-    m_captureScreenshot->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_captureText);
-    buttons->addWidget(m_captureScreenshot);
+    for (const CaptureKind &kind : m_controller.captureKinds()) {
+        auto *button = new QPushButton(L::text(kind.title));
+        // Enter in the dialog must not start a capture behind the user's back.
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+        connect(button, &QPushButton::clicked, this,
+                [this, action = kind.action] { m_controller.startCapture(action); });
+    }
     buttons->addStretch();
     capture->addRow(buttons);
-    connect(m_captureText, &QPushButton::clicked, &m_controller, &SettingsModel::startCapture);
-    connect(m_captureScreenshot, &QPushButton::clicked, &m_controller, &SettingsModel::startImageCapture);
 
     m_key = new QComboBox;
     for (HotKeyKey key : EnumNames::values<HotKeyKey>())
@@ -102,10 +101,10 @@ void SettingsView::build()
     toggles->addStretch();
     capture->addRow(L::text(LocalizedKey::modifierKeys), toggles);
 
-    m_textShortcut = secondaryLabel();
-    capture->addRow(L::text(LocalizedKey::textShortcut), m_textShortcut);
-    m_imageShortcut = secondaryLabel(HotKey::screenshotCapture().displayString());
-    capture->addRow(L::text(LocalizedKey::imageShortcut), m_imageShortcut);
+    for (const CaptureKind &kind : m_controller.captureKinds()) {
+        m_shortcuts.emplace_back(kind, secondaryLabel());
+        capture->addRow(L::text(kind.shortcutLabel), m_shortcuts.back().second);
+    }
 
     m_languageMode = new QComboBox;
     for (PreferredLanguageMode mode : EnumNames::values<PreferredLanguageMode>())
@@ -145,7 +144,8 @@ void SettingsView::refresh()
     m_control->setChecked(settings.hotKey.control);
     m_option->setChecked(settings.hotKey.option);
     m_shift->setChecked(settings.hotKey.shift);
-    m_textShortcut->setText(settings.hotKey.displayString());
+    for (const auto &[kind, label] : m_shortcuts)
+        label->setText(kind.shortcut(settings).displayString());
     m_languageMode->setCurrentIndex(int(settings.preferredLanguageMode));
     m_lastStatus->setText(m_controller.lastResultSummary());
     m_lastStatus->setFixedHeight(m_lastStatus->heightForWidth(m_lastStatus->width()));

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "settings/CaptureKind.h"
+
 #include <QWidget>
+
+#include <utility>
+#include <vector>
 
 class SettingsModel;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPushButton;
 
 // The settings form. Every edit goes straight to the model's updateSettings(); the form
 // redraws itself from the model whenever its settings or status change.
@@ -26,15 +30,13 @@ private:
     QLabel *secondaryLabel(const QString &text = {});
 
     SettingsModel &m_controller;
-    QPushButton *m_captureText = nullptr;
-    QPushButton *m_captureScreenshot = nullptr;
     QComboBox *m_key = nullptr;
     QCheckBox *m_command = nullptr;
     QCheckBox *m_control = nullptr;
     QCheckBox *m_option = nullptr;
     QCheckBox *m_shift = nullptr;
-    QLabel *m_textShortcut = nullptr;
-    QLabel *m_imageShortcut = nullptr;
+    // Each capture kind's shortcut, as it is now.
+    std::vector<std::pair<CaptureKind, QLabel *>> m_shortcuts;
     QComboBox *m_languageMode = nullptr;
     QLabel *m_lastStatus = nullptr;
 };

@@ -65,7 +65,7 @@ OCRResult textResult(const QString &text)
 // Starts a text capture and drags over the area; true once recognition has been asked for.
 bool dragUntilRecognizing(CaptureScene &scene, const HeldRecognizer &recognizer, size_t requestsBefore)
 {
-    scene.controller().startCapture();
+    scene.controller().startCapture("capture-text");
     if (!DesktopDriver::waitForOverlays(scene.selection()))
         return false;
     const QRectF area(100, 100, 200, 80);
@@ -135,11 +135,11 @@ private slots:
         QCOMPARE(scene.controller().lastResultSummary(), L::text(LocalizedKey::captureCancelled));
         QCOMPARE(scene.visibleToast(), QString());
 
-        scene.controller().startCapture();
+        scene.controller().startCapture("capture-text");
         QVERIFY(scene.controller().isCaptureRunning());
         ScreenRegionSelectionSession *session = scene.selection().activeSession();
-        scene.controller().startImageCapture();
-        scene.controller().startCapture();
+        scene.controller().startCapture("capture-screenshot");
+        scene.controller().startCapture("capture-text");
         QCOMPARE(scene.selection().activeSession(), session);
         QCOMPARE(scene.controller().lastResultSummary(), L::text(LocalizedKey::waitingForSelection));
         DesktopDriver::xdotool({"key", "Escape"});
@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(scene.visibleToast(), L::text(LocalizedKey::clipboardChangedMeanwhile));
 
         QVERIFY(dragUntilRecognizing(scene, recognizer, 1));
-        scene.controller().startCapture();
+        scene.controller().startCapture("capture-text");
         QVERIFY(recognizer.requests[1].limit.reached() == RecognitionLimit::Reached::cancelled);
         QVERIFY(DesktopDriver::waitForOverlays(scene.selection()));
         recognizer.answer(1, textResult("stopped result"));
@@ -270,7 +270,7 @@ private slots:
             QCOMPARE(alert->defaultButton()->text(), QStringLiteral("Ask Again"));
             // The shortcut pressed again while the alert waits starts nothing, and no second alert.
             const auto *session = scene.selection().activeSession();
-            scene.controller().startCapture();
+            scene.controller().startCapture("capture-text");
             QVERIFY(scene.controller().isCaptureRunning());
             QCOMPARE(scene.selection().activeSession(), session);
             for (QAbstractButton *button : alert->buttons()) {
@@ -279,7 +279,7 @@ private slots:
             }
         });
         answer.start();
-        scene.controller().startCapture();
+        scene.controller().startCapture("capture-text");
         // The portal's answer ends the (still invisible) overlays before the alert.
         QTRY_VERIFY(!scene.controller().isCaptureRunning());
         QTRY_COMPARE(scene.selection().activeSession(), nullptr);

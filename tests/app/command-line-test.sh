@@ -106,9 +106,10 @@ Read from a file on disk"
 
 echo "== the desktop file: valid, its texts in every interface language"
 desktop-file-validate "$desktop_file" || fail "the desktop file is not valid"
+actions=$(grep -c '^\[Desktop Action ' "$desktop_file")
 for locale in de es fr ja ko pt zh_CN zh_TW; do
   for key in GenericName Comment Name; do
-    want=1; [ "$key" = Name ] && want=2 # the program's name stays; each action's is translated
+    want=1; [ "$key" = Name ] && want=$actions # the program's name stays; each action's is translated
     [ "$(grep -c "^$key\[$locale\]=" "$desktop_file")" = "$want" ] || fail "$key is not in $locale"
   done
 done

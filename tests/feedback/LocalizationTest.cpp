@@ -61,6 +61,19 @@ private slots:
         }
     }
 
+    void everyKeyIsListedWithItsEnglishTextForLupdate()
+    {
+        // lupdate knows the ids only from that list: a key missing from it would vanish from the
+        // translation files at the next update.
+        const QMetaEnum keys = QMetaEnum::fromType<LocalizedKey>();
+        QStringList enumerated, listed;
+        for (int i = 0; i < keys.keyCount(); ++i)
+            enumerated << QString::fromLatin1(keys.key(i));
+        for (const char *id : LocalizedKeys::ids)
+            listed << QString::fromLatin1(id);
+        QCOMPARE(listed, enumerated);
+    }
+
     void countsTakeTheLanguagesPluralForm()
     {
         using enum AppLanguage;

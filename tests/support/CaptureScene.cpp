@@ -63,10 +63,10 @@ QRectF CaptureScene::areaAround(const QWidget *window, int margin)
     return QRectF(window->geometry()).adjusted(margin, margin, -margin, -margin);
 }
 
-bool CaptureScene::run(void (AppController::*start)(), const QString &keys, const QStringList &actions)
+bool CaptureScene::run(const QByteArray &capture, const QString &keys, const QStringList &actions)
 {
     if (keys.isEmpty())
-        (m_controller.get()->*start)();
+        m_controller->startCapture(capture);
     else
         DesktopDriver::xdotool({"key", keys});
     if (!QTest::qWaitFor([this] { return m_controller->isCaptureRunning(); }, 5000)
@@ -81,16 +81,16 @@ bool CaptureScene::run(void (AppController::*start)(), const QString &keys, cons
 
 bool CaptureScene::captureText(const QRectF &area)
 {
-    return run(&AppController::startCapture, {}, DesktopDriver::drag(QGuiApplication::screenAt(area.center().toPoint()), area));
+    return run("capture-text", {}, DesktopDriver::drag(QGuiApplication::screenAt(area.center().toPoint()), area));
 }
 
 bool CaptureScene::captureImage(const QRectF &area, const QString &keys)
 {
-    return run(&AppController::startImageCapture, keys,
+    return run("capture-screenshot", keys,
                DesktopDriver::drag(QGuiApplication::screenAt(area.center().toPoint()), area));
 }
 
 bool CaptureScene::cancelCapture(const QString &keys)
 {
-    return run(&AppController::startCapture, keys, {"key", "Escape"});
+    return run("capture-text", keys, {"key", "Escape"});
 }

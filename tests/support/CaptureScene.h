@@ -42,7 +42,7 @@ public:
     static QRectF areaAround(const QWidget *window, int margin = 6);
 
 private:
-    bool run(void (AppController::*start)(), const QString &keys, const QStringList &actions);
+    bool run(const QByteArray &capture, const QString &keys, const QStringList &actions);
 
     QTemporaryDir m_folder;
     std::unique_ptr<AppController> m_controller;

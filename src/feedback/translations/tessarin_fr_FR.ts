@@ -240,7 +240,7 @@ Le bureau n’a pas fourni d’image de l’écran à Tessarin. Choisissez « Re
     </message>
     <message id="recognitionTimedOut">
         <source>Recognition took too long; the clipboard was left as it was</source>
-        <translation>La reconnaissance a pris trop de temps ; le presse-papiers n'a pas été modifié</translation>
+        <translation>La reconnaissance a pris trop de temps ; le presse-papiers n&apos;a pas été modifié</translation>
     </message>
     <message id="clipboardChangedMeanwhile">
         <source>Not copied: the clipboard changed during the capture</source>
