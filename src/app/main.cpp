@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QList>
 #include <QTimer>
 
@@ -68,8 +69,10 @@ int run(int argc, char *argv[])
     if (request.exitStatus)
         return *request.exitStatus;
     if (request.read) {
-        // No display, no tray, no running instance: the core application is all reading needs.
-        QCoreApplication app(argc, argv);
+        // No display, no tray, no running instance. Fonts are still needed (Chinese variants are
+        // told apart by drawing characters), and the offscreen platform has them without a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
         return request.read->run(*AppServices::recognizer(), AppSettingsStore().load().preferredLanguageMode);
     }
 
