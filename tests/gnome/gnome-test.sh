@@ -23,7 +23,7 @@ scene_has_focus() { [ "$(focused_class)" = show_scene ]; }
 overlay_shown() { shell windows | awk -F'\t' '$1 == "Tessarin selection" && $5 == "true"' | grep -q .; }
 overlay_gone() { ! shell windows | grep -q "Tessarin selection"; }
 button_shown() { shell button "$1" >/dev/null; }
-click_button() { shell click $(shell button "$1"); }
+click_button() { wait_for 5 "the $1 button in its place" button_shown "$1"; shell click $(shell button "$1"); }
 # Waits read GNOME's own clipboard: wl-paste takes the keyboard focus to read it on GNOME, and a
 # window taking the focus just as the program writes makes GNOME drop the write. wl-paste reads
 # once the result is there, as the other program a user pastes into.

@@ -71,6 +71,9 @@ BUTTON = '''
     if (actor instanceof imports.gi.St.Button && actor.visible && actor.mapped && actor.label === %s) {
         const [x, y] = actor.get_transformed_position();
         const [w, h] = actor.get_transformed_size();
+        // A dialog's buttons have no place until it is first laid out.
+        if (![x, y, w, h].every(Number.isFinite))
+            return "";
         return Math.round(x + w / 2) + " " + Math.round(y + h / 2);
     }
     for (const child of actor.get_children()) {
