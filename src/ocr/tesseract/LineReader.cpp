@@ -55,6 +55,31 @@ void recognizeWithin(tesseract::TessBaseAPI *engine, const RecognitionLimit &lim
     stopAtLimit(limit);
 }
 
+// Whether the line's ink is full-height glyphs filling it, as two or more Han, kana or Hangul
+// glyphs are, and not an icon with a mark beside it.
+bool looksLikeCJKGlyphs(const QRect &line, const std::vector<QRect> &glyphs)
+{
+    int covered = 0;
+    for (const QRect &glyph : glyphs) {
+        if (!line.contains(glyph.center()))
+            continue;
+        if (glyph.height() * 10 < line.height() * 8)
+            return false;
+        covered += glyph.width();
+    }
+    return line.width() * 5 >= line.height() * 8 && covered * 10 >= line.width() * 8;
+}
+
+// Two or three Latin letters read over a short CJK label (a Latin model reads two Han glyphs
+// as "BE"): the other scripts' models are asked too, and the surest reading stands. Real short
+// words are mostly read surely enough to skip this.
+bool isShortLatinGuess(const RecognizedText &text, const QString &model)
+{
+    constexpr qsizetype longestGuess = 3;
+    constexpr float sureShortWord = 0.95f;
+    return scriptOf(model) == Script::latin && text.string.size() <= longestGuess && text.confidence < sureShortWord;
+}
+
 } // namespace
 
 LineReader::LineReader(TesseractEnginePool &pool, ImageAnalysis &analysis, const QStringList &models, ReadAhead readAhead)
@@ -100,7 +125,12 @@ LineRead LineReader::read(qsizetype lineIndex)
             if (std::abs(preference) >= clearHanPreference)
                 learnBetterHanModel(preference > 0 ? model : order[i - 1]);
         }
-        if (best.text && best.text->confidence >= acceptedLineConfidence) {
+        const bool anotherScriptFollows = std::any_of(order.begin() + long(i) + 1, order.end(), [&](const QString &each) {
+            return scriptOf(each) != scriptOf(model);
+        });
+        if (best.text && best.text->confidence >= acceptedLineConfidence
+            && !(anotherScriptFollows && isShortLatinGuess(*best.text, best.model)
+                 && looksLikeCJKGlyphs(m_analysis.lines[size_t(lineIndex)], m_analysis.prepared.glyphs))) {
             learnProvenModel(lineIndex, best.model);
             break;
         }

@@ -735,10 +735,12 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
     std::vector<std::pair<QRect, int>> rows = rowsOf(loose, reach, glyphHeight);
     for (const auto &[row, count] : rows) {
         // A lone mark is more likely an icon than text, unless it has a digit's or a letter's
-        // build: an unread count on its own, far from its label.
-        const bool glyphBuilt = row.width() * 10 >= row.height() * 3 && row.width() * 10 <= row.height() * 8
-            && row.height() * 10 >= glyphHeight * 8 && row.height() * 10 <= glyphHeight * 16;
-        if (count < 2 && row.width() < 2 * row.height() && !glyphBuilt)
+        // build (an unread count on its own, far from its label), or is as wide as two glyphs
+        // that touch (a short CJK label in small type).
+        const bool textHigh = row.height() * 10 >= glyphHeight * 8 && row.height() * 10 <= glyphHeight * 16;
+        const bool glyphBuilt = textHigh && row.width() * 10 >= row.height() * 3 && row.width() * 10 <= row.height() * 8;
+        const bool touchingGlyphs = textHigh && row.width() * 5 >= row.height() * 8;
+        if (count < 2 && row.width() < 2 * row.height() && !glyphBuilt && !touchingGlyphs)
             continue;
         const int top = row.top();
         const auto below = std::find_if(lines.begin(), lines.end(), [top](const QRect &line) { return line.top() > top; });
