@@ -491,6 +491,10 @@ int main(int argc, char *argv[])
     QStringList modes = parser.value("modes").split(',', Qt::SkipEmptyParts);
     if (modes.isEmpty())
         modes = QStringList{"automatic", "prioritizeLatin", "prioritizeCJK"};
+    if (samples.empty()) {
+        qCritical("ocr_bench: no sample is in the groups asked for");
+        return 2;
+    }
 
     for (const QString &system : systems) {
         auto provider = makeProvider(system);

@@ -62,6 +62,11 @@ public:
         m_painter.drawRoundedRect(area, radius, radius);
         return *this;
     }
+    AppScreen &font(const QString &family)
+    {
+        m_font.setFamily(family);
+        return *this;
+    }
     AppScreen &text(QPoint baseline, const QString &text, QColor colour)
     {
         m_painter.setFont(m_font);
@@ -418,6 +423,16 @@ private slots:
                                                     .text({20, 60}, "Paste", dark).text({230, 60}, "Ctrl+V", QColor(0x70, 0x70, 0x70))
                                                     .image()
                                              << "Copy Ctrl+C\nPaste Ctrl+V";
+        const QColor number(0x85, 0x85, 0x85), code(0xd4, 0xd4, 0xd4);
+        QTest::newRow("a code editor with line numbers")
+            << AppScreen(460, 130, QColor(0x1e, 0x1e, 0x1e))
+                   .font("DejaVu Sans Mono")
+                   .text({10, 24}, " 8", number).text({60, 24}, "def area(width, height):", code)
+                   .text({10, 52}, " 9", number).text({60, 52}, "    if width < 0:", code)
+                   .text({10, 80}, "10", number).text({60, 80}, "        raise ValueError(width)", code)
+                   .text({10, 108}, "11", number).text({60, 108}, "    return width * height", code)
+                   .image()
+            << "def area(width, height):\n    if width < 0:\n        raise ValueError(width)\n    return width * height";
         QTest::newRow("settings with check boxes and a switch")
             << AppScreen(380, 110, Qt::white)
                    .outline({12, 14, 16, 16}, QColor(0x6f, 0x6f, 0x6f), 3)

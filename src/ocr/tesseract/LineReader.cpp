@@ -184,6 +184,8 @@ std::optional<RecognizedText> LineReader::readNow(const QString &model, qsizetyp
     QMutexLocker lock(&m_analysis.mutex);
     m_analysis.reads.insert(key, reading.text);
     m_analysis.glyphs.insert(key, std::move(reading.glyphs));
+    if (narrowed.isNull())
+        m_analysis.words.insert(key, std::move(reading.words));
     return reading.text;
 }
 
@@ -196,7 +198,8 @@ LineReading LineReader::recognizedLine(tesseract::TessBaseAPI *engine, const Rec
     LineReading reading;
     reading.text = RecognizedText{normalizedLine(QString::fromUtf8(text.get())),
                                   std::clamp(float(engine->MeanTextConf()) / 100.0f, 0.0f, 1.0f)};
-    reading.onlyIcons = withoutIcons(engine, *reading.text);
+    reading.words = readWords(engine);
+    reading.onlyIcons = withoutIcons(reading.words, *reading.text);
     std::unique_ptr<tesseract::ResultIterator> glyph(engine->GetIterator());
     if (glyph && !glyph->Empty(tesseract::RIL_SYMBOL)) {
         do {
@@ -213,12 +216,12 @@ LineReading LineReader::recognizedLine(tesseract::TessBaseAPI *engine, const Rec
     return reading;
 }
 
-bool LineReader::withoutIcons(tesseract::TessBaseAPI *engine, RecognizedText &line)
+std::vector<TextRules::ReadWord> LineReader::readWords(tesseract::TessBaseAPI *engine)
 {
     std::vector<TextRules::ReadWord> words;
     std::unique_ptr<tesseract::ResultIterator> word(engine->GetIterator());
     if (!word || word->Empty(tesseract::RIL_WORD))
-        return false;
+        return words;
     do {
         int left = 0, top = 0, right = 0, bottom = 0;
         word->BoundingBox(tesseract::RIL_WORD, &left, &top, &right, &bottom);
@@ -226,6 +229,13 @@ bool LineReader::withoutIcons(tesseract::TessBaseAPI *engine, RecognizedText &li
         words.push_back({text ? QString::fromUtf8(text.get()).trimmed() : QString(),
                          QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), word->Confidence(tesseract::RIL_WORD)});
     } while (word->Next(tesseract::RIL_WORD));
+    return words;
+}
+
+bool LineReader::withoutIcons(const std::vector<TextRules::ReadWord> &words, RecognizedText &line)
+{
+    if (words.empty())
+        return false;
     const TextRules::IconWords icons = TextRules::iconWords(words);
     if (icons.leading == words.size()) {
         // Surely no text: no other model is asked.

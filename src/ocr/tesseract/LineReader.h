@@ -5,6 +5,7 @@
 #include "ocr/tesseract/TesseractEnginePool.h"
 #include "ocr/tesseract/TesseractImage.h"
 #include "ocr/tesseract/HanVariants.h"
+#include "ocr/tesseract/TextRules.h"
 
 #include <QHash>
 #include <QMutex>
@@ -53,6 +54,7 @@ struct LineRead {
 struct LineReading {
     std::optional<RecognizedText> text;
     std::vector<ReadGlyph> glyphs;
+    std::vector<TextRules::ReadWord> words;
     bool onlyIcons = false;
 };
 
@@ -66,6 +68,8 @@ struct ImageAnalysis : std::enable_shared_from_this<ImageAnalysis> {
     std::vector<QRect> lines;
     QMutex mutex;
     QHash<QString, std::optional<RecognizedText>> reads;
+    // The words of each reading of a line read where it stands in the image, by the same keys.
+    QHash<QString, std::vector<TextRules::ReadWord>> words;
     // The glyphs of each reading, by the same keys.
     QHash<QString, std::vector<ReadGlyph>> glyphs;
     // Lines read with their wide gaps narrowed: reading them as a block would undo that.
@@ -113,7 +117,8 @@ public:
     static LineReading recognizedLine(tesseract::TessBaseAPI *engine, const RecognitionLimit &limit,
                                       const QImage &source = {});
     // Icons the model read as characters, taken off the line's ends; true when that was all.
-    static bool withoutIcons(tesseract::TessBaseAPI *engine, RecognizedText &line);
+    static bool withoutIcons(const std::vector<TextRules::ReadWord> &words, RecognizedText &line);
+    static std::vector<TextRules::ReadWord> readWords(tesseract::TessBaseAPI *engine);
 
     // The given lines read together as one block of text, one reading per line found.
     std::vector<RecognizedText> readBlock(const QString &model, const std::vector<qsizetype> &lines);

@@ -4,6 +4,7 @@
 #include "ocr/Scripts.h"
 #include "ocr/SupportedLanguage.h"
 #include "ocr/tesseract/Cld2LanguageRecognizer.h"
+#include "ocr/tesseract/CodeLayout.h"
 #include "ocr/tesseract/LineReader.h"
 #include "ocr/tesseract/PageLayout.h"
 #include "ocr/tesseract/TesseractEnginePool.h"
@@ -617,20 +618,32 @@ std::vector<TextObservation> inReadingOrder(const ImageAnalysis &analysis, const
     std::vector<QRect> boxes;
     for (qsizetype line : lines)
         boxes.push_back(analysis.lines[size_t(line)]);
-    std::vector<TextObservation> observations;
+    std::vector<RowPieces> rows;
     for (const LayoutRow &row : PageLayout::readingOrder(boxes, analysis.prepared.rules)) {
-        QString text;
-        double weighted = 0;
+        RowPieces pieces;
         for (size_t k = 0; k < row.lines.size(); ++k) {
             const std::optional<RecognizedText> &read = reads[row.lines[k]].text;
             if (!read || read->string.trimmed().isEmpty()) {
                 qCDebug(ocrLog) << "no text read in the line at" << boxes[row.lines[k]];
                 continue;
             }
+            RowPiece piece{boxes[row.lines[k]], read->string, read->confidence, k ? row.separators[k - 1] : QChar(u' '), {}};
+            for (const TextRules::ReadWord &word : analysis.words.value(ImageAnalysis::readKey(lines[row.lines[k]], reads[row.lines[k]].model)))
+                piece.wordStarts.push_back(word.box.left());
+            pieces.push_back(std::move(piece));
+        }
+        rows.push_back(std::move(pieces));
+    }
+    CodeLayout::asCode(rows);
+    std::vector<TextObservation> observations;
+    for (const RowPieces &row : rows) {
+        QString text;
+        double weighted = 0;
+        for (const RowPiece &piece : row) {
             if (!text.isEmpty())
-                text += row.separators[k - 1];
-            text += read->string;
-            weighted += double(read->confidence) * double(read->string.size());
+                text += piece.separator;
+            text += piece.text;
+            weighted += double(piece.confidence) * double(piece.text.size());
         }
         if (text.isEmpty())
             observations.push_back(TextObservation{});
