@@ -740,10 +740,7 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
         const bool textHigh = row.height() * 10 >= glyphHeight * 8 && row.height() * 10 <= glyphHeight * 16;
         const bool glyphBuilt = textHigh && row.width() * 10 >= row.height() * 3 && row.width() * 10 <= row.height() * 8;
         const bool touchingGlyphs = textHigh && row.width() * 5 >= row.height() * 8;
-        // A code line's closing brace or bracket, as tall as a line's ascenders and descenders.
-        const bool bracketBuilt = row.width() * 10 >= row.height() * 2 && row.width() * 10 <= row.height() * 6
-            && row.height() * 10 >= glyphHeight * 8 && row.height() * 10 <= glyphHeight * 22;
-        if (count < 2 && row.width() < 2 * row.height() && !glyphBuilt && !touchingGlyphs && !bracketBuilt)
+        if (count < 2 && row.width() < 2 * row.height() && !glyphBuilt && !touchingGlyphs)
             continue;
         const int top = row.top();
         const auto below = std::find_if(lines.begin(), lines.end(), [top](const QRect &line) { return line.top() > top; });
