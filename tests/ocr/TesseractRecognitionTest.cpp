@@ -433,6 +433,14 @@ private slots:
                    .text({10, 108}, "11", number).text({60, 108}, "    return width * height", code)
                    .image()
             << "def area(width, height):\n    if width < 0:\n        raise ValueError(width)\n    return width * height";
+        QTest::newRow("Latin words in a Korean dialog")
+            << AppScreen(420, 100, Qt::white)
+                   .font("Noto Sans CJK KR")
+                   .text({20, 30}, "주석 포함 (Comments)", dark)
+                   .shape({20, 50, 260, 40}, QColor(0x35, 0x84, 0xe4))
+                   .text({34, 77}, "내보내기 (Export)", Qt::white)
+                   .image()
+            << "주석 포함 (Comments)\n내보내기 (Export)";
         QTest::newRow("settings with check boxes and a switch")
             << AppScreen(380, 110, Qt::white)
                    .outline({12, 14, 16, 16}, QColor(0x6f, 0x6f, 0x6f), 3)

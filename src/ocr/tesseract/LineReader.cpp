@@ -137,7 +137,45 @@ LineRead LineReader::read(qsizetype lineIndex)
         if (best.text && scriptOf(best.model) == Script::latin && looksLikeLatinText(*best.text))
             break;
     }
+    mendLatinWords(best, lineIndex);
     return best;
+}
+
+void LineReader::mendLatinWords(LineRead &line, qsizetype lineIndex)
+{
+    if (!line.text || scriptOf(line.model) == Script::latin)
+        return;
+    const auto latin = std::find_if(m_models.begin(), m_models.end(), [](const QString &model) { return scriptOf(model) == Script::latin; });
+    if (latin == m_models.end())
+        return;
+    std::vector<TextRules::ReadWord> words;
+    RecognitionLimit limit;
+    {
+        QMutexLocker lock(&m_analysis.mutex);
+        words = m_analysis.words.value(ImageAnalysis::readKey(lineIndex, line.model));
+        limit = m_analysis.limit;
+    }
+    QString &text = line.text->string;
+    qsizetype from = 0;
+    for (const TextRules::ReadWord &word : words) {
+        const qsizetype at = text.indexOf(word.text, from);
+        if (at < 0)
+            continue;
+        from = at + word.text.size();
+        if (!TextRules::mayBeMisreadLatin(word))
+            continue;
+        tesseract::TessBaseAPI *engine = engineFor(*latin);
+        engine->SetPageSegMode(tesseract::PSM_SINGLE_WORD);
+        const int margin = std::max(2, word.box.height() / 4);
+        const QRect area = word.box.adjusted(-margin, -margin, margin, margin) & m_analysis.prepared.image.rect();
+        engine->SetRectangle(area.x(), area.y(), area.width(), area.height());
+        const LineReading reading = recognizedLine(engine, limit);
+        if (!reading.text || reading.text->string.isEmpty() || reading.text->confidence * 100 <= word.confidence
+            || !TextRules::isLatinWord(reading.text->string))
+            continue;
+        text.replace(at, word.text.size(), reading.text->string);
+        from = at + reading.text->string.size();
+    }
 }
 
 std::optional<RecognizedText> LineReader::readWith(const QString &model, qsizetype lineIndex)

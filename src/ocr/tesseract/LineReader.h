@@ -124,6 +124,10 @@ public:
     std::vector<RecognizedText> readBlock(const QString &model, const std::vector<qsizetype> &lines);
 
 private:
+    // Words of Latin letters inside a line another script's model read ("(Comments)" in a Korean
+    // dialog) read again by the Latin model; its reading stands where it is the surer one.
+    void mendLatinWords(LineRead &line, qsizetype lineIndex);
+
     // Whether the model after this one reads the line on the other core while this one does: when
     // both are sure to be asked (the two Chinese models, until the image has shown which reads
     // it better), or when a line that is no Latin text has not yet shown its script, so that the

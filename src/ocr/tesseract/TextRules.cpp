@@ -250,4 +250,28 @@ IconWords iconWords(const std::vector<ReadWord> &words)
     return icons;
 }
 
+bool mayBeMisreadLatin(const ReadWord &word)
+{
+    constexpr qsizetype shortest = 3;
+    constexpr float sure = 90;
+    if (word.text.size() < shortest || word.confidence >= sure)
+        return false;
+    return std::all_of(word.text.begin(), word.text.end(), [](QChar c) { return c.unicode() > 0x20 && c.unicode() < 0x7f; });
+}
+
+bool isLatinWord(const QString &text)
+{
+    // Two letters at least: digits and marks a CJK model reads as well as a Latin one.
+    constexpr int fewestLetters = 2;
+    int letters = 0;
+    for (QChar c : text) {
+        if (c.isLetter() && c.script() != QChar::Script_Latin)
+            return false;
+        if (!c.isLetterOrNumber() && (c.unicode() >= 0x7f || c.isSpace()))
+            return false;
+        letters += c.isLetter() ? 1 : 0;
+    }
+    return letters >= fewestLetters;
+}
+
 } // namespace TextRules

@@ -38,4 +38,12 @@ struct IconWords {
 };
 IconWords iconWords(const std::vector<ReadWord> &words);
 
+// Whether another script's model may have misread Latin letters as this word: three or more
+// ASCII characters, not all digits, or all digits read unsurely.
+bool mayBeMisreadLatin(const ReadWord &word);
+
+// Whether a Latin model's reading of a word is a word of the Latin script: two letters or more,
+// with digits and ASCII punctuation around or within them.
+bool isLatinWord(const QString &text);
+
 } // namespace TextRules
