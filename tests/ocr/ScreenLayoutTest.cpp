@@ -173,6 +173,13 @@ private slots:
                                             << TextRules::IconWords{};
         QTest::newRow("a word space is no gap") << std::vector{at("a", 6, 16, 60), at("cat", 24, 60)}
                                              << TextRules::IconWords{};
+        QTest::newRow("a star read as a plus") << std::vector{at("+", 6, 20, 93), at("Favoris", 44, 110)}
+                                            << TextRules::IconWords{1, 0};
+        QTest::newRow("an avatar read as an equals sign")
+            << std::vector{at("=", 6, 24), at("王明", 50, 90), at("3", 300, 312)} << TextRules::IconWords{1, 0};
+        QTest::newRow("a prompt's dollar stays")
+            << std::vector{at("$", 6, 16), at("ls", 40, 60)} << TextRules::IconWords{};
+        QTest::newRow("a list's dash stays") << std::vector{at("-", 6, 16), at("Milk", 40, 80)} << TextRules::IconWords{};
         QTest::newRow("a tab's close button") << std::vector{at("Notes.txt", 6, 100), at("x", 124, 134, 90)}
                                            << TextRules::IconWords{0, 1};
         QTest::newRow("a row of toolbar icons")

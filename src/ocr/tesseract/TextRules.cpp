@@ -176,11 +176,16 @@ bool isOneLetterWord(const QString &text)
     return text.size() == 1 && words.contains(text.front());
 }
 
-// An icon comes back as a short word of Latin letters or digits the model is unsure of, or as
-// pictographs. ASCII's symbols are text (a prompt's "$", a brace, a list's dash), and so is any
-// word of another script, however short.
+// An icon comes back as a short word of Latin letters or digits the model is unsure of, as
+// pictographs, or as one of the ASCII symbols that no text begins or ends with after a gap (a
+// star read as "+", an avatar as "=", a back arrow as "<", a tag as "@"). ASCII's other symbols
+// are text (a prompt's "$", a brace, a list's dash), and so is any word of another script,
+// however short.
 bool mayBeIcon(const ReadWord &word)
 {
+    static const QString iconLikeSymbols = QStringLiteral("+=<~^|_@");
+    if (word.text.size() == 1 && iconLikeSymbols.contains(word.text.front()))
+        return true;
     constexpr float sureLetters = 92;
     // A list's number or letter ("1.", "b)") stands apart from its item too.
     static const QRegularExpression listMarker(QStringLiteral("^[0-9A-Za-z]{1,2}[.)]$"));
