@@ -29,12 +29,9 @@ QStringList RecognitionOutput::strings() const
     for (const TextObservation &observation : observations) {
         if (!observation.topCandidate)
             continue;
-        // Leading spaces are a code line's indentation.
-        QString line = observation.topCandidate->string;
-        while (!line.isEmpty() && line.back().isSpace())
-            line.chop(1);
-        if (!line.trimmed().isEmpty())
-            lines << line;
+        const QString line = observation.topCandidate->string.trimmed();
+        if (!line.isEmpty())
+            lines << QString(observation.indentation, u' ') + line;
     }
     return lines;
 }

@@ -31,9 +31,11 @@ struct RecognizedText {
     bool operator==(const RecognizedText &) const = default;
 };
 
-// One text line found by the engine, with its single best candidate if it has one.
+// One text line found by the engine, with its single best candidate if it has one, and the
+// spaces it is indented by where indentation is part of the text (code).
 struct TextObservation {
     std::optional<RecognizedText> topCandidate;
+    int indentation = 0;
 
     bool operator==(const TextObservation &) const = default;
 };

@@ -645,10 +645,12 @@ std::vector<TextObservation> inReadingOrder(const ImageAnalysis &analysis, const
             text += piece.text;
             weighted += double(piece.confidence) * double(piece.text.size());
         }
-        if (text.isEmpty())
+        const auto indentation = std::find_if(text.begin(), text.end(), [](QChar c) { return !c.isSpace(); }) - text.begin();
+        if (text.trimmed().isEmpty())
             observations.push_back(TextObservation{});
         else
-            observations.push_back(TextObservation{RecognizedText{text, float(weighted / double(text.size()))}});
+            observations.push_back(TextObservation{RecognizedText{text.trimmed(), float(weighted / double(text.size()))},
+                                                   int(indentation)});
     }
     return observations;
 }
