@@ -1,5 +1,6 @@
 // The recognition algorithm against a scripted engine: the result's assembly, the languages
 // each mode asks for, and failures that real Tesseract cannot be made to reach on demand.
+#include "ocr/SupportedLanguage.h"
 #include "ocr/TesseractOCRProvider.h"
 
 #include <QTest>
@@ -11,11 +12,18 @@ TextObservation line(const QString &text, float confidence)
     return TextObservation{RecognizedText{text, confidence}};
 }
 
+QStringList allLanguages()
+{
+    QStringList identifiers;
+    for (SupportedLanguages::SupportedLanguage language : SupportedLanguages::allCases())
+        identifiers << SupportedLanguages::toRawValue(language);
+    return identifiers;
+}
+
 class ScriptedEngine : public TextRecognitionEngine
 {
 public:
-    QStringList supported{"en-US", "zh-Hans", "zh-Hant", "fr-FR", "de-DE", "it-IT",
-                          "ja-JP", "ko-KR", "es-ES", "pt-PT", "tr-TR"};
+    QStringList supported = allLanguages();
     std::vector<std::vector<TextObservation>> outputs; // one per pass, in order
     int failAtPass = -1;
     std::vector<TextRecognitionSettings> performed;
