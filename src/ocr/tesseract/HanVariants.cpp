@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMutexLocker>
 #include <QPainter>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
@@ -29,6 +30,53 @@ QRect inkBounds(const QImage &grayscale, const QRect &area)
         }
     }
     return left > right ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+constexpr int canvas = 96;
+
+QImage drawnOnThisThread(const QString &character)
+{
+    QImage image(canvas, canvas, QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QFont font(QStringList{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans CJK TC")});
+    font.setPixelSize(canvas * 2 / 3);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(image.rect(), Qt::AlignCenter, character);
+    painter.end();
+    return image;
+}
+
+// Fonts keep caches per thread, and the recognition threads outlive the application's font
+// caches: characters are drawn on a thread of this file's own, which ends with the application.
+struct DrawingThread {
+    QMutex mutex;
+    QThread *thread = nullptr;
+    QObject *context = nullptr; // lives on the thread: what is drawn is sent to it
+    bool ended = false;
+    QHash<QString, QImage> shapes;
+};
+
+DrawingThread &drawingThread()
+{
+    static DrawingThread drawing;
+    return drawing;
+}
+
+void endDrawingThread()
+{
+    DrawingThread &drawing = drawingThread();
+    QMutexLocker lock(&drawing.mutex);
+    drawing.ended = true;
+    if (!drawing.thread)
+        return;
+    drawing.thread->quit();
+    drawing.thread->wait();
+    delete drawing.context;
+    delete drawing.thread;
+    drawing.context = nullptr;
+    drawing.thread = nullptr;
 }
 
 } // namespace
@@ -93,24 +141,23 @@ QImage HanVariants::drawn(const QString &character)
     // Drawing needs the fonts of a GUI application; reading files from a script has none.
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return {};
-    static QMutex mutex;
-    static QHash<QString, QImage> cache;
-    QMutexLocker lock(&mutex);
-    if (const auto found = cache.constFind(character); found != cache.cend())
+    DrawingThread &drawing = drawingThread();
+    QMutexLocker lock(&drawing.mutex);
+    if (const auto found = drawing.shapes.constFind(character); found != drawing.shapes.cend())
         return *found;
-    constexpr int canvas = 96;
-    QImage image(canvas, canvas, QImage::Format_Grayscale8);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        QFont font(QStringList{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans CJK TC")});
-        font.setPixelSize(canvas * 2 / 3);
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        painter.drawText(image.rect(), Qt::AlignCenter, character);
+    if (drawing.ended)
+        return {};
+    if (!drawing.thread) {
+        drawing.thread = new QThread;
+        drawing.context = new QObject;
+        drawing.context->moveToThread(drawing.thread);
+        drawing.thread->start();
+        qAddPostRoutine(endDrawingThread);
     }
-    const QImage shape = shapeOf(image, image.rect());
-    cache.insert(character, shape);
+    QImage shape;
+    QMetaObject::invokeMethod(drawing.context, [&] { shape = shapeOf(drawnOnThisThread(character), QRect(0, 0, canvas, canvas)); },
+                              Qt::BlockingQueuedConnection);
+    drawing.shapes.insert(character, shape);
     return shape;
 }
 
