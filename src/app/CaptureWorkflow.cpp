@@ -77,7 +77,7 @@ CaptureWorkflow::CaptureWorkflow(ClipboardService &clipboard, OCRProvider &ocr, 
     , m_ocr(ocr)
     , m_grabber(grabber)
     , m_toasts(toasts)
-    , m_overlay{session.waylandClient, session.waylandClient}
+    , m_overlay{.fullScreen = session.waylandClient, .heldAfterSelection = session.waylandClient, .heldBadge = {}}
 {
     m_selection.onHeldOverlayCancelled = [this] { stopRecognition(); };
     // On Wayland a program learns of the clipboard only with the focus, and is told of it again
@@ -107,7 +107,11 @@ void CaptureWorkflow::startTextCapture()
     stopRecognition();
     if (!begin())
         return;
-    run([this](const CapturedScreenImage &captured) { recognize(captured.image); });
+    // Where the overlay would be held, the screen is live again while the text is read.
+    SelectionOverlayMode overlay = m_overlay;
+    if (overlay.heldAfterSelection)
+        overlay.heldBadge = L::text(LocalizedKey::recognizing);
+    run(overlay, [this](const CapturedScreenImage &captured) { recognize(captured.image); });
 }
 
 void CaptureWorkflow::startImageCapture()
@@ -115,7 +119,7 @@ void CaptureWorkflow::startImageCapture()
     stopRecognition();
     if (!begin())
         return;
-    run([this](const CapturedScreenImage &captured) {
+    run(m_overlay, [this](const CapturedScreenImage &captured) {
         deliverUnlessChanged([this, captured] { return copyImage(captured); });
     });
 }
@@ -124,6 +128,7 @@ void CaptureWorkflow::stopRecognition()
 {
     if (!m_recognizing)
         return;
+    qCInfo(appLog) << "recognition stopped before its end";
     m_recognition.cancel();
     setRecognizing(false);
     ++m_recognitionRun; // its result, when it comes, is no one's
@@ -146,9 +151,9 @@ bool CaptureWorkflow::begin()
     return true;
 }
 
-void CaptureWorkflow::run(std::function<void(const CapturedScreenImage &)> onCaptured)
+void CaptureWorkflow::run(const SelectionOverlayMode &overlay, std::function<void(const CapturedScreenImage &)> onCaptured)
 {
-    m_selection.selectRegion(m_grabber, m_overlay)
+    m_selection.selectRegion(m_grabber, overlay)
         .then(this, [this, onCaptured](const std::optional<ScreenRegionSelection> &selection) {
             if (!selection) {
                 finish(cancelled());

@@ -62,7 +62,7 @@ signals:
 
 private:
     bool begin();
-    void run(std::function<void(const CapturedScreenImage &)> onCaptured);
+    void run(const SelectionOverlayMode &overlay, std::function<void(const CapturedScreenImage &)> onCaptured);
     void recognize(const QImage &image);
     void setRecognizing(bool recognizing);
     // Runs write when the clipboard takes writes and ends the run with its outcome once the

@@ -138,10 +138,15 @@ void ScreenRegionSelectionSession::finish(const std::optional<ScreenRegionSelect
         if (window && !hold)
             window->releaseKeyboard();
     }
-    if (hold)
-        onHoldOverlay(m_windows);
-    else
+    if (hold && !overlay.heldBadge.isEmpty()) {
         closeWindows(m_windows);
+        QScreen *screen = selection->screen ? selection->screen.data() : QGuiApplication::primaryScreen();
+        onHoldOverlay({ScreenRegionSelectionWindow::badge(screen, overlay.heldBadge)});
+    } else if (hold) {
+        onHoldOverlay(m_windows);
+    } else {
+        closeWindows(m_windows);
+    }
     m_windows.clear();
     m_promise.addResult(selection);
     m_promise.finish();

@@ -41,9 +41,19 @@ std::optional<QRectF> ScreenRegionSelectionView::dragRect() const
     return QRectF(*m_dragStart, *m_dragCurrent).normalized();
 }
 
+QSize ScreenRegionSelectionView::showBadge(const QString &text)
+{
+    m_badge = text;
+    update();
+    const QFontMetrics metrics(font());
+    return {metrics.horizontalAdvance(text) + 2 * metrics.height(), 2 * metrics.height()};
+}
+
 void ScreenRegionSelectionView::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape)
+    if (!m_badge.isEmpty())
+        event->ignore();
+    else if (event->key() == Qt::Key_Escape)
         m_onFinish(std::nullopt);
     else
         QWidget::keyPressEvent(event);
@@ -88,9 +98,22 @@ void ScreenRegionSelectionView::updateDrag(const QPointF &position)
     update(changed.toAlignedRect().adjusted(-3, -3, 3, 3));
 }
 
+void ScreenRegionSelectionView::paintBadge(QPainter &painter)
+{
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(rect(), Qt::AlignCenter, m_badge);
+}
+
 void ScreenRegionSelectionView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    if (!m_badge.isEmpty()) {
+        paintBadge(painter);
+        return;
+    }
     const std::optional<QRectF> rect = dragRect();
     if (m_snapshot.isNull()) {
         // No picture of the screen: a translucent veil, which needs a compositor to show.

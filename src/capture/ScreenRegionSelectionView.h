@@ -29,6 +29,9 @@ public:
     void begin(QImage snapshot, FinishHandler onFinish);
 
     std::optional<QRectF> dragRect() const;
+    // Draws only this text from now on, and leaves the keys to the window; returns the size the
+    // text needs.
+    QSize showBadge(const QString &text);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -40,6 +43,7 @@ protected:
 private:
     void updateDrag(const QPointF &position);
     void finishSelection();
+    void paintBadge(QPainter &painter);
 
     QPointer<QScreen> m_screen;
     QImage m_snapshot;
@@ -47,4 +51,5 @@ private:
     std::optional<QPointF> m_dragStart;
     std::optional<QPointF> m_dragCurrent;
     bool m_painted = false;
+    QString m_badge;
 };

@@ -29,6 +29,17 @@ ScreenRegionSelectionWindow::ScreenRegionSelectionWindow(QScreen *screen, bool t
     windowHandle()->installEventFilter(this);
 }
 
+ScreenRegionSelectionWindow *ScreenRegionSelectionWindow::badge(QScreen *screen, const QString &text)
+{
+    auto *window = new ScreenRegionSelectionWindow(screen);
+    // A fixed size is what tiling desktops float instead of tiling.
+    window->setFixedSize(window->m_view->showBadge(text));
+    window->show();
+    window->m_view->setFocus();
+    window->activateWindow();
+    return window;
+}
+
 std::span<uchar> ScreenRegionSelectionWindow::drawingBuffer()
 {
     // X11's buffer exists once sized; Wayland's only while a frame is drawn, and asking it for its

@@ -16,6 +16,9 @@ class ScreenRegionSelectionWindow : public QWidget
 public:
     // A translucent window veils the live screen where no picture of it could be taken.
     explicit ScreenRegionSelectionWindow(QScreen *screen, bool translucent = false);
+    // A small window on the screen saying what is being done, shown with the keys; where the
+    // desktop places it.
+    static ScreenRegionSelectionWindow *badge(QScreen *screen, const QString &text);
 
     ScreenRegionSelectionView *view() const { return m_view; }
     // The memory the window will be drawn into, made now at the window's size; empty where the

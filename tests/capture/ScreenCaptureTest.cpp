@@ -47,6 +47,23 @@ bool isDimmed(const QColor &shown, const QColor &original)
         && near(shown.blue(), original.blue());
 }
 
+// The selection's windows a user sees now: overlays, or what is held after a selection.
+std::vector<QWidget *> selectionWindowsShown()
+{
+    std::vector<QWidget *> shown;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && widget->windowTitle() == QLatin1String("Tessarin selection"))
+            shown.push_back(widget);
+    }
+    return shown;
+}
+int shownSelectionWindows() { return int(selectionWindowsShown().size()); }
+QWidget *shownSelectionWindow()
+{
+    const std::vector<QWidget *> shown = selectionWindowsShown();
+    return shown.empty() ? nullptr : shown.front();
+}
+
 std::vector<QString> timingLines;
 
 void keepTimingLines(QtMsgType, const QMessageLogContext &context, const QString &message)
@@ -167,23 +184,43 @@ private slots:
         QVERIFY(!select({"mousemove", QString::number(click.x()), QString::number(click.y()), "click", "1"}));
     }
 
-    // A held overlay stays until dismissed; Escape on it is passed on, for the work under way.
+    // A held overlay, or the badge held in its place, stays until dismissed; Escape on it is
+    // passed on, for the work under way.
+    void escapeOnAHeldOverlayIsPassedOn_data()
+    {
+        QTest::addColumn<QString>("badge");
+        QTest::newRow("the overlay itself") << QString();
+        QTest::newRow("a badge in its place") << QStringLiteral("Recognizing...");
+    }
     void escapeOnAHeldOverlayIsPassedOn()
     {
+        QFETCH(QString, badge);
         int escapes = 0;
         m_selection.onHeldOverlayCancelled = [&] { ++escapes; };
-        auto future = m_selection.selectRegion(PlatformLoader::screenGrabber(), {.heldAfterSelection = true});
+        auto future = m_selection.selectRegion(PlatformLoader::screenGrabber(),
+                                               {.heldAfterSelection = true, .heldBadge = badge});
         QVERIFY(waitForOverlays(m_selection));
         QProcess driver;
         driver.start("xdotool", drag(QGuiApplication::screens().at(0), {100, 100}, {300, 200}));
         QTRY_VERIFY(future.isFinished());
         driver.waitForFinished();
         QVERIFY(future.result().has_value());
-        QVERIFY(!xdotool({"search", "--onlyvisible", "--name", "Tessarin selection"}).isEmpty());
-        xdotool({"key", "Escape"});
+        const QSize screen = QGuiApplication::screens().at(0)->size();
+        QWidget *held = nullptr;
+        QTRY_VERIFY((held = shownSelectionWindow()) != nullptr);
+        if (badge.isEmpty()) {
+            QCOMPARE(held->size(), screen);
+            xdotool({"key", "Escape"});
+        } else {
+            // Small, and alone: the screen is live again beneath it.
+            QTRY_COMPARE(shownSelectionWindows(), 1);
+            QVERIFY(held->width() < screen.width() / 4 && held->height() < screen.height() / 4);
+            QVERIFY(!held->grab().isNull());
+            QTest::keyClick(held->focusWidget() ? held->focusWidget() : held, Qt::Key_Escape);
+        }
         QTRY_COMPARE(escapes, 1);
         m_selection.dismissOverlay();
-        QTRY_VERIFY(xdotool({"search", "--onlyvisible", "--name", "Tessarin selection"}).isEmpty());
+        QTRY_COMPARE(shownSelectionWindows(), 0);
         m_selection.onHeldOverlayCancelled = [] {};
     }
 

@@ -40,6 +40,7 @@ public:
     QImage picture;
     QString text;
     int pixelSize = 32;
+    bool page = false; // the text again and again, down the whole screen
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -54,7 +55,12 @@ protected:
         font.setPixelSize(pixelSize);
         painter.setFont(font);
         painter.setPen(Qt::black);
-        painter.drawText(QRect(40, 40, width() - 80, pixelSize * 2), Qt::AlignLeft | Qt::AlignTop, text);
+        if (!page) {
+            painter.drawText(QRect(40, 40, width() - 80, pixelSize * 2), Qt::AlignLeft | Qt::AlignTop, text);
+            return;
+        }
+        for (int y = 40; y + 2 * pixelSize < height() - 40; y += pixelSize * 3 / 2)
+            painter.drawText(QRect(40, y, width() - 120, pixelSize * 2), Qt::AlignLeft | Qt::AlignTop, text);
     }
 
 private:
@@ -80,14 +86,15 @@ int main(int argc, char *argv[])
             scene->showFullScreen();
             scenes.push_back(std::move(scene));
         }
-    } else if (args.size() == 4 && args[1] == QLatin1String("text")) {
+    } else if (args.size() == 4 && (args[1] == QLatin1String("text") || args[1] == QLatin1String("page"))) {
         auto scene = std::make_unique<Scene>(QGuiApplication::primaryScreen());
         scene->pixelSize = args[2].toInt();
         scene->text = args[3];
+        scene->page = args[1] == QLatin1String("page");
         scene->showFullScreen();
         scenes.push_back(std::move(scene));
     } else {
-        qFatal("usage: show_scene pattern OUTDIR | show_scene text SIZE TEXT");
+        qFatal("usage: show_scene pattern OUTDIR | show_scene text|page SIZE TEXT");
     }
     return app.exec();
 }

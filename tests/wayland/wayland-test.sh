@@ -110,6 +110,27 @@ wait_for 15 "the recognised text on the clipboard" clipboard_is "$text"
 wait_for 5 "the overlays to go after the text capture" overlays_are 0
 echo "ok: text capture pasted \"$text\""
 
+# While a long text is read, the overlays give way to a small badge that keeps the keys: the
+# screen is live again, and Escape stops the reading and keeps the clipboard.
+badge_with_keys() {
+  [ "$(window_outputs "Tessarin selection")" = "HEADLESS-1 Tessarin selection fullscreen=0 focused=True" ]
+}
+wl-copy kept
+"$show_scene" page 10 "Every line of this page is read while the badge waits for Escape, again and again" \
+  >"$work/scene.log" 2>&1 &
+pids+=($!)
+park_pointer
+wait_for 10 "the page scene" pixel_is "255 255 255"
+start_capture capture-text
+pointer "$TESSARIN_VNC_HEADLESS_1" drag 10 10 1270 710
+wait_for 5 "the badge in place of the overlays" badge_with_keys
+wait_for 5 "the live screen around the badge" pixel_is "255 255 255"
+wtype -k Escape
+wait_for 5 "Escape to close the badge" overlays_are 0
+grep -q "recognition stopped before its end" "$work/app.log" || fail "the badge closed, but not by Escape"
+clipboard_is kept || fail "a stopped reading changed the clipboard to: $(wl-paste -n)"
+echo "ok: a badge while text is read; Escape on it stops the reading"
+
 # 3. Escape ends the selection and leaves the clipboard alone.
 wl-copy "kept"
 wait_for 5 "our own clipboard text" clipboard_is kept
