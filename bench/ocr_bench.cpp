@@ -6,6 +6,9 @@
 //                                     in a process of its own through the capture's own path (the
 //                                     asynchronous call with its time budget), against plain
 //                                     Tesseract: time, peak memory, and the dense text's CER
+//   ocr_bench --hostile-write DIR     write those captures (NAME.png) and the dense text (dense.txt)
+//                                     for bench/hostile.sh, which drags over them on the screen
+//   ocr_bench --cer TRUTH TEXT        the character error rate of a text file against the truth
 //   ocr_bench [--quick] [--groups a,b] [--modes m,n] [--system en-US,zh-CN] [--fullscreen]
 //             [--memory] [--real FOLDER]
 //       run the corpus (rendered and captured from real programs) and compare it with plain
@@ -13,6 +16,7 @@
 #include "Corpus.h"
 #include "TextDistance.h"
 
+#include "app/AppController.h"
 #include "ocr/SupportedLanguage.h"
 #include "ocr/TesseractOCRProvider.h"
 #include "ocr/tesseract/Cld2LanguageRecognizer.h"
@@ -232,7 +236,8 @@ int hostileOne(const QString &name, bool baseline)
         timer.start();
         text = plain.recognize(image);
     } else {
-        auto provider = makeProvider(QStringLiteral("en-US"));
+        // Composed as the program composes it: codes are looked for too.
+        const std::unique_ptr<OCRProvider> provider = AppServices::recognizer();
         timer.start();
         const OCRRequest request{PreferredLanguageMode::automatic, RecognitionLimit::within(std::chrono::seconds(10))};
         const OCRResult result = provider->recognize(image, request).result();
@@ -246,6 +251,32 @@ int hostileOne(const QString &name, bool baseline)
     return 0;
 }
 
+int writeHostile(const QString &folder)
+{
+    for (const QString name : {"noise", "photo", "dense"}) {
+        const auto [image, truth] = hostileCapture(name);
+        if (!image.save(folder + "/" + name + ".png"))
+            return 1;
+        QFile text(folder + "/" + name + ".txt");
+        if (!text.open(QIODevice::WriteOnly) || text.write(truth.toUtf8()) != truth.toUtf8().size())
+            return 1;
+    }
+    return 0;
+}
+
+int printErrorRate(const QString &truthFile, const QString &textFile)
+{
+    QFile truthIn(truthFile);
+    QFile textIn(textFile);
+    if (!truthIn.open(QIODevice::ReadOnly) || !textIn.open(QIODevice::ReadOnly))
+        return 2;
+    const QString truth = QString::fromUtf8(truthIn.readAll()).trimmed();
+    const QString text = QString::fromUtf8(textIn.readAll()).trimmed();
+    out << percent(truth.isEmpty() ? (text.isEmpty() ? 0 : 100) : 100.0 * textDistance(text, truth) / double(truth.size()))
+        << "\n";
+    return 0;
+}
+
 void hostile()
 {
     out << "hostile captures, 1920x1080, each in its own process; ours through recognize() with a 10 s budget,\n"
@@ -254,6 +285,10 @@ void hostile()
         QStringList fields[2];
         for (const bool baseline : {false, true}) {
             QProcess process;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("LANG", "en_US.UTF-8");
+            environment.insert("LANGUAGE", "en_US");
+            process.setProcessEnvironment(environment);
             process.start(QCoreApplication::applicationFilePath(),
                           {"--hostile-one", name, baseline ? "--baseline" : "--ours"});
             process.waitForFinished(-1);
@@ -445,6 +480,8 @@ int main(int argc, char *argv[])
     parser.addOption({"hostile", "Noise, a photo and dense text, against plain Tesseract."});
     parser.addOption({"hostile-one", "One hostile capture in this process.", "name"});
     parser.addOption({"baseline", "With --hostile-one: plain Tesseract."});
+    parser.addOption({"hostile-write", "Write the hostile captures and the dense text into this folder.", "folder"});
+    parser.addOption({"cer", "Print the CER of the text file given against this truth file.", "truth"});
     parser.addOption({"ours", "With --hostile-one: the program's recognition."});
     parser.addOption({"prepared", "Write the given image as prepared for the models to this file.", "file"});
     parser.addOption({"groups", "Only these corpus groups (comma separated).", "groups"});
@@ -460,6 +497,10 @@ int main(int argc, char *argv[])
     const QStringList systems = parser.value("system").isEmpty() ? QStringList{"en-US"} : parser.value("system").split(',');
     if (parser.isSet("hostile-one"))
         return hostileOne(parser.value("hostile-one"), parser.isSet("baseline"));
+    if (parser.isSet("hostile-write"))
+        return writeHostile(parser.value("hostile-write"));
+    if (parser.isSet("cer") && !parser.positionalArguments().isEmpty())
+        return printErrorRate(parser.value("cer"), parser.positionalArguments().first());
     if (parser.isSet("hostile")) {
         hostile();
         return 0;

@@ -111,7 +111,7 @@ void CaptureWorkflow::startTextCapture()
     SelectionOverlayMode overlay = m_overlay;
     if (overlay.heldAfterSelection)
         overlay.heldBadge = L::text(LocalizedKey::recognizing);
-    run(overlay, [this](const CapturedScreenImage &captured) { recognize(captured.image); });
+    run(overlay, ScreenImageCapturer::Encoding::none, [this](const CapturedScreenImage &captured) { recognize(captured.image); });
 }
 
 void CaptureWorkflow::startImageCapture()
@@ -119,7 +119,7 @@ void CaptureWorkflow::startImageCapture()
     stopRecognition();
     if (!begin())
         return;
-    run(m_overlay, [this](const CapturedScreenImage &captured) {
+    run(m_overlay, ScreenImageCapturer::Encoding::png, [this](const CapturedScreenImage &captured) {
         deliverUnlessChanged([this, captured] { return copyImage(captured); });
     });
 }
@@ -151,15 +151,16 @@ bool CaptureWorkflow::begin()
     return true;
 }
 
-void CaptureWorkflow::run(const SelectionOverlayMode &overlay, std::function<void(const CapturedScreenImage &)> onCaptured)
+void CaptureWorkflow::run(const SelectionOverlayMode &overlay, ScreenImageCapturer::Encoding encoding,
+                          std::function<void(const CapturedScreenImage &)> onCaptured)
 {
     m_selection.selectRegion(m_grabber, overlay)
-        .then(this, [this, onCaptured](const std::optional<ScreenRegionSelection> &selection) {
+        .then(this, [this, encoding, onCaptured](const std::optional<ScreenRegionSelection> &selection) {
             if (!selection) {
                 finish(cancelled());
                 return;
             }
-            ScreenImageCapturer::capture(*selection, m_grabber)
+            ScreenImageCapturer::capture(*selection, m_grabber, encoding)
                 .then(this, onCaptured)
                 .onFailed(this, [this](const ScreenCaptureException &error) {
                     qCWarning(appLog) << "the selected region could not be captured:" << error.error();

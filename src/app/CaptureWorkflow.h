@@ -1,5 +1,6 @@
 #pragma once
 
+#include "capture/ScreenImageCapturer.h"
 #include "capture/ScreenRegionSelectionController.h"
 #include "feedback/ToastStyle.h"
 #include "ocr/PreferredLanguageMode.h"
@@ -62,7 +63,8 @@ signals:
 
 private:
     bool begin();
-    void run(const SelectionOverlayMode &overlay, std::function<void(const CapturedScreenImage &)> onCaptured);
+    void run(const SelectionOverlayMode &overlay, ScreenImageCapturer::Encoding encoding,
+             std::function<void(const CapturedScreenImage &)> onCaptured);
     void recognize(const QImage &image);
     void setRecognizing(bool recognizing);
     // Runs write when the clipboard takes writes and ends the run with its outcome once the

@@ -12,7 +12,7 @@
 namespace ScreenImageCapturer {
 
 namespace {
-CapturedScreenImage cropAndEncode(const QImage &screenImage, const std::optional<QRect> &crop)
+CapturedScreenImage cropAndEncode(const QImage &screenImage, const std::optional<QRect> &crop, Encoding encoding)
 {
     if (!crop)
         throw ScreenCaptureException(ScreenCaptureError::cropFailed);
@@ -23,6 +23,8 @@ CapturedScreenImage cropAndEncode(const QImage &screenImage, const std::optional
     }
     QImage image = screenImage.copy(inside);
     image.setDevicePixelRatio(1);
+    if (encoding == Encoding::none)
+        return CapturedScreenImage{image, {}};
 
     QByteArray png;
     QBuffer buffer(&png);
@@ -33,7 +35,7 @@ CapturedScreenImage cropAndEncode(const QImage &screenImage, const std::optional
 }
 } // namespace
 
-QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection, ScreenGrabber &grabber)
+QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection, ScreenGrabber &grabber, Encoding encoding)
 {
     // The screen is read here, on the caller's (main) thread; the rest runs on a worker.
     QScreen *screen = selection.screen.data();
@@ -43,7 +45,7 @@ QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection, Scr
     // (a desktop-wide picture is taken at the largest screen's ratio).
     const qreal scale = !target ? 1 : snapshot.isNull() ? target->devicePixelRatio : snapshot.devicePixelRatio();
     const std::optional<QRect> crop = target ? pixelCropRect(selection, scale) : std::nullopt;
-    return QtConcurrent::run([target, crop, snapshot, &grabber] {
+    return QtConcurrent::run([target, crop, snapshot, encoding, &grabber] {
         if (!target || !grabber.isAvailable())
             throw ScreenCaptureException(ScreenCaptureError::displayUnavailable);
         const QImage screenImage = snapshot.isNull() ? grabber.grab(*target) : snapshot;
@@ -51,7 +53,7 @@ QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection, Scr
             qCWarning(captureLog) << "no picture of the screen" << target->name;
             throw ScreenCaptureException(ScreenCaptureError::displayUnavailable);
         }
-        return cropAndEncode(screenImage, crop);
+        return cropAndEncode(screenImage, crop, encoding);
     });
 }
 

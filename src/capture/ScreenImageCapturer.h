@@ -14,8 +14,13 @@ class ScreenGrabber;
 // device resolution, and encodes them as PNG.
 namespace ScreenImageCapturer {
 
+// Whether the pixels are also encoded: reading text needs no PNG, and encoding a screenful of
+// photo or noise costs as much as finding that it holds no text.
+enum class Encoding { png, none };
+
 // Runs off the calling thread. Fails with ScreenCaptureException.
-QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection, ScreenGrabber &grabber);
+QFuture<CapturedScreenImage> capture(const ScreenRegionSelection &selection, ScreenGrabber &grabber,
+                                     Encoding encoding = Encoding::png);
 
 // The selection clipped to its screen, in the screen image's pixels, rounded outwards;
 // none when they do not meet.

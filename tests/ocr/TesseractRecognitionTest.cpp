@@ -505,6 +505,14 @@ private slots:
         RecognitionLimit late = RecognitionLimit::within(std::chrono::milliseconds(0));
         const OCRResult timedOut = provider().recognizeNow(text, OCRRequest{PreferredLanguageMode::automatic, late});
         QCOMPARE(timedOut.failureReason, OCRFailureReason::timedOut);
+        // A long text runs out of time while both threads read its lines: still a stop at the
+        // deadline, which keeps the clipboard, and no failure, which would clear it.
+        QStringList page;
+        for (int i = 0; i < 40; ++i)
+            page << QStringLiteral("Line %1 is read while the deadline passes, on one thread or the other.").arg(i);
+        RecognitionLimit soon = RecognitionLimit::within(std::chrono::milliseconds(400));
+        const OCRResult cut = provider().recognizeNow(rendered(page, "Noto Sans", 14), OCRRequest{PreferredLanguageMode::automatic, soon});
+        QCOMPARE(cut.failureReason, OCRFailureReason::timedOut);
 
         QImage noise(800, 600, QImage::Format_RGB32);
         QRandomGenerator random(11);

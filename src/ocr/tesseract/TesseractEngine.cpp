@@ -238,11 +238,19 @@ public:
         const QStringList models = modelsAfterFirstLine(results[0], pass);
         LineReader reader(pool, analysis, models, large ? LineReader::ReadAhead() : readAhead);
         std::optional<QFuture<void>> helper;
+        // Kept as thrown: a future would hand back only that something was thrown, and a stop at
+        // the deadline would look like a failure.
+        std::exception_ptr helperFailure;
         if (large) {
             helper = QtConcurrent::run(&lineThreads, [&] {
                 runSingleThreaded();
-                LineReader helperReader(pool, analysis, models);
-                readFrom(helperReader);
+                try {
+                    LineReader helperReader(pool, analysis, models);
+                    readFrom(helperReader);
+                } catch (...) {
+                    helperFailure = std::current_exception();
+                    next = lines.size(); // this thread stops after its current line
+                }
             });
         }
         std::exception_ptr failure;
@@ -253,13 +261,10 @@ public:
             next = lines.size(); // the helper stops after its current line
         }
         // The helper uses this frame's state: it must finish before it goes, failure or not.
-        if (helper) {
-            try {
-                helper->waitForFinished();
-            } catch (...) {
-                failure = std::current_exception();
-            }
-        }
+        if (helper)
+            helper->waitForFinished();
+        if (!failure)
+            failure = helperFailure;
         if (failure)
             std::rethrow_exception(failure);
         return results;
