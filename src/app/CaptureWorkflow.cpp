@@ -81,8 +81,8 @@ CaptureWorkflow::CaptureWorkflow(ClipboardService &clipboard, OCRProvider &ocr, 
 {
     m_selection.onHeldOverlayCancelled = [this] { stopRecognition(); };
     // On Wayland a program learns of the clipboard only with the focus, and is told of it again
-    // whenever the focus comes back: no change to go by. There the frozen screen keeps the focus
-    // until the capture ends, so that nothing can be copied meanwhile anyway.
+    // whenever the focus comes back: no change to go by. There the desktop itself refuses a write
+    // older than the item it holds, which the clipboard service reports.
     QClipboard *systemClipboard = QGuiApplication::clipboard();
     if (systemClipboard && !session.waylandClient)
         connect(systemClipboard, &QClipboard::dataChanged, this, [this] { ++m_clipboardChanges; });
@@ -224,9 +224,11 @@ void CaptureWorkflow::deliver(std::function<Outcome()> write, int tries)
             finish(outcome);
             return;
         }
-        m_clipboard.whenHeld(this, [this, write, tries, outcome](bool held) {
-            if (held)
+        m_clipboard.whenHeld(this, [this, write, tries, outcome](ClipboardService::WriteAnswer answer) {
+            if (answer == ClipboardService::WriteAnswer::kept)
                 finish(outcome);
+            else if (answer == ClipboardService::WriteAnswer::refused)
+                finish(clipboardChanged());
             else if (tries > 1)
                 deliver(write, tries - 1);
             else {

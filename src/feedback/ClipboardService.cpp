@@ -143,11 +143,11 @@ void ClipboardService::whenWritable(QObject *context, std::function<void()> writ
     QTimer::singleShot(patience, waiting, once);
 }
 
-void ClipboardService::whenHeld(QObject *context, std::function<void(bool held)> done,
+void ClipboardService::whenHeld(QObject *context, std::function<void(WriteAnswer)> done,
                                 std::chrono::milliseconds patience) const
 {
     if (!m_writesNeedFocus) {
-        done(true);
+        done(WriteAnswer::kept);
         return;
     }
     auto *waiting = new QObject(context);
@@ -162,9 +162,16 @@ void ClipboardService::whenHeld(QObject *context, std::function<void(bool held)>
             qCWarning(feedbackLog) << "the desktop dropped the clipboard item; keyboard focus:"
                                    << (QGuiApplication::focusWindow() ? QGuiApplication::focusWindow()->title()
                                                                        : QStringLiteral("none"));
-        answer(held);
+        answer(held ? WriteAnswer::kept : WriteAnswer::dropped);
     });
-    QTimer::singleShot(patience, waiting, [answer] { answer(true); });
+    QTimer::singleShot(patience, waiting, [answer] {
+        if (!QGuiApplication::focusWindow()) {
+            answer(WriteAnswer::kept); // the desktop tells only the focused program
+            return;
+        }
+        qCWarning(feedbackLog) << "the desktop refused the clipboard item: a newer one stands";
+        answer(WriteAnswer::refused);
+    });
 }
 
 QString ClipboardService::defaultImageFolder()

@@ -51,11 +51,16 @@ public:
     // the focus, when one of our windows has it, or after patience in any case.
     void whenWritable(QObject *context, std::function<void()> write,
                       std::chrono::milliseconds patience = std::chrono::seconds(2)) const;
-    // Calls done(held) once the desktop has answered the item just written. Where writes need the
-    // focus, another window may take it between our check and the write, and the desktop then
-    // drops the item (GNOME): it cancels it before echoing it back to us. Without either answer
-    // within patience, the desktop kept it. Elsewhere done(true) at once.
-    void whenHeld(QObject *context, std::function<void(bool held)> done,
+    // What the desktop did with an item just written, where writes need the focus.
+    enum class WriteAnswer {
+        kept,    // echoed back to us; or no answer while none of our windows has the focus
+        dropped, // cancelled: another window took the focus between our check and the write
+        refused, // no echo, though one of ours has the focus: a newer item stands, copied meanwhile
+    };
+    // Calls done once the desktop has answered the item just written: it echoes an item it keeps
+    // to the focused program and cancels one it drops (GNOME), or stays silent where the item it
+    // holds is newer (wlroots). Elsewhere done(kept) at once.
+    void whenHeld(QObject *context, std::function<void(WriteAnswer)> done,
                   std::chrono::milliseconds patience = std::chrono::seconds(1)) const;
 
     void copyText(const QString &text) const;

@@ -117,27 +117,38 @@ private slots:
     }
 
     // Whether the desktop kept an item: another program taking it before any echo means the
-    // item was dropped; no answer at all means it was kept, and pastes exactly as written.
+    // item was dropped; no answer at all means it was kept, and pastes exactly as written, unless
+    // one of our windows has the focus, to which the desktop would have echoed it.
     void droppedItemsAreToldFromKeptOnes()
     {
         const ClipboardService service(m_cache.filePath("TessarinClipboard"), true);
         QObject context;
-        std::optional<bool> held;
+        using Answer = ClipboardService::WriteAnswer;
+        std::optional<Answer> held;
         service.copyText(QStringLiteral("ours"));
-        service.whenHeld(&context, [&](bool answer) { held = answer; }, std::chrono::minutes(1));
+        service.whenHeld(&context, [&](Answer answer) { held = answer; }, std::chrono::minutes(1));
         QVERIFY(QProcess::startDetached("sh", {"-c", "printf theirs | xclip -selection clipboard -i"}));
         QTRY_VERIFY(held.has_value());
-        QVERIFY(!*held);
+        QCOMPARE(*held, Answer::dropped);
 
         held.reset();
         const QString text = QStringLiteral("  First line\n第二行：中文和日本語のテキスト\n한국어 😀 tabs\there  ");
         service.copyText(text);
-        service.whenHeld(&context, [&](bool answer) { held = answer; }, std::chrono::milliseconds(200));
+        service.whenHeld(&context, [&](Answer answer) { held = answer; }, std::chrono::milliseconds(200));
         QTRY_VERIFY(held.has_value());
-        QVERIFY(*held);
+        QCOMPARE(*held, Answer::kept);
         const X11Clipboard pasted = X11Clipboard::read(QStringLiteral("UTF8_STRING"));
         QVERIFY(pasted.ok);
         QCOMPARE(QString::fromUtf8(pasted.data), text);
+
+        QWidget focused;
+        focused.show();
+        focused.activateWindow();
+        QTRY_VERIFY(QGuiApplication::focusWindow());
+        held.reset();
+        service.whenHeld(&context, [&](Answer answer) { held = answer; }, std::chrono::milliseconds(200));
+        QTRY_VERIFY(held.has_value());
+        QCOMPARE(*held, Answer::refused);
     }
 
     // Into a folder another version left readable to others, and full of old screenshots: it is

@@ -90,6 +90,7 @@ wait_for 15 "the overlay with the frozen screen" overlay_shown
 input drag 20 20 460 100
 wait_for 15 "the recognised text on the clipboard" eval '[ "$(paste -n)" = "$text" ]'
 wait_for 5 "the overlay to go after the text capture" overlay_gone
+! grep -q "refused the clipboard item" "$work/app.log" || fail "KWin never echoed the copied text: the notice says it was not copied"
 echo "ok: text capture pasted \"$text\""
 kill "$scene"
 

@@ -108,6 +108,7 @@ start_capture capture-text
 pointer "$TESSARIN_VNC_HEADLESS_1" drag 20 20 760 110
 wait_for 15 "the recognised text on the clipboard" clipboard_is "$text"
 wait_for 5 "the overlays to go after the text capture" overlays_are 0
+! grep -q "refused the clipboard item" "$work/app.log" || fail "sway never echoed the copied text: the notice says it was not copied"
 echo "ok: text capture pasted \"$text\""
 
 # While a long text is read, the overlays give way to a small badge that keeps the keys: the
@@ -130,6 +131,15 @@ wait_for 5 "Escape to close the badge" overlays_are 0
 grep -q "recognition stopped before its end" "$work/app.log" || fail "the badge closed, but not by Escape"
 clipboard_is kept || fail "a stopped reading changed the clipboard to: $(wl-paste -n)"
 echo "ok: a badge while text is read; Escape on it stops the reading"
+# A copy made elsewhere meanwhile is newer than anything the badge can write: it stays.
+start_capture capture-text
+pointer "$TESSARIN_VNC_HEADLESS_1" drag 10 10 1270 710
+wait_for 5 "the badge for the second reading" badge_with_keys
+wl-copy meanwhile
+wait_for 15 "the reading to end" overlays_are 0
+clipboard_is meanwhile || fail "the late result replaced a copy made meanwhile: $(wl-paste -n)"
+grep -q "refused the clipboard item" "$work/app.log" || fail "the notice says the text was copied over a copy made meanwhile"
+echo "ok: a copy made while the text is read is kept"
 
 # 3. Escape ends the selection and leaves the clipboard alone.
 wl-copy "kept"
