@@ -11,11 +11,11 @@
 class ScreenGrabber;
 
 // Cuts the selected pixels out of a picture of the selection's screen, at the screen's full
-// device resolution, and encodes them as PNG.
+// device resolution, and encodes them as PNG where asked.
 namespace ScreenImageCapturer {
 
-// Whether the pixels are also encoded: reading text needs no PNG, and encoding a screenful of
-// photo or noise costs as much as finding that it holds no text.
+// Reading text needs no PNG, and encoding a screenful of photo or noise costs more than finding
+// that it holds no text.
 enum class Encoding { png, none };
 
 // Runs off the calling thread. Fails with ScreenCaptureException.
