@@ -2,6 +2,8 @@
 
 #include <QFont>
 #include <QGuiApplication>
+#include <QHash>
+#include <QMutex>
 #include <QMutexLocker>
 #include <QPainter>
 #include <QThread>

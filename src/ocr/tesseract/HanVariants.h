@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QHash>
 #include <QImage>
-#include <QMutex>
 #include <QRect>
 #include <QString>
 
