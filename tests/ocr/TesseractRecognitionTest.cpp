@@ -62,9 +62,10 @@ public:
         m_painter.drawRoundedRect(area, radius, radius);
         return *this;
     }
-    AppScreen &font(const QString &family)
+    AppScreen &font(const QString &family, int pixelSize = 16)
     {
         m_font.setFamily(family);
+        m_font.setPixelSize(pixelSize);
         return *this;
     }
     AppScreen &text(QPoint baseline, const QString &text, QColor colour)
@@ -433,6 +434,18 @@ private slots:
                    .text({10, 108}, "11", number).text({60, 108}, "    return width * height", code)
                    .image()
             << "def area(width, height):\n    if width < 0:\n        raise ValueError(width)\n    return width * height";
+        // A closing brace alone on its line, far from its number, at its block's indentation.
+        QTest::newRow("closing braces alone on their lines")
+            << AppScreen(640, 250, QColor(0x28, 0x2a, 0x36))
+                   .font("DejaVu Sans Mono", 21)
+                   .text({16, 32}, "20", number).text({110, 32}, "int area(int width) {", code)
+                   .text({16, 70}, "21", number).text({110, 70}, "    if (width < 0) {", code)
+                   .text({16, 108}, "22", number).text({110, 108}, "        return -1;", code)
+                   .text({16, 146}, "23", number).text({110, 146}, "    }", code)
+                   .text({16, 184}, "24", number).text({110, 184}, "    return width * 2;", code)
+                   .text({16, 222}, "25", number).text({110, 222}, "}", code)
+                   .image()
+            << "int area(int width) {\n    if (width < 0) {\n        return -1;\n    }\n    return width * 2;\n}";
         QTest::newRow("Latin words in a Korean dialog")
             << AppScreen(420, 100, Qt::white)
                    .font("Noto Sans CJK KR")

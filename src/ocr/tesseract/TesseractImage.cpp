@@ -702,6 +702,22 @@ std::vector<std::pair<QRect, int>> rowsOf(std::vector<QRect> glyphs, int reach, 
     return rows;
 }
 
+void insertByTop(std::vector<QRect> &lines, const QRect &line)
+{
+    const int top = line.top();
+    lines.insert(std::find_if(lines.begin(), lines.end(), [top](const QRect &other) { return other.top() > top; }), line);
+}
+
+// Whether the piece starts where a line above or below it starts: in that line's text column.
+bool startsInColumnOf(const QRect &piece, const std::vector<QRect> &lines, int glyphHeight)
+{
+    const int tolerance = std::max(2, glyphHeight / 4);
+    return std::any_of(lines.begin(), lines.end(), [&](const QRect &line) {
+        const bool apart = line.top() > piece.bottom() || line.bottom() < piece.top();
+        return apart && std::abs(line.left() - piece.left()) <= tolerance;
+    });
+}
+
 } // namespace
 
 std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) const
@@ -733,21 +749,26 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
         std::reverse(loose.begin(), loose.end());
     }
     std::vector<std::pair<QRect, int>> rows = rowsOf(loose, reach, glyphHeight);
+    const std::vector<QRect> found = lines;
+    // Lone glyphs narrower than a cell, which the cut at rules would drop, kept for their place.
+    std::vector<QRect> aligned;
     for (const auto &[row, count] : rows) {
         // A lone mark is more likely an icon than text, unless it has a digit's or a letter's
-        // build (an unread count on its own, far from its label), or is as wide as two glyphs
-        // that touch (a short CJK label in small type).
+        // build (an unread count on its own, far from its label), is as wide as two glyphs that
+        // touch (a short CJK label in small type), or is a narrow glyph where another line's
+        // text starts (a closing brace alone at its block's indentation).
         const bool textHigh = row.height() * 10 >= glyphHeight * 8 && row.height() * 10 <= glyphHeight * 16;
         const bool glyphBuilt = textHigh && row.width() * 10 >= row.height() * 3 && row.width() * 10 <= row.height() * 8;
         const bool touchingGlyphs = textHigh && row.width() * 5 >= row.height() * 8;
-        if (count < 2 && row.width() < 2 * row.height() && !glyphBuilt && !touchingGlyphs)
-            continue;
-        const int top = row.top();
-        const auto below = std::find_if(lines.begin(), lines.end(), [top](const QRect &line) { return line.top() > top; });
-        lines.insert(below, row);
+        if (count < 2 && textHigh && row.width() * 2 < row.height() && startsInColumnOf(row, found, glyphHeight))
+            aligned.push_back(row);
+        else if (count >= 2 || row.width() >= 2 * row.height() || glyphBuilt || touchingGlyphs)
+            insertByTop(lines, row);
     }
     lines = PageLayout::splitAtRules(lines, rules);
     joinPiecesOfLines(lines, reach, rules);
+    for (const QRect &row : aligned)
+        insertByTop(lines, row);
     // A full stop after a widely spaced last character (a terminal's wide glyphs) lies outside
     // the line the layout found; so does a comma.
     for (const QRect &mark : marks) {
