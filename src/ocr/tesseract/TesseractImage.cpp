@@ -708,13 +708,30 @@ void insertByTop(std::vector<QRect> &lines, const QRect &line)
     lines.insert(std::find_if(lines.begin(), lines.end(), [top](const QRect &other) { return other.top() > top; }), line);
 }
 
-// Whether the piece starts where a line above or below it starts: in that line's text column.
-bool startsInColumnOf(const QRect &piece, const std::vector<QRect> &lines, int glyphHeight)
+// Where text starts in each line: its left end, and each glyph after a gap wider than a glyph
+// is high (the code after an editor's gutter, a table's next cell).
+std::vector<QRect> textStarts(const std::vector<QRect> &lines, const std::vector<QRect> &glyphs, int glyphHeight)
+{
+    std::vector<QRect> starts = lines;
+    for (const QRect &line : lines) {
+        std::vector<QRect> inLine;
+        std::copy_if(glyphs.begin(), glyphs.end(), std::back_inserter(inLine), [&](const QRect &g) { return holds(line, g); });
+        std::sort(inLine.begin(), inLine.end(), [](const QRect &a, const QRect &b) { return a.left() < b.left(); });
+        for (size_t i = 1; i < inLine.size(); ++i) {
+            if (inLine[i].left() - inLine[i - 1].right() > glyphHeight)
+                starts.push_back(QRect(inLine[i].left(), line.top(), line.right() - inLine[i].left() + 1, line.height()));
+        }
+    }
+    return starts;
+}
+
+// Whether the piece starts where text starts in a line above or below it: in that text's column.
+bool startsInColumnOf(const QRect &piece, const std::vector<QRect> &starts, int glyphHeight)
 {
     const int tolerance = std::max(2, glyphHeight / 4);
-    return std::any_of(lines.begin(), lines.end(), [&](const QRect &line) {
-        const bool apart = line.top() > piece.bottom() || line.bottom() < piece.top();
-        return apart && std::abs(line.left() - piece.left()) <= tolerance;
+    return std::any_of(starts.begin(), starts.end(), [&](const QRect &start) {
+        const bool apart = start.top() > piece.bottom() || start.bottom() < piece.top();
+        return apart && std::abs(start.left() - piece.left()) <= tolerance;
     });
 }
 
@@ -749,7 +766,7 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
         std::reverse(loose.begin(), loose.end());
     }
     std::vector<std::pair<QRect, int>> rows = rowsOf(loose, reach, glyphHeight);
-    const std::vector<QRect> found = lines;
+    const std::vector<QRect> starts = textStarts(lines, glyphs, glyphHeight);
     // Lone glyphs narrower than a cell, which the cut at rules would drop, kept for their place.
     std::vector<QRect> aligned;
     for (const auto &[row, count] : rows) {
@@ -760,7 +777,7 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
         const bool textHigh = row.height() * 10 >= glyphHeight * 8 && row.height() * 10 <= glyphHeight * 16;
         const bool glyphBuilt = textHigh && row.width() * 10 >= row.height() * 3 && row.width() * 10 <= row.height() * 8;
         const bool touchingGlyphs = textHigh && row.width() * 5 >= row.height() * 8;
-        if (count < 2 && textHigh && row.width() * 2 < row.height() && startsInColumnOf(row, found, glyphHeight))
+        if (count < 2 && textHigh && row.width() * 2 < row.height() && startsInColumnOf(row, starts, glyphHeight))
             aligned.push_back(row);
         else if (count >= 2 || row.width() >= 2 * row.height() || glyphBuilt || touchingGlyphs)
             insertByTop(lines, row);
