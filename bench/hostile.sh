@@ -13,17 +13,7 @@
 # and the time as a ratio to it.
 set -euo pipefail
 tessarin=$1 show_text=$2 ocr_bench=$3
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../tests/support/desktop-helpers.sh"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  local status=$?
-  [ "$status" = 0 ] || tail -n 20 "$work/tessarin.log" >&2
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(cd "$(dirname "$0")" && pwd)/desktop-bench.sh"
 command -v tesseract >/dev/null || fail "tesseract is missing; run scripts/install-deps --bench"
 
 "$ocr_bench" --hostile-write "$work" || fail "the captures could not be written"

@@ -10,17 +10,7 @@
 # first reading.
 set -euo pipefail
 tessarin=$1 show_text=$2 captures=${3:-200}
-here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../tests/support/desktop-helpers.sh"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  local status=$?
-  [ "$status" = 0 ] || tail -n 40 "$work/tessarin.log" >&2
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; wait "$p" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(cd "$(dirname "$0")" && pwd)/desktop-bench.sh"
 
 "$tessarin" >"$work/tessarin.log" 2>&1 &
 pid=$!; pids+=("$pid")
