@@ -17,6 +17,8 @@
 #include <QProcess>
 #include <QPromise>
 #include <QPushButton>
+#include <QClipboard>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -150,7 +152,11 @@ private slots:
     {
         CaptureScene scene;
         QLabel *blank = scene.showText(0, QPoint(700, 300), "                    ", "Noto Sans", 30);
-        ClipboardService().copyText("old");
+        // Copied in another program, and seen here before the capture: no copy made meanwhile.
+        QSignalSpy seen(QGuiApplication::clipboard(), &QClipboard::dataChanged);
+        OtherProgramsCopy editor;
+        QVERIFY(editor.copy("old"));
+        QTRY_VERIFY(!seen.isEmpty());
         QVERIFY(scene.captureText(CaptureScene::areaAround(blank)));
         QCOMPARE(scene.controller().lastResultSummary(), L::text(LocalizedKey::noTextDetected));
         QCOMPARE(scene.visibleToast(), L::text(LocalizedKey::noTextDetected));
