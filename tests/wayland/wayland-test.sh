@@ -23,7 +23,10 @@ park_pointer() { pointer "$TESSARIN_VNC_HEADLESS_1" move 1279 719; }
 # the desktop changes. Dragging earlier would put the pointer into the picture.
 pixel() { grim -g "1200,700 1x1" -t ppm - | tail -c 3 | od -An -tu1 | tr -s ' '; }
 picture_shown() { [ "$(pixel)" != "$1" ]; }
+# The last capture's notice gone: a picture taken while it shows would hold it.
+no_notice() { ! window_outputs Tessarin | grep -q .; }
 start_capture() { # action
+  wait_for 10 "the last notice to go" no_notice
   local before; before=$(pixel)
   action "$1"
   wait_for 10 "an overlay on each output" overlay_on_each_output

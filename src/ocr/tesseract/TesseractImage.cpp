@@ -11,6 +11,7 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 namespace {
 // Tesseract binarises small text badly: glyphs lower than this are scaled up to the target,
@@ -719,7 +720,7 @@ std::vector<QRect> textStarts(const std::vector<QRect> &lines, const std::vector
         std::sort(inLine.begin(), inLine.end(), [](const QRect &a, const QRect &b) { return a.left() < b.left(); });
         for (size_t i = 1; i < inLine.size(); ++i) {
             if (inLine[i].left() - inLine[i - 1].right() > glyphHeight)
-                starts.push_back(QRect(inLine[i].left(), line.top(), line.right() - inLine[i].left() + 1, line.height()));
+                starts.push_back(QRect(inLine[i].left(), line.top(), 1, line.height()));
         }
     }
     return starts;
@@ -766,7 +767,14 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
         std::reverse(loose.begin(), loose.end());
     }
     std::vector<std::pair<QRect, int>> rows = rowsOf(loose, reach, glyphHeight);
-    const std::vector<QRect> starts = textStarts(lines, glyphs, glyphHeight);
+    // Found only when a lone narrow glyph asks: most captures have none.
+    const std::vector<QRect> found = lines;
+    std::optional<std::vector<QRect>> starts;
+    const auto inTextColumn = [&](const QRect &row) {
+        if (!starts)
+            starts = textStarts(found, glyphs, glyphHeight);
+        return startsInColumnOf(row, *starts, glyphHeight);
+    };
     // Lone glyphs narrower than a cell, which the cut at rules would drop, kept for their place.
     std::vector<QRect> aligned;
     for (const auto &[row, count] : rows) {
@@ -777,7 +785,7 @@ std::vector<QRect> TesseractImage::completedLines(std::vector<QRect> lines) cons
         const bool textHigh = row.height() * 10 >= glyphHeight * 8 && row.height() * 10 <= glyphHeight * 16;
         const bool glyphBuilt = textHigh && row.width() * 10 >= row.height() * 3 && row.width() * 10 <= row.height() * 8;
         const bool touchingGlyphs = textHigh && row.width() * 5 >= row.height() * 8;
-        if (count < 2 && textHigh && row.width() * 2 < row.height() && startsInColumnOf(row, starts, glyphHeight))
+        if (count < 2 && textHigh && row.width() * 2 < row.height() && inTextColumn(row))
             aligned.push_back(row);
         else if (count >= 2 || row.width() >= 2 * row.height() || glyphBuilt || touchingGlyphs)
             insertByTop(lines, row);
